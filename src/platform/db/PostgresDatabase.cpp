@@ -1,0 +1,316 @@
+#include "platform/db/PostgresDatabase.h"
+#include <QRegularExpression>
+#include <QUrl>
+#include <QUrlQuery>
+#include <deque>
+#include <libpq-fe.h>
+#include <optional>
+
+namespace ksiega::db {
+
+namespace {
+
+struct BoundParams {
+    std::vector<QByteArray> storage;
+    std::vector<const char*> values;
+    explicit BoundParams(const Params& params) {
+        storage.reserve(params.size());
+        for (const SqlValue& v : params) storage.push_back(v.isNull() ? QByteArray() : v.toText().toUtf8());
+        for (size_t i = 0; i < params.size(); ++i)
+            values.push_back(params[i].isNull() ? nullptr : storage[i].constData());
+    }
+};
+
+} // namespace
+
+class PgCursor : public Cursor {
+public:
+    PgCursor(PostgresDatabase& db, QString sql) : m_db(db), m_sql(std::move(sql)) {}
+    ~PgCursor() override {
+        if (m_current) PQclear(m_current);
+        if (m_db.activeCursor() == this) {
+            // Stop the server sending the rest, then drain what is already under way.
+            if (PGcancel* c = PQgetCancel(m_db.handle())) {
+                char buf[256];
+                PQcancel(c, buf, sizeof buf);
+                PQfreeCancel(c);
+            }
+            while (PGresult* r = PQgetResult(m_db.handle())) PQclear(r);
+            m_db.setActiveCursor(nullptr);
+        }
+    }
+
+    bool next() override {
+        if (m_buffered) {
+            if (m_bufferedRows.empty()) { m_row.clear(); return false; }
+            m_row = std::move(m_bufferedRows.front());
+            m_bufferedRows.pop_front();
+            return true;
+        }
+        if (m_done) return false;
+        if (m_current) { PQclear(m_current); m_current = nullptr; }
+        PGresult* r = PQgetResult(m_db.handle());
+        if (r && PQresultStatus(r) == PGRES_SINGLE_TUPLE) {
+            m_current = r;
+            remember(r);
+            return true;
+        }
+        finish(r);
+        return false;
+    }
+
+    // Reads every remaining row into memory, freeing the connection.
+    void bufferRemaining() {
+        std::deque<std::vector<std::optional<QByteArray>>> rows;
+        const bool hadCurrent = m_current != nullptr;
+        if (m_current) {
+            rows.push_back(copyRow(m_current));
+            PQclear(m_current);
+            m_current = nullptr;
+        }
+        while (!m_done) {
+            PGresult* r = PQgetResult(m_db.handle());
+            if (r && PQresultStatus(r) == PGRES_SINGLE_TUPLE) {
+                remember(r);
+                rows.push_back(copyRow(r));
+                PQclear(r);
+            } else {
+                finish(r);
+            }
+        }
+        // The current row (if any) stays current; the rest follow it.
+        if (!rows.empty() && hadCurrent) { m_row = std::move(rows.front()); rows.pop_front(); }
+        m_bufferedRows = std::move(rows);
+        m_buffered = true;
+    }
+
+    int columnCount() const override { return m_names.size(); }
+    QString columnName(int c) const override { return m_names.value(c); }
+    bool isNull(int c) const override {
+        if (m_buffered) return !m_row.at(c).has_value();
+        return PQgetisnull(m_current, 0, c);
+    }
+    int64_t int64(int c) const override {
+        const char* p = raw(c);
+        if (!p) return 0;
+        // Numeric results of sum() come back as "123" or "123.00".
+        return QByteArray(p).split('.').first().trimmed().toLongLong();
+    }
+    QString text(int c) const override {
+        const char* p = raw(c);
+        return p ? QString::fromUtf8(p) : QString();
+    }
+
+private:
+    const char* raw(int c) const {
+        if (m_buffered) return m_row.at(c) ? m_row.at(c)->constData() : nullptr;
+        return PQgetisnull(m_current, 0, c) ? nullptr : PQgetvalue(m_current, 0, c);
+    }
+    void remember(PGresult* r) {
+        if (m_names.isEmpty())
+            for (int i = 0; i < PQnfields(r); ++i) m_names << QString::fromUtf8(PQfname(r, i));
+    }
+    static std::vector<std::optional<QByteArray>> copyRow(PGresult* r) {
+        std::vector<std::optional<QByteArray>> row;
+        for (int i = 0; i < PQnfields(r); ++i)
+            row.push_back(PQgetisnull(r, 0, i) ? std::nullopt : std::optional<QByteArray>(QByteArray(PQgetvalue(r, 0, i))));
+        return row;
+    }
+    void finish(PGresult* r) {
+        m_done = true;
+        QString error;
+        if (r) {
+            if (m_names.isEmpty())
+                for (int i = 0; i < PQnfields(r); ++i) m_names << QString::fromUtf8(PQfname(r, i));
+            if (PQresultStatus(r) != PGRES_TUPLES_OK && PQresultStatus(r) != PGRES_COMMAND_OK)
+                error = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
+            PQclear(r);
+            while (PGresult* rest = PQgetResult(m_db.handle())) PQclear(rest);
+        }
+        if (m_db.activeCursor() == this) m_db.setActiveCursor(nullptr);
+        if (!error.isEmpty()) throw DbError(error, m_sql);
+    }
+
+    PostgresDatabase& m_db;
+    QString m_sql;
+    PGresult* m_current = nullptr;
+    bool m_done = false;
+    bool m_buffered = false;
+    QStringList m_names;
+    std::vector<std::optional<QByteArray>> m_row;
+    std::deque<std::vector<std::optional<QByteArray>>> m_bufferedRows;
+
+    friend class PostgresDatabase;
+};
+
+namespace {
+
+class PgCopyWriter : public BulkWriter {
+public:
+    PgCopyWriter(PostgresDatabase& db, QString sql) : m_db(db), m_sql(std::move(sql)) {
+        m_db.releaseActiveCursor();
+        PGresult* r = PQexec(m_db.handle(), m_sql.toUtf8().constData());
+        const bool ok = PQresultStatus(r) == PGRES_COPY_IN;
+        PQclear(r);
+        if (!ok) m_db.fail(m_sql);
+        m_buffer.reserve(1 << 20);
+    }
+    ~PgCopyWriter() override {
+        if (!m_finished) {
+            PQputCopyEnd(m_db.handle(), "cancelled");
+            while (PGresult* r = PQgetResult(m_db.handle())) PQclear(r);
+        }
+    }
+    void add(const Params& row) override {
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i) m_buffer.append('\t');
+            if (row[i].isNull()) { m_buffer.append("\\N"); continue; }
+            if (row[i].isInteger()) { m_buffer.append(QByteArray::number(qlonglong(row[i].toInt64()))); continue; }
+            for (char ch : row[i].toText().toUtf8()) {
+                switch (ch) {
+                case '\\': m_buffer.append("\\\\"); break;
+                case '\t': m_buffer.append("\\t"); break;
+                case '\n': m_buffer.append("\\n"); break;
+                case '\r': m_buffer.append("\\r"); break;
+                default: m_buffer.append(ch);
+                }
+            }
+        }
+        m_buffer.append('\n');
+        if (m_buffer.size() > (1 << 20) - 4096) flush();
+    }
+    void finish() override {
+        flush();
+        m_finished = true;
+        if (PQputCopyEnd(m_db.handle(), nullptr) != 1) m_db.fail(m_sql);
+        QString error;
+        while (PGresult* r = PQgetResult(m_db.handle())) {
+            if (PQresultStatus(r) != PGRES_COMMAND_OK) error = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
+            PQclear(r);
+        }
+        if (!error.isEmpty()) throw DbError(error, m_sql);
+    }
+
+private:
+    void flush() {
+        if (m_buffer.isEmpty()) return;
+        if (PQputCopyData(m_db.handle(), m_buffer.constData(), m_buffer.size()) != 1) m_db.fail(m_sql);
+        m_buffer.clear();
+    }
+    PostgresDatabase& m_db;
+    QString m_sql;
+    QByteArray m_buffer;
+    bool m_finished = false;
+};
+
+} // namespace
+
+PostgresDatabase::PostgresDatabase(const QString& url) : m_url(url) {
+    QUrl parsed(url);
+    QUrlQuery query(parsed);
+    const QString schema = query.queryItemValue(QStringLiteral("schema"));
+    query.removeAllQueryItems(QStringLiteral("schema"));
+    parsed.setQuery(query);
+    m_conn = PQconnectdb(parsed.toString().toUtf8().constData());
+    if (PQstatus(m_conn) != CONNECTION_OK) {
+        const QString msg = QString::fromUtf8(PQerrorMessage(m_conn)).trimmed();
+        PQfinish(m_conn);
+        m_conn = nullptr;
+        throw DbError(QStringLiteral("Nie można połączyć się z bazą %1: %2").arg(url, msg));
+    }
+    PQsetClientEncoding(m_conn, "UTF8");
+    rawExecute(QStringLiteral("SET client_min_messages=warning"));
+    if (!schema.isEmpty()) {
+        static const QRegularExpression plain(QStringLiteral("^[a-z_][a-z0-9_]*$"));
+        if (!plain.match(schema).hasMatch()) throw DbError(QStringLiteral("Niepoprawna nazwa schematu: %1").arg(schema));
+        rawExecute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema));
+        rawExecute(QStringLiteral("SET search_path TO %1").arg(schema));
+    }
+}
+
+PostgresDatabase::~PostgresDatabase() {
+    if (m_conn) PQfinish(m_conn);
+}
+
+void PostgresDatabase::fail(const QString& sql) {
+    throw DbError(QString::fromUtf8(PQerrorMessage(m_conn)).trimmed(), sql);
+}
+
+void PostgresDatabase::releaseActiveCursor() {
+    if (m_active) {
+        PgCursor* c = m_active;
+        m_active = nullptr;
+        c->bufferRemaining();
+    }
+}
+
+QByteArray PostgresDatabase::numberedPlaceholders(const QString& sql) {
+    QString out;
+    out.reserve(sql.size() + 16);
+    int n = 0;
+    QChar quote;
+    for (QChar ch : sql) {
+        if (!quote.isNull()) {
+            if (ch == quote) quote = QChar();
+            out += ch;
+        } else if (ch == '\'' || ch == '"') {
+            quote = ch;
+            out += ch;
+        } else if (ch == '?') {
+            out += QChar('$') + QString::number(++n);
+        } else {
+            out += ch;
+        }
+    }
+    return out.toUtf8();
+}
+
+int64_t PostgresDatabase::execute(const QString& sql, const Params& params) {
+    releaseActiveCursor();
+    BoundParams bound(params);
+    PGresult* r = PQexecParams(m_conn, numberedPlaceholders(sql).constData(), int(params.size()), nullptr,
+                               bound.values.data(), nullptr, nullptr, 0);
+    const ExecStatusType st = PQresultStatus(r);
+    if (st != PGRES_COMMAND_OK && st != PGRES_TUPLES_OK) {
+        const QString msg = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
+        PQclear(r);
+        throw DbError(msg, sql);
+    }
+    const int64_t changed = QByteArray(PQcmdTuples(r)).toLongLong();
+    PQclear(r);
+    return changed;
+}
+
+Rows PostgresDatabase::select(const QString& sql, const Params& params) {
+    releaseActiveCursor();
+    BoundParams bound(params);
+    if (!PQsendQueryParams(m_conn, numberedPlaceholders(sql).constData(), int(params.size()), nullptr,
+                           bound.values.data(), nullptr, nullptr, 0))
+        fail(sql);
+    PQsetSingleRowMode(m_conn);
+    auto cursor = std::make_unique<PgCursor>(*this, sql);
+    m_active = cursor.get();
+    return Rows(std::move(cursor));
+}
+
+void PostgresDatabase::executeScript(const QString& sql) { rawExecute(sql); }
+
+void PostgresDatabase::rawExecute(const QString& sql) {
+    releaseActiveCursor();
+    PGresult* r = PQexec(m_conn, sql.toUtf8().constData());
+    const ExecStatusType st = PQresultStatus(r);
+    if (st != PGRES_COMMAND_OK && st != PGRES_TUPLES_OK) {
+        const QString msg = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
+        PQclear(r);
+        throw DbError(msg, sql.left(2000));
+    }
+    PQclear(r);
+}
+
+std::unique_ptr<BulkWriter> PostgresDatabase::bulkInsert(const QString& table, const QStringList& columns) {
+    return std::make_unique<PgCopyWriter>(*this, QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, columns.join(',')));
+}
+
+void PostgresDatabase::analyze() { rawExecute(QStringLiteral("ANALYZE")); }
+
+} // namespace ksiega::db

@@ -1,0 +1,44 @@
+#pragma once
+#include "platform/db/Database.h"
+
+struct pg_conn;
+typedef struct pg_conn PGconn;
+
+namespace ksiega::db {
+
+class PgCursor;
+
+class PostgresDatabase : public Database {
+public:
+    explicit PostgresDatabase(const QString& url);
+    ~PostgresDatabase() override;
+
+    Engine engine() const override { return Engine::Postgres; }
+    QString url() const override { return m_url; }
+    int64_t execute(const QString& sql, const Params& params = {}) override;
+    Rows select(const QString& sql, const Params& params = {}) override;
+    void executeScript(const QString& sql) override;
+    std::unique_ptr<BulkWriter> bulkInsert(const QString& table, const QStringList& columns) override;
+    void analyze() override;
+
+    PGconn* handle() const { return m_conn; }
+    // A streaming cursor must give way before the connection can run anything else:
+    // the rows it has not read yet are then kept in memory.
+    void setActiveCursor(PgCursor* cursor) { m_active = cursor; }
+    void releaseActiveCursor();
+    PgCursor* activeCursor() const { return m_active; }
+    [[noreturn]] void fail(const QString& sql);
+
+    // '?' placeholders as $1, $2, ... (quoted text and identifiers are left alone).
+    static QByteArray numberedPlaceholders(const QString& sql);
+
+protected:
+    void rawExecute(const QString& sql) override;
+
+private:
+    QString m_url;
+    PGconn* m_conn = nullptr;
+    PgCursor* m_active = nullptr;
+};
+
+} // namespace ksiega::db

@@ -1,0 +1,18 @@
+#pragma once
+// The one schema of the ledger database, for SQLite and PostgreSQL alike. The table and
+// view definitions are the .sql files beside this one; {{ID}} stands for the engine's
+// identity primary key.
+#include "platform/db/Database.h"
+
+namespace ksiega::db {
+
+constexpr int kSchemaVersion = 1;
+
+// Creates every table, view and index in an empty database (one transaction).
+// Does nothing when the schema is already there at the current version; later versions
+// migrate here. Throws DbError.
+void createSchema(Database& db);
+int schemaVersion(Database& db);   // 0 when there is no schema
+QString schemaSql(Engine engine);  // the whole script, as sent to the engine
+
+} // namespace ksiega::db

@@ -1,0 +1,46 @@
+-- Companies, their addresses, fiscal years and currencies.
+
+CREATE TABLE FIRMA (
+  id_firmy {{ID}},
+  nazwa VARCHAR(200) NOT NULL,
+  skrot VARCHAR(50) NOT NULL DEFAULT '',
+  nip VARCHAR(20) NOT NULL DEFAULT '',
+  regon VARCHAR(20) NOT NULL DEFAULT '',
+  kod_gus VARCHAR(20) NOT NULL DEFAULT '',
+  fk_id_jb INTEGER NOT NULL DEFAULT 0,
+  czy_budzet INTEGER NOT NULL DEFAULT 0,
+  czy_mpk INTEGER NOT NULL DEFAULT 0,
+  separator_mpk VARCHAR(1) NOT NULL DEFAULT '-'
+);
+
+CREATE TABLE ADRESY_FIRMY (
+  id_adresu {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  rodzaj INTEGER NOT NULL DEFAULT 1,
+  ulica VARCHAR(100) NOT NULL DEFAULT '',
+  nr_domu VARCHAR(20) NOT NULL DEFAULT '',
+  kod_pocztowy VARCHAR(10) NOT NULL DEFAULT '',
+  miejscowosc VARCHAR(100) NOT NULL DEFAULT '',
+  gmina VARCHAR(100) NOT NULL DEFAULT '',
+  powiat VARCHAR(100) NOT NULL DEFAULT '',
+  wojewodztwo VARCHAR(100) NOT NULL DEFAULT ''
+);
+CREATE INDEX ADRESY_FIRMY_FIRMA ON ADRESY_FIRMY (id_firmy);
+
+-- status: 0 open, 1 closed by the year-end closing; zamkniete_bo: 1 = opening balance approved.
+CREATE TABLE LATA_OBROTOWE (
+  id_lata_obrot {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  rok_obrotowy VARCHAR(20) NOT NULL,
+  poczatek_roku INTEGER NOT NULL,
+  koniec_roku INTEGER NOT NULL,
+  status INTEGER NOT NULL DEFAULT 0,
+  zamkniete_bo INTEGER NOT NULL DEFAULT 0,
+  UNIQUE (id_firmy, rok_obrotowy)
+);
+CREATE INDEX LATA_OBROTOWE_FIRMA_POCZATEK ON LATA_OBROTOWE (id_firmy, poczatek_roku);
+
+CREATE TABLE WALUTY (
+  sym_waluty VARCHAR(3) PRIMARY KEY,
+  nazwa_waluty VARCHAR(30) NOT NULL DEFAULT ''
+);

@@ -1,0 +1,106 @@
+-- Journals, document types, ledger documents and their lines.
+
+CREATE TABLE PACZKA (
+  id_paczka {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  id_lata_obrot BIGINT NOT NULL REFERENCES LATA_OBROTOWE(id_lata_obrot),
+  kod_paczki VARCHAR(6) NOT NULL,
+  opis_paczki VARCHAR(100) NOT NULL DEFAULT '',
+  UNIQUE (id_firmy, id_lata_obrot, kod_paczki)
+);
+
+CREATE TABLE TYP_DOK (
+  id_typ_dok {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  sym_typ_dok_uz VARCHAR(10) NOT NULL,
+  naz_typ_dok_uz VARCHAR(100) NOT NULL DEFAULT '',
+  UNIQUE (id_firmy, sym_typ_dok_uz)
+);
+
+-- Which document types a journal takes.
+CREATE TABLE PACZKA_TYPDOK (
+  id_paczka BIGINT NOT NULL REFERENCES PACZKA(id_paczka),
+  id_typ_dok BIGINT NOT NULL REFERENCES TYP_DOK(id_typ_dok),
+  PRIMARY KEY (id_paczka, id_typ_dok)
+);
+
+-- A ledger document. status: 2 = posted (zaksięgowany), lower = not posted yet.
+-- czy_rk: kind marker; 10 = opening-balance document (one per company, year and currency).
+-- Dates are day numbers; data_okresu is the period date (day 1 BO, 2 month, 28 BZ).
+CREATE TABLE NAG_DOK (
+  id_nag_dok {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  id_lata_obrot BIGINT NOT NULL REFERENCES LATA_OBROTOWE(id_lata_obrot),
+  id_paczka BIGINT REFERENCES PACZKA(id_paczka),
+  id_typ_dok BIGINT REFERENCES TYP_DOK(id_typ_dok),
+  nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT '',
+  nr_dok_org VARCHAR(40) NOT NULL DEFAULT '',
+  nr_sys_dok VARCHAR(30) NOT NULL DEFAULT '',
+  nr_dziennik BIGINT NOT NULL DEFAULT 0,
+  data_biezaca INTEGER NOT NULL DEFAULT 0,
+  data_dok_org INTEGER NOT NULL DEFAULT 0,
+  data_okresu INTEGER NOT NULL DEFAULT 0,
+  data_wplywu INTEGER NOT NULL DEFAULT 0,
+  data_oper_gosp INTEGER NOT NULL DEFAULT 0,
+  data_zatwierdzenia INTEGER NOT NULL DEFAULT 0,
+  status INTEGER NOT NULL DEFAULT 0,
+  czy_rk INTEGER NOT NULL DEFAULT 0,
+  waluta VARCHAR(3) NOT NULL DEFAULT '',
+  opis VARCHAR(250) NOT NULL DEFAULT '',
+  id_uzyt_p VARCHAR(8) NOT NULL DEFAULT '',
+  id_kontrahenta BIGINT NOT NULL DEFAULT 0,
+  rodzaj_kartoteki VARCHAR(1) NOT NULL DEFAULT ''
+);
+CREATE INDEX NAG_DOK_FIRMA_ROK_NREWID ON NAG_DOK (id_firmy, id_lata_obrot, nr_ewid_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_CZYRK ON NAG_DOK (id_firmy, id_lata_obrot, czy_rk, waluta);
+
+-- A line of a document: an amount on the Dt account, the Ct account, or both.
+-- Amounts are whole grosze; *_w are the amounts in the line's currency, waluta '' = PLN.
+-- id_firmy, id_lata_obrot, data_okresu, status and czy_rk repeat the header's values, so
+-- that turnovers and entry lists filter the lines without a join; every writer of NAG_DOK
+-- keeps them equal.
+CREATE TABLE POZ_DOK (
+  id_poz_dok {{ID}},
+  id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok),
+  id_firmy BIGINT NOT NULL,
+  id_lata_obrot BIGINT NOT NULL,
+  lp INTEGER NOT NULL DEFAULT 0,
+  konto_wn VARCHAR(60) NOT NULL DEFAULT '',
+  konto_ma VARCHAR(60) NOT NULL DEFAULT '',
+  kwota_wn BIGINT NOT NULL DEFAULT 0,
+  kwota_ma BIGINT NOT NULL DEFAULT 0,
+  kwota_wn_w BIGINT NOT NULL DEFAULT 0,
+  kwota_ma_w BIGINT NOT NULL DEFAULT 0,
+  waluta VARCHAR(3) NOT NULL DEFAULT '',
+  kurs_waluty BIGINT NOT NULL DEFAULT 0,
+  opis VARCHAR(250) NOT NULL DEFAULT '',
+  data_okresu INTEGER NOT NULL DEFAULT 0,
+  status INTEGER NOT NULL DEFAULT 0,
+  czy_rk INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX POZ_DOK_NAG ON POZ_DOK (id_nag_dok, lp);
+CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_firmy, id_lata_obrot, konto_wn);
+CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_firmy, id_lata_obrot, konto_ma);
+
+-- One row per side of a line: strona 0 = Dt, 1 = Ct. id_dokument_pozycja = 2 * id_poz_dok + strona
+-- identifies the row in the selection store.
+CREATE VIEW POZ_DOK_VIEW_UNION AS
+SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokument_pozycja, p.id_nag_dok, p.lp,
+       p.konto_wn AS konto, 0 AS strona,
+       p.kwota_wn AS kwota_wn, 0 AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, 0 AS kwota_ma_w,
+       p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
+       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
+       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura
+  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+ WHERE p.konto_wn <> ''
+UNION ALL
+SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
+       p.konto_ma, 1,
+       0, p.kwota_ma, 0, p.kwota_ma_w,
+       p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
+       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
+       n.rodzaj_kartoteki, k.kod_paczki
+  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+ WHERE p.konto_ma <> '';

@@ -1,0 +1,34 @@
+-- Users, their rights, the selection store and document locks.
+
+CREATE TABLE UZYTKOWNICY (
+  id_uzytkownika {{ID}},
+  login VARCHAR(8) NOT NULL UNIQUE,
+  imie_nazwisko VARCHAR(100) NOT NULL DEFAULT '',
+  czy_administrator INTEGER NOT NULL DEFAULT 0
+);
+
+-- A right to a function code per company and user; prawo 0 = denied, 1 = granted.
+-- No row means granted.
+CREATE TABLE PRAWA_DOSTEPU (
+  id_firmy BIGINT NOT NULL,
+  login VARCHAR(8) NOT NULL,
+  kod_funkcji VARCHAR(20) NOT NULL,
+  prawo INTEGER NOT NULL DEFAULT 1,
+  PRIMARY KEY (id_firmy, login, kod_funkcji)
+);
+
+-- Marks of a user on a list (id_browsera): one row per marked element.
+CREATE TABLE ZAZNACZENIE (
+  id_browsera INTEGER NOT NULL,
+  id_uzytkownika BIGINT NOT NULL,
+  id_elementu BIGINT NOT NULL DEFAULT 0,
+  opis_elementu VARCHAR(60) NOT NULL DEFAULT ''
+);
+CREATE INDEX ZAZNACZENIE_UZYT_BROWSER ON ZAZNACZENIE (id_uzytkownika, id_browsera, id_elementu);
+
+-- A document held for correction by one user (Popraw_Dokument).
+CREATE TABLE BLOKADY_DOKUMENTOW (
+  id_nag_dok BIGINT PRIMARY KEY,
+  id_uzyt VARCHAR(8) NOT NULL,
+  data_blokady INTEGER NOT NULL DEFAULT 0
+);
