@@ -3,6 +3,7 @@
 CREATE TABLE FIRMA (
   id_firmy {{ID}},
   nazwa VARCHAR(200) NOT NULL,
+  nazwa_pelna VARCHAR(250) NOT NULL DEFAULT '',
   skrot VARCHAR(50) NOT NULL DEFAULT '',
   nip VARCHAR(20) NOT NULL DEFAULT '',
   regon VARCHAR(20) NOT NULL DEFAULT '',
@@ -23,9 +24,19 @@ CREATE TABLE ADRESY_FIRMY (
   miejscowosc VARCHAR(100) NOT NULL DEFAULT '',
   gmina VARCHAR(100) NOT NULL DEFAULT '',
   powiat VARCHAR(100) NOT NULL DEFAULT '',
-  wojewodztwo VARCHAR(100) NOT NULL DEFAULT ''
+  wojewodztwo VARCHAR(100) NOT NULL DEFAULT '',
+  typ_adresu VARCHAR(1) NOT NULL DEFAULT 'S',
+  data_od INTEGER NOT NULL DEFAULT 0,
+  fk_rio VARCHAR(100) NOT NULL DEFAULT '',
+  fk_kod_gus_1 VARCHAR(10) NOT NULL DEFAULT '',
+  fk_kod_gus_2 VARCHAR(10) NOT NULL DEFAULT '',
+  fk_kod_gus_3 VARCHAR(10) NOT NULL DEFAULT '',
+  fk_kod_gus_4 VARCHAR(10) NOT NULL DEFAULT ''
 );
-CREATE INDEX ADRESY_FIRMY_FIRMA ON ADRESY_FIRMY (id_firmy);
+-- typ_adresu 'S' = registered seat; an address holds from data_od until the next one of its kind.
+-- fk_rio: the regional audit chamber; fk_kod_gus_1..4: territorial codes of the voivodeship,
+-- district, commune and the commune's type.
+CREATE INDEX ADRESY_FIRMY_FIRMA ON ADRESY_FIRMY (id_firmy, typ_adresu, data_od);
 
 -- status: 0 open, 1 closed by the year-end closing; zamkniete_bo: 1 = opening balance approved.
 CREATE TABLE LATA_OBROTOWE (
@@ -42,5 +53,6 @@ CREATE INDEX LATA_OBROTOWE_FIRMA_POCZATEK ON LATA_OBROTOWE (id_firmy, poczatek_r
 
 CREATE TABLE WALUTY (
   sym_waluty VARCHAR(3) PRIMARY KEY,
-  nazwa_waluty VARCHAR(30) NOT NULL DEFAULT ''
+  nazwa_waluty VARCHAR(30) NOT NULL DEFAULT '',
+  nazwa VARCHAR(30) NOT NULL DEFAULT ''
 );
