@@ -11,8 +11,16 @@ CREATE TABLE FIRMA (
   fk_id_jb INTEGER NOT NULL DEFAULT 0,
   czy_budzet INTEGER NOT NULL DEFAULT 0,
   czy_mpk INTEGER NOT NULL DEFAULT 0,
-  separator_mpk VARCHAR(1) NOT NULL DEFAULT '-'
+  separator_mpk VARCHAR(1) NOT NULL DEFAULT '-',
+  separator_bt VARCHAR(1) NOT NULL DEFAULT '-',
+  czy_tovarix INTEGER NOT NULL DEFAULT 1
 );
+-- czy_budzet: budget-unit books (the budget twins of the entry views are read);
+-- czy_mpk / separator_mpk: cost-centre accounting and the separator inside its set paths;
+-- separator_bt: the separator inside budget classification symbols; czy_tovarix: the
+-- session's ISTOVARIX switch (1 = settlements are taken from the ledger's own settlement
+-- views, 0 = from the warehouse system's).
+
 
 CREATE TABLE ADRESY_FIRMY (
   id_adresu {{ID}},
