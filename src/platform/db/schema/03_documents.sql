@@ -53,6 +53,9 @@ CREATE TABLE NAG_DOK (
 );
 CREATE INDEX NAG_DOK_FIRMA_ROK_NREWID ON NAG_DOK (id_firmy, id_lata_obrot, nr_ewid_dok);
 CREATE INDEX NAG_DOK_FIRMA_ROK_CZYRK ON NAG_DOK (id_firmy, id_lata_obrot, czy_rk, waluta);
+-- One opening-balance document per company, year and currency, also when two sessions
+-- prepare it at once.
+CREATE UNIQUE INDEX NAG_DOK_JEDEN_BO ON NAG_DOK (id_firmy, id_lata_obrot, waluta) WHERE czy_rk = 10;
 -- Sort orders of the entry lists that run over header columns (docs/schema.md names the keys).
 CREATE INDEX NAG_DOK_FIRMA_ROK_DATABIEZ ON NAG_DOK (id_firmy, id_lata_obrot, data_biezaca, id_nag_dok);
 CREATE INDEX NAG_DOK_FIRMA_ROK_DATADOK ON NAG_DOK (id_firmy, id_lata_obrot, data_dok_org, id_nag_dok);
@@ -65,14 +68,16 @@ CREATE INDEX NAG_DOK_FIRMA_ROK_NRDZIENNIK ON NAG_DOK (id_firmy, id_lata_obrot, n
 CREATE INDEX NAG_DOK_FIRMA_ROK_PACZKA ON NAG_DOK (id_firmy, id_lata_obrot, id_paczka, id_nag_dok);
 CREATE INDEX NAG_DOK_FIRMA_ROK_TYP ON NAG_DOK (id_firmy, id_lata_obrot, id_typ_dok, id_nag_dok);
 
--- A line of a document: an amount on the Dt account, the Ct account, or both.
+-- A line of a document: an amount on the Dt account, the Ct account, or both. Removing a
+-- document removes its lines, and with them their partial entries, budget lines, cost-centre
+-- splits and dictionary values.
 -- Amounts are whole grosze; *_w are the amounts in the line's currency, waluta '' = PLN.
 -- id_firmy, id_lata_obrot, data_okresu, status and czy_rk repeat the header's values, so
 -- that turnovers and entry lists filter the lines without a join; every writer of NAG_DOK
 -- keeps them equal.
 CREATE TABLE POZ_DOK (
   id_poz_dok {{ID}},
-  id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok),
+  id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok) ON DELETE CASCADE,
   id_firmy BIGINT NOT NULL,
   id_lata_obrot BIGINT NOT NULL,
   lp INTEGER NOT NULL DEFAULT 0,

@@ -79,7 +79,7 @@ CREATE INDEX KARTOTEKA_UZYTKOWNIKA_POZ_KOD ON KARTOTEKA_UZYTKOWNIKA_POZ (id_kart
 -- A dictionary value attached to a ledger line; lp orders the values of one line.
 CREATE TABLE SLOW_DANE (
   id_slow_dane {{ID}},
-  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok),
+  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
   id_kartoteki_poz BIGINT NOT NULL REFERENCES KARTOTEKA_UZYTKOWNIKA_POZ(id_kartoteki_poz),
   lp INTEGER NOT NULL DEFAULT 0
 );

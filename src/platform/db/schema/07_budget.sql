@@ -9,7 +9,7 @@
 -- id_firmy and id_lata_obrot repeat the ledger line's values; every writer keeps them equal.
 CREATE TABLE BT_DANE (
   id_bt_dane {{ID}},
-  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok),
+  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
   id_firmy BIGINT NOT NULL,
   id_lata_obrot BIGINT NOT NULL,
   bt_klasyfikacja VARCHAR(50) NOT NULL DEFAULT '',

@@ -17,7 +17,7 @@ CREATE TABLE MPK_WSKAZNIK (
 -- the split belongs to, each followed by the company's cost-centre separator.
 CREATE TABLE MPK_DANE (
   id_mpk_dane {{ID}},
-  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok),
+  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
   id_firmy BIGINT NOT NULL,
   id_lata_obrot BIGINT NOT NULL,
   strona VARCHAR(2) NOT NULL DEFAULT 'WN',

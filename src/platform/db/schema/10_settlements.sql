@@ -49,7 +49,7 @@ CREATE INDEX ROZRACHUNEK_POZ ON ROZRACHUNEK (id_poz_dok_f);
 -- other has one row for each.
 CREATE TABLE ROZLICZENIE (
   id_rozliczenia {{ID}},
-  id_rozrachunku BIGINT NOT NULL REFERENCES ROZRACHUNEK(id_rozrachunku),
+  id_rozrachunku BIGINT NOT NULL REFERENCES ROZRACHUNEK(id_rozrachunku) ON DELETE CASCADE,
   id_rozrachunku_rozl BIGINT NOT NULL DEFAULT 0,
   id_firmy BIGINT NOT NULL,
   data_rozliczenia INTEGER NOT NULL DEFAULT 0,
@@ -122,7 +122,7 @@ CREATE INDEX ZMIANA_PLANU_KONT_FIRMA ON ZMIANA_PLANU_KONT (id_firmy, id_lata_obr
 -- Settlements a user attached to one change row: only these move with it.
 CREATE TABLE ZMIANA_PLANU_KONT_ROZRACHUNKI (
   id_uzytkownika BIGINT NOT NULL,
-  id_zmiana_planu_kont BIGINT NOT NULL REFERENCES ZMIANA_PLANU_KONT(id_zmiana_planu_kont),
-  id_rozrachunku BIGINT NOT NULL REFERENCES ROZRACHUNEK(id_rozrachunku),
+  id_zmiana_planu_kont BIGINT NOT NULL REFERENCES ZMIANA_PLANU_KONT(id_zmiana_planu_kont) ON DELETE CASCADE,
+  id_rozrachunku BIGINT NOT NULL REFERENCES ROZRACHUNEK(id_rozrachunku) ON DELETE CASCADE,
   PRIMARY KEY (id_uzytkownika, id_zmiana_planu_kont, id_rozrachunku)
 );

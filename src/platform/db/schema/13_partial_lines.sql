@@ -5,7 +5,7 @@
 -- mnoznik_* the number of currency units the rate is quoted for (1, 100).
 CREATE TABLE POZ_DOK_CZASTKOWE (
   id_poz_dok_czastkowe {{ID}},
-  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok),
+  id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
   data_dok INTEGER NOT NULL DEFAULT 0,
   nr_dok VARCHAR(30) NOT NULL DEFAULT '',
   opis VARCHAR(100) NOT NULL DEFAULT '',
