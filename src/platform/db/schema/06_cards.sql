@@ -53,6 +53,31 @@ CREATE TABLE URZEDY (
 CREATE INDEX URZEDY_SYMBOL ON URZEDY (id_firmy, symbol, id_urzedu);
 CREATE INDEX URZEDY_NAZWA ON URZEDY (id_firmy, nazwa, id_urzedu);
 
+-- A bank account of the company (kind 'R').
+CREATE TABLE RACHUNKI_BANKOWE (
+  id_rachunku {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  symbol VARCHAR(30) NOT NULL DEFAULT '',
+  nazwa VARCHAR(200) NOT NULL DEFAULT '',
+  nr_rachunku VARCHAR(40) NOT NULL DEFAULT '',
+  nazwa_banku VARCHAR(100) NOT NULL DEFAULT '',
+  sym_waluty VARCHAR(3) NOT NULL DEFAULT 'PLN',
+  czy_aktywny INTEGER NOT NULL DEFAULT 1
+);
+CREATE INDEX RACHUNKI_BANKOWE_SYMBOL ON RACHUNKI_BANKOWE (id_firmy, symbol, id_rachunku);
+
+-- A fixed asset (kind 'S').
+CREATE TABLE SRODKI_TRWALE (
+  id_srodka {{ID}},
+  id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
+  nr_inwentarzowy VARCHAR(30) NOT NULL DEFAULT '',
+  nazwa VARCHAR(200) NOT NULL DEFAULT '',
+  data_przyjecia INTEGER NOT NULL DEFAULT 0,
+  data_likwidacji INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX SRODKI_TRWALE_NR ON SRODKI_TRWALE (id_firmy, nr_inwentarzowy, id_srodka);
+CREATE INDEX SRODKI_TRWALE_NAZWA ON SRODKI_TRWALE (id_firmy, nazwa, id_srodka);
+
 -- A card register of a company. rodzaj: 'K' contractors, 'P' employees, 'U' offices,
 -- 'R' bank accounts, 'S' fixed assets, 'X' a register the company defines (its values in
 -- KARTOTEKA_UZYTKOWNIKA_POZ). filtr_kartoteka: the filter text that narrows the register's
