@@ -103,9 +103,10 @@ TEST_P(DerivedViewsTest, costCentreViewShowsEachSplitWithItsLineDocumentAndIndic
 
 TEST_P(DerivedViewsTest, budgetViewShowsEveryBudgetLineOfASplitLine) {
     const int64_t line = addLine("400", "130", 1000, 4, "materiały");
+    int lp = 0;
     for (auto [symbol, amount] : {std::pair{"801-80101-4210", 600}, std::pair{"801-80101-4300", 400}})
-        db().execute("insert into BT_DANE (id_poz_dok, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, rodzaj_wy, rodzaj_x, kwota)"
-                     " values (?, ?, ?, ?, 'W', 1, 1, ?)", {line, firm, year, QString::fromLatin1(symbol), amount});
+        db().execute("insert into BT_DANE (id_poz_dok, lp, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, rodzaj_wy, rodzaj_x, kwota)"
+                     " values (?, ?, ?, ?, ?, 'W', 1, 1, ?)", {line, ++lp, firm, year, QString::fromLatin1(symbol), amount});
     db::Rows rows = db().select(
         "select bt_klasyfikacja, kwota, konto_wn, konto_ma, nr_poz_dok, tresc_poz_dok, id_nag_dok, status, rodzaj_wy, rodzaj_x,"
         " rodzaj_d, substr(bt_klasyfikacja, 11, 4) from BT_VIEW where id_firmy=? and typ='W' order by bt_klasyfikacja", {firm});

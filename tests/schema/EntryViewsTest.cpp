@@ -4,11 +4,11 @@ using namespace ksiega;
 
 class EntryViewsTest : public test::LedgerFixture {
 protected:
-    int64_t addBudgetLine(int64_t line, const QString& symbol, const QString& typ, const QString& flag, int64_t amount) {
+    int64_t addBudgetLine(int64_t line, int lp, const QString& symbol, const QString& flag, int64_t amount) {
         return db().insertReturningId(
-            QStringLiteral("insert into BT_DANE (id_poz_dok, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, %1, kwota)"
-                           " values (?, ?, ?, ?, ?, 1, ?) returning id_bt_dane").arg(flag),
-            {line, firm, year, symbol, typ, amount});
+            QStringLiteral("insert into BT_DANE (id_poz_dok, lp, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, %1, kwota)"
+                           " values (?, ?, ?, ?, ?, 'W', 1, ?) returning id_bt_dane").arg(flag),
+            {line, lp, firm, year, symbol, amount});
     }
     // Every row of a view as text, ordered by id_dokument_pozycja, limited to its first columns.
     QList<QStringList> rowsOf(const QString& view, int columns, QStringList* names = nullptr) {
@@ -63,8 +63,8 @@ TEST_P(EntryViewsTest, twinsHaveTheBaseRowsAndColumnsFirst) {
     addLine("131", "750", 250, 2);
     addLine("", "201-02", 70, 3);
     // A line split over two budget lines must still give one row per side in the twins.
-    addBudgetLine(split, "801-80101-4010", "W", "rodzaj_wy", 600);
-    addBudgetLine(split, "801-80101-4210", "W", "rodzaj_k", 400);
+    addBudgetLine(split, 1, "801-80101-4010", "rodzaj_wy", 600);
+    addBudgetLine(split, 2, "801-80101-4210", "rodzaj_k", 400);
     addAccount("201-01", "Odbiorca");
 
     const int baseColumns = columnCount("POZ_DOK_VIEW_UNION");
@@ -81,8 +81,8 @@ TEST_P(EntryViewsTest, twinsHaveTheBaseRowsAndColumnsFirst) {
 TEST_P(EntryViewsTest, budgetTwinShowsTheLinesFirstBudgetLineAndExtTwinTheAccountName) {
     const int64_t split = addLine("400", "201-01", 1000, 1);
     const int64_t plain = addLine("131", "999-XX", 250, 2);
-    const int64_t first = addBudgetLine(split, "801-80101-4010", "W", "rodzaj_wy", 600);
-    addBudgetLine(split, "801-80101-4210", "W", "rodzaj_k", 400);
+    addBudgetLine(split, 2, "801-80101-4210", "rodzaj_k", 400);   // entered first, numbered second
+    const int64_t first = addBudgetLine(split, 1, "801-80101-4010", "rodzaj_wy", 600);
     addAccount("400", "Koszty");
     addAccount("201-01", "Odbiorca");
     addAccount("131", "Bank");

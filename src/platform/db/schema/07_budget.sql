@@ -4,12 +4,14 @@
 -- A budget line: part of a ledger line booked under a classification symbol
 -- (dział-rozdział-paragraf[-analytic], e.g. 801-80101-4010) on the expenditure ('W') or
 -- revenue ('D') side. A ledger line usually has one budget line; it may be split over
--- several, each with its own amount. rodzaj_*: 1 = the amount counts as expenditure (wy),
+-- several, each with its own amount; lp numbers the budget lines of a ledger line from 1, and
+-- lp 1 is the one the budget twins of the entry views show. rodzaj_*: 1 = the amount counts as expenditure (wy),
 -- cost (k), commitment (z), cash (x), accrued revenue (d), receipt (wp).
 -- id_firmy and id_lata_obrot repeat the ledger line's values; every writer keeps them equal.
 CREATE TABLE BT_DANE (
   id_bt_dane {{ID}},
   id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
+  lp INTEGER NOT NULL DEFAULT 1,
   id_firmy BIGINT NOT NULL,
   id_lata_obrot BIGINT NOT NULL,
   bt_klasyfikacja VARCHAR(50) NOT NULL DEFAULT '',
@@ -22,7 +24,7 @@ CREATE TABLE BT_DANE (
   rodzaj_wp INTEGER NOT NULL DEFAULT 0,
   kwota BIGINT NOT NULL DEFAULT 0
 );
-CREATE INDEX BT_DANE_POZ ON BT_DANE (id_poz_dok, id_bt_dane);
+CREATE UNIQUE INDEX BT_DANE_POZ ON BT_DANE (id_poz_dok, lp);
 CREATE INDEX BT_DANE_KLASYFIKACJA ON BT_DANE (id_firmy, id_lata_obrot, typ, bt_klasyfikacja, id_bt_dane);
 CREATE INDEX BT_DANE_KWOTA ON BT_DANE (id_firmy, id_lata_obrot, typ, kwota, id_bt_dane);
 

@@ -2,8 +2,8 @@
 -- base view (one per side of a line, same id_dokument_pozycja) and its columns in the same
 -- order, followed by:
 --   _BT:     the budget fields of the line, taken from its first budget line in BT_DANE
---            (lowest id_bt_dane); a line without budget lines has '' and 0 there. A line
---            split over several budget lines shows all of them in BT_VIEW.
+--            (lp 1); a line without budget lines has '' and 0 there. A line split over
+--            several budget lines shows all of them in BT_VIEW.
 --   _EXT:    what the ledger-by-periods list shows beside the entry: the account name of
 --            the row's account in the chart of the line's year, and the document type symbol.
 --   _BT_EXT: both.
@@ -22,7 +22,7 @@ SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokumen
        coalesce(b.rodzaj_wy, 0) AS rodzaj_wy, coalesce(b.rodzaj_k, 0) AS rodzaj_k, coalesce(b.rodzaj_z, 0) AS rodzaj_z,
        coalesce(b.rodzaj_x, 0) AS rodzaj_x, coalesce(b.rodzaj_d, 0) AS rodzaj_d, coalesce(b.rodzaj_wp, 0) AS rodzaj_wp
   FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
-  LEFT JOIN BT_DANE b ON b.id_bt_dane = (SELECT min(b2.id_bt_dane) FROM BT_DANE b2 WHERE b2.id_poz_dok = p.id_poz_dok)
+  LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
  WHERE p.konto_wn <> ''
 UNION ALL
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
@@ -36,7 +36,7 @@ SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag
        coalesce(b.rodzaj_wy, 0), coalesce(b.rodzaj_k, 0), coalesce(b.rodzaj_z, 0),
        coalesce(b.rodzaj_x, 0), coalesce(b.rodzaj_d, 0), coalesce(b.rodzaj_wp, 0)
   FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
-  LEFT JOIN BT_DANE b ON b.id_bt_dane = (SELECT min(b2.id_bt_dane) FROM BT_DANE b2 WHERE b2.id_poz_dok = p.id_poz_dok)
+  LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
  WHERE p.konto_ma <> '';
 
 CREATE VIEW POZ_DOK_VIEW_UNION_EXT AS
@@ -79,7 +79,7 @@ SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokumen
        coalesce(b.rodzaj_x, 0) AS rodzaj_x, coalesce(b.rodzaj_d, 0) AS rodzaj_d, coalesce(b.rodzaj_wp, 0) AS rodzaj_wp,
        coalesce(w.nazwa_konta, '') AS nazwa_konta, coalesce(t.sym_typ_dok_uz, '') AS sym_typ_dok_uz
   FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
-  LEFT JOIN BT_DANE b ON b.id_bt_dane = (SELECT min(b2.id_bt_dane) FROM BT_DANE b2 WHERE b2.id_poz_dok = p.id_poz_dok)
+  LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
   LEFT JOIN WARTOSCI_KONT w ON w.id_firmy = p.id_firmy AND w.id_lata_obrot = p.id_lata_obrot AND w.nr_konta = p.konto_wn
   LEFT JOIN TYP_DOK t ON t.id_typ_dok = n.id_typ_dok
  WHERE p.konto_wn <> ''
@@ -96,7 +96,7 @@ SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag
        coalesce(b.rodzaj_x, 0), coalesce(b.rodzaj_d, 0), coalesce(b.rodzaj_wp, 0),
        coalesce(w.nazwa_konta, ''), coalesce(t.sym_typ_dok_uz, '')
   FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
-  LEFT JOIN BT_DANE b ON b.id_bt_dane = (SELECT min(b2.id_bt_dane) FROM BT_DANE b2 WHERE b2.id_poz_dok = p.id_poz_dok)
+  LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
   LEFT JOIN WARTOSCI_KONT w ON w.id_firmy = p.id_firmy AND w.id_lata_obrot = p.id_lata_obrot AND w.nr_konta = p.konto_ma
   LEFT JOIN TYP_DOK t ON t.id_typ_dok = n.id_typ_dok
  WHERE p.konto_ma <> '';
