@@ -84,3 +84,53 @@ TEST(ScriptedDialogs, scopedInstallationRestoresThePreviousDialogs) {
     EXPECT_EQ(inner.texts(), QStringList{QStringLiteral("x")});
     EXPECT_EQ(outer.texts(), QStringList{QStringLiteral("y")});
 }
+
+#include "platform/ui/dialogs/QtDialogs.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+// Answers the next message box from the event loop: records it, then presses a button
+// (0-based) or Escape (-1).
+struct BoxPresser {
+    QString title, text, defaultText;
+    QStringList buttons;
+    void press(int button) {
+        QTimer::singleShot(0, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            if (box->defaultButton()) defaultText = box->defaultButton()->text();
+            for (QAbstractButton* b : box->buttons()) buttons << b->text();
+            if (button < 0) box->reject();
+            else box->buttons().at(button)->click();
+        });
+    }
+};
+
+} // namespace
+
+TEST(QtDialogs, questionShowsTheButtonsInOrderAndAnswersOneBased) {
+    ui::QtDialogs d;
+    BoxPresser p;
+    p.press(1);
+    EXPECT_EQ(d.question(QStringLiteral("Pierwsza linia|druga"), ui::BUTTONS_ZMIEN_KWOTE_ANULUJ, 2, ui::TITLE_PYTANIE), 2);
+    EXPECT_EQ(p.title, QStringLiteral("Bilantor: Pytanie"));
+    EXPECT_EQ(p.text, QStringLiteral("Pierwsza linia\ndruga"));
+    EXPECT_EQ(p.buttons, (QStringList{QStringLiteral("&Zmień kwotę"), QStringLiteral("&Anuluj")}));
+    EXPECT_EQ(p.defaultText, QStringLiteral("&Anuluj"));
+}
+
+TEST(QtDialogs, closingAQuestionWithoutAChoiceAnswersTheLastButton) {
+    ui::QtDialogs d;
+    BoxPresser p;
+    p.press(-1);
+    EXPECT_EQ(d.question(QStringLiteral("Czy chcesz przeglądać konta kartotekowe ?"), ui::BUTTONS_TAK_NIE, 1,
+                         ui::TITLE_PYTANIE),
+              2);
+    EXPECT_EQ(p.defaultText, QStringLiteral("&Tak"));
+}
