@@ -9,6 +9,7 @@
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include <QDate>
+#include <algorithm>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -88,6 +89,8 @@ ImportResult importDocuments(Database& db, QIODevice& csv, const ImportOptions& 
     auto refused = [&] {
         result.errorCount = errors.count();
         result.errors = errors.take();
+        std::stable_sort(result.errors.begin(), result.errors.end(),
+                         [](const ImportError& a, const ImportError& b) { return a.line < b.line; });
         result.seconds = double(timer.nsecsElapsed()) / 1e9;
         return result;
     };

@@ -60,12 +60,15 @@ bool DocumentSet::readHeader(const CsvRecord& row, ImportedDocument& doc) {
     const std::string currency = upperAscii(row.field(Waluta));
     if (currency.empty() || currency == kHomeCurrency) doc.waluta.clear();
     else if (m_catalog.hasCurrency(currency)) doc.waluta = currency;
-    else error(line, QStringLiteral("unknown currency %1").arg(q(row.field(Waluta))));
+    else {
+        doc.currencyKnown = false;
+        error(line, QStringLiteral("unknown currency %1").arg(q(row.field(Waluta))));
+    }
 
     return m_errors.count() == before;
 }
 
-void DocumentSet::compareHeader(const CsvRecord& row, const ImportedDocument& first, const ImportedDocument& again) {
+bool DocumentSet::compareHeader(const CsvRecord& row, const ImportedDocument& first, const ImportedDocument& again) {
     QStringList differ;
     if (again.nrDokOrg != first.nrDokOrg) differ << QStringLiteral("nr_dok_org");
     if (again.dataBiezaca != first.dataBiezaca) differ << QStringLiteral("data_biezaca");
@@ -78,6 +81,7 @@ void DocumentSet::compareHeader(const CsvRecord& row, const ImportedDocument& fi
         error(row.line, QStringLiteral("document %1: %2 differs from its first row (line %3)")
                             .arg(q(first.nrEwidDok), differ.join(QStringLiteral(", ")))
                             .arg(first.firstLine));
+    return differ.isEmpty();
 }
 
 void DocumentSet::addRow(const CsvRecord& row) {
@@ -98,6 +102,8 @@ void DocumentSet::addRow(const CsvRecord& row) {
 
     ImportedDocument header;
     const bool headerOk = readHeader(row, header);
+    const std::string waluta = header.waluta; // the row's own currency decides about its kwota_w
+    const bool currencyKnown = header.currencyKnown;
     ImportedDocument* doc;
     if (auto it = m_index.find(header.nrEwidDok); it == m_index.end()) {
         header.firstLine = line;
@@ -109,7 +115,8 @@ void DocumentSet::addRow(const CsvRecord& row) {
         doc = &m_documents.back();
     } else {
         doc = &m_documents[size_t(it->second)];
-        if (doc->headerValid && headerOk) compareHeader(row, *doc, header);
+        // A row that contradicts its document's header makes the document's totals meaningless.
+        if (doc->headerValid && headerOk && !compareHeader(row, *doc, header)) doc->linesValid = false;
     }
     ++doc->lineCount;
 
@@ -131,8 +138,9 @@ void DocumentSet::addRow(const CsvRecord& row) {
     else if (auto a = parseAmount(row.field(Kwota))) kwota = *a;
     else error(line, QStringLiteral("malformed amount in kwota: '%1'").arg(q(row.field(Kwota))));
 
-    const std::string& waluta = headerOk ? header.waluta : doc->waluta;
-    if (waluta.empty()) {
+    if (!currencyKnown) {
+        // kwota_w cannot be judged without a currency
+    } else if (waluta.empty()) {
         if (!row.field(KwotaW).empty()) error(line, QStringLiteral("kwota_w must be empty for the home currency"));
     } else if (row.field(KwotaW).empty()) {
         error(line, QStringLiteral("missing kwota_w for currency %1").arg(q(waluta)));

@@ -22,6 +22,7 @@ struct ImportedDocument {
     int64_t idPaczka = 0;
     int64_t idTypDok = 0;
     std::string waluta;     // "" = home currency
+    bool currencyKnown = true;
     int firstLine = 0;
     int lineCount = 0;
     bool headerValid = true;
@@ -46,7 +47,7 @@ public:
 
 private:
     bool readHeader(const CsvRecord& row, ImportedDocument& doc);
-    void compareHeader(const CsvRecord& row, const ImportedDocument& first, const ImportedDocument& again);
+    bool compareHeader(const CsvRecord& row, const ImportedDocument& first, const ImportedDocument& again);
     void error(int line, const QString& message) { m_errors.add(line, message); }
 
     const LedgerCatalog& m_catalog;
