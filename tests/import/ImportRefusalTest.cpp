@@ -3,6 +3,9 @@
 #include "import/ImportLedger.h"
 #include "support/TestDatabase.h"
 #include <QBuffer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 using namespace ksiega;
 using namespace ksiega::test;
@@ -106,6 +109,37 @@ TEST_P(ImportRefusalTest, aRefusedImportLeavesAnOpenTransactionOfTheCallerUsable
     EXPECT_TRUE(importText(db(), ledger.options(), "X,A/1,2026-01-05,2026-01-05,2026-01,NOWA,PK,,100,700,1.00,,\n").ok());
     tx.commit();
     EXPECT_EQ(*db().scalarInt(QStringLiteral("select count(*) from NAG_DOK where nr_ewid_dok = 'A/1'")), 1);
+}
+
+} // namespace
+
+namespace {
+
+class ImportConcurrencyTest : public DbTest {};
+KSIEGA_ON_BOTH_ENGINES(ImportConcurrencyTest);
+
+TEST_P(ImportConcurrencyTest, aSecondImportWaitsForTheFirstAndTheirIdsDoNotCollide) {
+    const ImportLedger ledger = ImportLedger::create(db());
+    auto first = db::Database::open(url());
+    db::Transaction open(*first);
+    ASSERT_TRUE(importText(*first, ledger.options(), "X,C/1,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,1.00,,\n").ok());
+
+    // The second import runs on its own connection and thread while the first is uncommitted.
+    std::atomic<bool> done{false};
+    db::import::ImportResult second;
+    std::thread other([&] {
+        second = importText(db(), ledger.options(), "X,C/2,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,2.00,,\n");
+        done = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(done);
+    open.commit();
+    other.join();
+    EXPECT_TRUE(second.ok()) << errorTexts(second).join('\n').toStdString();
+    EXPECT_EQ(*db().scalarInt(QStringLiteral("select count(distinct id_nag_dok) from NAG_DOK where nr_ewid_dok like 'C/%'")), 2);
+    EXPECT_EQ(*db().scalarInt(QStringLiteral("select count(*) from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok "
+                                             "where n.nr_ewid_dok like 'C/%'")),
+              2);
 }
 
 } // namespace
