@@ -175,10 +175,4 @@ TEST_P(ImportTest, createAccountsStillRefusesWhatItCannotCreate) {
     EXPECT_EQ(errorTexts(plain), QStringList{"line 2: unknown account 201-03"});
 }
 
-TEST_P(ImportTest, aFileWithOnlyTheHeaderImportsNothing) {
-    const auto result = importText(db(), ledger.options(), "");
-    EXPECT_TRUE(result.ok());
-    EXPECT_EQ(result.documents, 0);
-}
-
 } // namespace
