@@ -19,6 +19,7 @@
 // that an OR inside it cannot change the meaning of the conditions around it; it must have
 // balanced quotes and parentheses and hold neither ";" nor a comment.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 

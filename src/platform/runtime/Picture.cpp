@@ -67,10 +67,11 @@ QString Picture::formatScaled(int64_t units, int unitPlaces) const {
     const bool negative = units < 0;
     uint64_t abs = negative ? uint64_t(0) - uint64_t(units) : uint64_t(units);
     int have = unitPlaces;
-    while (have > m_places) {                        // round half away from zero
-        const uint64_t rest = abs % 10;
-        abs = abs / 10 + (rest >= 5 ? 1 : 0);
-        --have;
+    if (have > m_places) {                           // round once, half away from zero
+        uint64_t divisor = 1;
+        for (; have > m_places; --have) divisor *= 10;
+        const uint64_t rest = abs % divisor;
+        abs = abs / divisor + (rest * 2 >= divisor ? 1 : 0);
     }
     QString digits = QString::number(abs);
     int extra = m_places - have;
