@@ -18,6 +18,10 @@ bool returnsRows(const QString& sql) {
 
 bool PassResult::next() {
     if (failed()) return false;
+    if (m_pending) {            // the row read ahead when the statement was sent
+        m_pending = false;
+        return true;
+    }
     if (m_procedure) {
         if (m_procedureRow >= m_procedure->rows.size()) { m_row.clear(); return false; }
         m_row = m_procedure->rows[m_procedureRow++];
@@ -102,8 +106,14 @@ PassResult PassThrough::send(const QString& statement, const Params& params) {
             }
         } else {
             const QString sql = portableSql(statement);
-            if (returnsRows(sql)) r.m_rows.emplace(m_db.select(sql, params));
-            else r.m_rowsChanged = m_db.execute(sql, params);
+            if (returnsRows(sql)) {
+                r.m_rows.emplace(m_db.select(sql, params));
+                // Read the first row now: an engine reports some failures only then, and
+                // the caller learns of a failure when the statement returns.
+                r.m_pending = r.next();
+            } else {
+                r.m_rowsChanged = m_db.execute(sql, params);
+            }
         }
     } catch (const DbError& e) {
         r.m_error = e.message();

@@ -54,6 +54,7 @@ private:
     std::optional<Rows> m_rows;                       // database rows, streamed
     std::optional<server::ResultSet> m_procedure;     // a procedure's rows
     size_t m_procedureRow = 0;
+    bool m_pending = false;
     QStringList m_columns;
     std::vector<SqlValue> m_row;
 };
