@@ -158,8 +158,3 @@ TEST_P(MarksStoreTest, aFailedOrCancelledStoreKeepsThePreviousMarks) {
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_EQ(storedIds(), (std::vector<int64_t>{1, 2}));
 }
-
-TEST(MarksStore, showMarkedConditionNamesTheUserAndList) {
-    EXPECT_EQ(markedOnlyCondition(7, 40),
-              "SQL(id_dokument_pozycja in (select id_elementu from ZAZNACZENIE where id_uzytkownika=7 AND id_browsera=40))");
-}

@@ -111,6 +111,13 @@ PassResult PassThrough::send(const QString& statement, const Params& params) {
                 // Read the first row now: an engine reports some failures only then, and
                 // the caller learns of a failure when the statement returns.
                 r.m_pending = r.next();
+            } else if (m_db.transactionDepth() > 0) {
+                // Inside the caller's transaction a failed statement is undone alone, so
+                // that the transaction goes on as it would after a failed statement on
+                // the original server (PostgreSQL otherwise refuses everything after it).
+                Transaction savepoint(m_db);
+                r.m_rowsChanged = m_db.execute(sql, params);
+                savepoint.commit();
             } else {
                 r.m_rowsChanged = m_db.execute(sql, params);
             }
