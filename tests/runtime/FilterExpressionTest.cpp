@@ -24,8 +24,8 @@ TEST(FilterExpression, ledgerFilterLosesItsPrefixesAndKeepsItsMeaning) {
 TEST(FilterExpression, sqlPiecesPassWholeWithNestedParenthesesAndQuotesAndKeepTheirOwnPrecedence) {
     EXPECT_EQ(where("SQL(id_dokument_pozycja in (select id_elementu from ZAZNACZENIE where id_uzytkownika=3 AND id_browsera=40)) AND PDU:id_lata_obrot=7"),
               "(id_dokument_pozycja in (select id_elementu from ZAZNACZENIE where id_uzytkownika=3 AND id_browsera=40)) AND id_lata_obrot=7");
-    // A ")" inside a quoted text does not close the piece; PDU: inside it is the server's.
-    EXPECT_EQ(where("SQL(opis = 'a) OR (1=1' ) AND PDU:status=2"), "(opis = 'a) OR (1=1') AND status=2");
+    // A ")" inside a quoted text does not close the piece; prefixes are cut inside it too.
+    EXPECT_EQ(where("SQL(PDU:opis = 'a) OR (PDU:x=1' ) AND PDU:status=2"), "(opis = 'a) OR (PDU:x=1') AND status=2");
     // An OR inside a piece cannot escape the AND around it.
     EXPECT_EQ(where("SQL(konto='1' OR konto='2') AND PDU:status=2"), "(konto='1' OR konto='2') AND status=2");
     // The server dialect's few forms are written portably.

@@ -109,7 +109,7 @@ private:
         const QString raw = m_s.mid(start, m_pos - start).trimmed();
         ++m_pos;
         if (raw.isEmpty()) fail(QStringLiteral("puste SQL()"));
-        return db::portableSql(raw);
+        return db::portableSql(WYTNIJ_PREFIX(raw));
     }
 
     QString comparison() {
