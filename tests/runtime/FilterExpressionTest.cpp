@@ -55,25 +55,15 @@ TEST(FilterExpression, cuttingPrefixesLeavesQuotedTextsAlone) {
     EXPECT_EQ(WYTNIJ_PREFIX("PDU:opis='it''s PDU:a' OR BT:x=1"), "opis='it''s PDU:a' OR x=1");
 }
 
-TEST(FilterExpression, builderJoinsWithoutDanglingAnd) {
-    FilterBuilder b;
-    b.add("").add("PDU:status=2").add("  ").add(orGroup({"PDU:strona=0", "", "PDU:strona=1"})).add(sqlPiece("konto like '2%'"));
-    EXPECT_EQ(b.text(), "PDU:status=2 AND (PDU:strona=0 OR PDU:strona=1) AND SQL(konto like '2%')");
-    EXPECT_EQ(orGroup({}), "");
-    EXPECT_EQ(fieldEquals("PDU:id_lata_obrot", int64_t(7)), "PDU:id_lata_obrot=7");
-}
-
 TEST(PortableSql, serverFormsAreRewrittenOutsideTextsOnly) {
     using db::portableSql;
     EXPECT_EQ(portableSql("select id_dokument_pozycja from POZ_DOK_VIEW_UNION (NOLOCK) where konto='x'"),
               "select id_dokument_pozycja from POZ_DOK_VIEW_UNION where konto='x'");
     EXPECT_EQ(portableSql("delete from ZAZNACZENIE with (ROWLOCK) where id_uzytkownika=1"),
               "delete from ZAZNACZENIE where id_uzytkownika=1");
-    EXPECT_EQ(portableSql("select * from T with (nolock) where a=1"), "select * from T where a=1");
     EXPECT_EQ(portableSql("select isnull(a,0), ISNULL (b,0) from T"), "select coalesce(a,0), coalesce(b,0) from T");
     EXPECT_EQ(portableSql("select 1,nr_konta from OBROTY_I_SALDA where Substring(nr_konta,1,3)='201'"),
               "select 1,nr_konta from OBROTY_I_SALDA where substr(nr_konta,1,3)='201'");
     EXPECT_EQ(portableSql("select top 1 konto from T order by konto"), "select konto from T order by konto limit 1");
     EXPECT_EQ(portableSql("select opis from T where opis='isnull( (NOLOCK) top 1'"), "select opis from T where opis='isnull( (NOLOCK) top 1'");
-    EXPECT_EQ(portableSql("select mysubstring(a) from T"), "select mysubstring(a) from T");
 }

