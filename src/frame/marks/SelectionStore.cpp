@@ -1,0 +1,101 @@
+#include "frame/marks/SelectionStore.h"
+#include "platform/runtime/FilterExpression.h"
+#include <QRegularExpression>
+
+namespace ksiega::marks {
+
+namespace {
+
+struct Cancelled {};
+
+bool isIdentifier(const QString& name) {
+    static const QRegularExpression id(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return id.match(name).hasMatch();
+}
+
+void deleteStored(db::Database& db, int64_t browser, int64_t user) {
+    db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?"), {user, browser});
+}
+
+} // namespace
+
+StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreRequest& request,
+                        const StoreProgress& progress) {
+    StoreOutcome out;
+    auto report = [&](int percent) {
+        if (progress && !progress(percent)) throw Cancelled{};
+    };
+    QString where;
+    if (marks.allMarked()) {
+        if (!isIdentifier(request.view) || !isIdentifier(request.idColumn))
+            return {false, false, QStringLiteral("Nieprawidłowa nazwa widoku lub kolumny: %1.%2").arg(request.view, request.idColumn), 0};
+        const FilterTranslation t = translateFilter(request.filter);
+        if (!t.ok()) return {false, false, t.error, 0};
+        where = t.where;
+    }
+    try {
+        db::Transaction tx(db);
+        report(0);
+        deleteStored(db, request.browser, request.user);
+        report(5);
+        if (!marks.allMarked()) {
+            const std::vector<int64_t> ids = marks.markedIds();
+            auto writer = db.bulkInsert(QStringLiteral("ZAZNACZENIE"),
+                                        {QStringLiteral("id_browsera"), QStringLiteral("id_uzytkownika"), QStringLiteral("id_elementu")});
+            const size_t step = std::max<size_t>(ids.size() / 20, 1000);
+            db::Params row{request.browser, request.user, int64_t(0)};
+            for (size_t i = 0; i < ids.size(); ++i) {
+                row[2] = ids[i];
+                writer->add(row);
+                if ((i + 1) % step == 0) report(5 + int(90 * (i + 1) / ids.size()));
+            }
+            writer->finish();
+            out.stored = int64_t(ids.size());
+        } else {
+            // Numbers are written into the text: they come from the session, not from a person.
+            QString sql = QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
+                              .arg(request.browser).arg(request.user).arg(request.idColumn, request.view);
+            if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+            out.stored = db.execute(sql);
+            report(80);
+            const std::vector<int64_t> unmarked = marks.unmarkedIds();
+            constexpr size_t chunk = 500;
+            for (size_t i = 0; i < unmarked.size(); i += chunk) {
+                const size_t n = std::min(chunk, unmarked.size() - i);
+                db::Params params{request.user, request.browser};
+                QString holes;
+                for (size_t k = 0; k < n; ++k) {
+                    holes += k ? QStringLiteral(",?") : QStringLiteral("?");
+                    params.emplace_back(unmarked[i + k]);
+                }
+                out.stored -= db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)").arg(holes), params);
+            }
+        }
+        report(99);
+        tx.commit();
+        if (progress) progress(100);
+    } catch (const Cancelled&) {
+        return {false, true, QString(), 0};
+    } catch (const db::DbError& e) {
+        return {false, false, e.message(), 0};
+    } catch (const std::exception& e) {
+        return {false, false, QString::fromUtf8(e.what()), 0};
+    }
+    return out;
+}
+
+StoreOutcome clearMarks(db::Database& db, int64_t browser, int64_t user) {
+    try {
+        deleteStored(db, browser, user);
+        return {};
+    } catch (const db::DbError& e) {
+        return {false, false, e.message(), 0};
+    }
+}
+
+QString markedOnlyCondition(int64_t user, int64_t browser, const QString& idColumn) {
+    return QStringLiteral("SQL(%1 in (select id_elementu from ZAZNACZENIE where id_uzytkownika=%2 AND id_browsera=%3))")
+        .arg(idColumn).arg(user).arg(browser);
+}
+
+} // namespace ksiega::marks
