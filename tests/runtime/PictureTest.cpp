@@ -72,6 +72,9 @@ TEST(TextFunctions, userWildcardsBecomeSqlWildcards) {
     EXPECT_EQ(ZAMIEN_ZNAKI("201-*"), "201-%");
     EXPECT_EQ(ZAMIEN_ZNAKI("2?1*-0?"), "2_1%-0_");
     EXPECT_EQ(ZAMIEN_ZNAKI("201-01"), "201-01");
+    EXPECT_EQ(LICZBA_WYSTAPIEN("-", "801-80101-4010"), 2);
+    EXPECT_EQ(LICZBA_WYSTAPIEN("-", "801"), 0);
+    EXPECT_EQ(LICZBA_WYSTAPIEN("", "801"), 0);
     EXPECT_TRUE(hasWildcards("20?"));
     EXPECT_FALSE(hasWildcards("201"));
 }

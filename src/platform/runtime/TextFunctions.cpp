@@ -13,4 +13,8 @@ bool hasWildcards(const QString& mask) {
     return mask.contains(QChar('*')) || mask.contains(QChar('?'));
 }
 
+int LICZBA_WYSTAPIEN(const QString& what, const QString& text) {
+    return what.isEmpty() ? 0 : int(text.count(what));
+}
+
 } // namespace ksiega

@@ -9,6 +9,10 @@ namespace ksiega {
 // is a value, not SQL: it goes into a statement bound or through db::quoted().
 QString ZAMIEN_ZNAKI(const QString& mask);
 
+// LICZBA_WYSTAPIEN(what, text): how many times `what` stands in `text` (e.g. the separators
+// of a classification symbol, which give its level). An empty `what` counts 0.
+int LICZBA_WYSTAPIEN(const QString& what, const QString& text);
+
 // True when the mask holds a wildcard ("*" or "?").
 bool hasWildcards(const QString& mask);
 
