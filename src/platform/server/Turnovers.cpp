@@ -7,8 +7,9 @@ namespace ksiega::server {
 
 namespace {
 
-const char* const kTempTables[] = {"tmp_turn_cumulative", "tmp_turn_sums", "tmp_turn_periods",
-                                   "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_lines"};
+const char* const kTempTables[] = {"tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
+                                   "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_accounts",
+                                   "tmp_turn_lines"};
 
 // The three sets of turnover columns of the work tables, in one order everywhere.
 const QString kAmounts = QStringLiteral("wn, ma, wn2, ma2, wnw, maw");
@@ -19,7 +20,9 @@ void dropWorkTables(db::Database& db) {
 
 void createWorkTables(db::Database& db) {
     const QString amounts = QStringLiteral("wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT");
-    db.execute("create temporary table tmp_turn_lines (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
+    db.execute("create temporary table tmp_turn_lines (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
+               "status INTEGER, czy_rk INTEGER, wn BIGINT, wnw BIGINT, ma BIGINT, maw BIGINT)");
+    db.execute("create temporary table tmp_turn_accounts (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
     db.execute("create temporary table tmp_turn_positions (i INTEGER PRIMARY KEY)");
     db.execute("create temporary table tmp_turn_levels (leaf VARCHAR(60), konto VARCHAR(60), dwus INTEGER)");
     db.execute("create temporary table tmp_turn_periods (data_okresu INTEGER PRIMARY KEY)");
@@ -35,28 +38,44 @@ void analyzeWorkTable(db::Database& db, const char* table) {
     if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("analyze %1").arg(QLatin1String(table)));
 }
 
-// Step 1, the one pass over the lines: per posted account, currency and period, the Dt
-// side and the Ct side of every line.
+// Step 1, the one pass over the lines: plain sums of the Dt side and of the Ct side per
+// posted account, currency, period, status and kind, the grouping alone, so that the pass
+// costs no more than any sum over the lines; the rest works on these few rows.
 void aggregateLines(db::Database& db, const FiscalYear& year) {
-    const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
-    const QString posted = QStringLiteral("status=2 or czy_rk=10");
+    // Every line of the year is read: SQLite would otherwise walk the account index and
+    // fetch the lines in random order, several times slower than one pass over the table.
+    const QString lines = db.engine() == db::Engine::Sqlite ? QStringLiteral("POZ_DOK not indexed") : QStringLiteral("POZ_DOK");
     for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
-        const QString sums = QStringLiteral("sum(case when %1 then kwota_%2 else 0 end), sum(kwota_%2), "
-                                            "sum(case when %1 then kwota_%2_w else 0 end)")
-                                 .arg(posted, side);
-        const QString columns = side == QLatin1String("wn") ? QStringLiteral("wn, wn2, wnw") : QStringLiteral("ma, ma2, maw");
-        const QString zeros = side == QLatin1String("wn") ? QStringLiteral("ma, ma2, maw") : QStringLiteral("wn, wn2, wnw");
-        db.execute(QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, %1, %2) "
-                                  "select konto_%3, waluta, %4, %5, 0, 0, 0 from POZ_DOK "
-                                  "where id_firmy=? and id_lata_obrot=? and konto_%3<>'' "
-                                  "group by konto_%3, waluta, %4")
-                       .arg(columns, zeros, side, period, sums),
+        const QString other = side == QLatin1String("wn") ? QStringLiteral("ma") : QStringLiteral("wn");
+        db.execute(QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, status, czy_rk, %1, %1w, %2, %2w) "
+                                  "select konto_%1, waluta, data_okresu, status, czy_rk, sum(kwota_%1), sum(kwota_%1_w), 0, 0 "
+                                  "from %3 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' "
+                                  "group by konto_%1, waluta, data_okresu, status, czy_rk")
+                       .arg(side, other, lines),
                    {year.idFirmy, year.idLataObrot});
     }
     analyzeWorkTable(db, "tmp_turn_lines");
 }
 
-// Step 2: the levels of every posted account (its prefixes at the dashes, and itself),
+// Step 2: the posted accounts per currency and period, Dt and Ct sides together, in the
+// three sets. The 'PLN' rows take every line, the other currencies their own lines.
+// Opening-balance documents count as posted and in the BO period.
+void splitCurrencies(db::Database& db, const FiscalYear& year) {
+    const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
+    auto posted = [](const QString& column) {
+        return QStringLiteral("sum(case when status=2 or czy_rk=10 then %1 else 0 end)").arg(column);
+    };
+    const QString pln = QStringLiteral("%1, %2, sum(wn), sum(ma), %1, %2").arg(posted("wn"), posted("ma"));
+    const QString foreign = QStringLiteral("%1, %2, sum(wn), sum(ma), %3, %4").arg(posted("wn"), posted("ma"), posted("wnw"), posted("maw"));
+    db.execute(QStringLiteral("insert into tmp_turn_accounts (konto, sym_waluty, data_okresu, %1) "
+                              "select konto, 'PLN', %2, %3 from tmp_turn_lines group by konto, %2 "
+                              "union all "
+                              "select konto, upper(waluta), %2, %4 from tmp_turn_lines "
+                              "where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), %2")
+                   .arg(kAmounts, period, pln, foreign));
+}
+
+// Step 3: the levels of every posted account (its prefixes at the dashes, and itself),
 // with the synthetic level of a two-balance account marked.
 void expandLevels(db::Database& db, const FiscalYear& year) {
     QStringList positions;
@@ -64,10 +83,11 @@ void expandLevels(db::Database& db, const FiscalYear& year) {
     db.execute("insert into tmp_turn_positions (i) values " + positions.join(','));
     db.execute(QStringLiteral(
         "insert into tmp_turn_levels (leaf, konto, dwus) "
-        "select a.konto, a.konto, 0 from (select distinct konto from tmp_turn_lines) a "
+        "select a.konto, a.konto, 0 from (select distinct konto from tmp_turn_accounts) a "
         "union "
-        "select a.konto, substr(a.konto, 1, n.i - 1), 0 from (select distinct konto from tmp_turn_lines) a "
+        "select a.konto, substr(a.konto, 1, n.i - 1), 0 from (select distinct konto from tmp_turn_accounts) a "
         "join tmp_turn_positions n on n.i <= length(a.konto) and substr(a.konto, n.i, 1) = '-'"));
+    db.execute(QStringLiteral("create index tmp_turn_levels_leaf on tmp_turn_levels (leaf)"));
     db.execute(QStringLiteral(
                    "update tmp_turn_levels set dwus=1 where konto not like '%-%' and exists ("
                    "select 1 from WARTOSCI_KONT w join KONTA_SYNT s on s.id_firmy=w.id_firmy "
@@ -77,38 +97,32 @@ void expandLevels(db::Database& db, const FiscalYear& year) {
                {year.idFirmy, year.idLataObrot});
 }
 
-// Step 3: the period grid of the year, and any other period date the lines carry (so
+// Step 4: the period grid of the year, and any other period date the lines carry (so
 // that no line is lost, whatever its date).
 void buildPeriods(db::Database& db, const FiscalYear& year) {
     QStringList values;
     for (int d : year.periodDates()) values << QStringLiteral("(%1)").arg(d);
     db.execute("insert into tmp_turn_periods (data_okresu) values " + values.join(','));
-    db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_lines "
+    db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_accounts "
                               "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
 }
 
-// Step 4: period turnovers per level, currency and period (rodzaj 0), and the own
+// Step 5: period turnovers per level, currency and period (rodzaj 0), and the own
 // turnovers of each posted account under a two-balance synthetic account (rodzaj 1).
 void sumLevels(db::Database& db) {
-    const QString byCurrency = QStringLiteral(
-        "(select konto, 'PLN' as sym_waluty, data_okresu, wn, ma, wn2, ma2, wn as wnw, ma as maw from tmp_turn_lines "
-        "union all "
-        "select konto, upper(waluta), data_okresu, wn, ma, wn2, ma2, wnw, maw from tmp_turn_lines "
-        "where waluta<>'' and upper(waluta)<>'PLN') c");
     const QString sums = QStringLiteral("sum(c.wn), sum(c.ma), sum(c.wn2), sum(c.ma2), sum(c.wnw), sum(c.maw)");
     db.execute(QStringLiteral("insert into tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu, %1) "
-                              "select 0, l.konto, '', c.sym_waluty, c.data_okresu, %2 from %3 "
+                              "select 0, l.konto, '', c.sym_waluty, c.data_okresu, %2 from tmp_turn_accounts c "
                               "join tmp_turn_levels l on l.leaf=c.konto group by l.konto, c.sym_waluty, c.data_okresu "
                               "union all "
-                              "select 1, c.konto, l.konto, c.sym_waluty, c.data_okresu, %2 from %3 "
-                              "join tmp_turn_levels l on l.leaf=c.konto and l.dwus=1 "
-                              "group by c.konto, l.konto, c.sym_waluty, c.data_okresu")
-                   .arg(kAmounts, sums, byCurrency));
+                              "select 1, c.konto, l.konto, c.sym_waluty, c.data_okresu, %3 from tmp_turn_accounts c "
+                              "join tmp_turn_levels l on l.leaf=c.konto and l.dwus=1")
+                   .arg(kAmounts, sums, QStringLiteral("c.wn, c.ma, c.wn2, c.ma2, c.wnw, c.maw")));
     db.execute(QStringLiteral("create unique index tmp_turn_sums_key on tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu)"));
     analyzeWorkTable(db, "tmp_turn_sums");
 }
 
-// Step 5: every period from the first turnover on, with the turnovers cumulated from BO.
+// Step 6: every period from the first turnover on, with the turnovers cumulated from BO.
 void cumulate(db::Database& db) {
     QStringList turnovers, cumulative;
     for (const QString& a : kAmounts.split(QStringLiteral(", "))) {
@@ -133,7 +147,7 @@ QString netDt(const QString& dt, const QString& ct) {
     return QStringLiteral("case when %1 > %2 then %1 - %2 else 0 end").arg(dt, ct);
 }
 
-// Step 6: the rows of OBROTY_I_SALDA, in one statement.
+// Step 7: the rows of OBROTY_I_SALDA, in one statement.
 void writeTurnovers(db::Database& db, const FiscalYear& year) {
     const QStringList dt{"cwn", "cwn2", "cwnw"}, ct{"cma", "cma2", "cmaw"};
     QStringList twoBalance, rows;
@@ -172,6 +186,7 @@ void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t id
     dropWorkTables(db);
     createWorkTables(db);
     aggregateLines(db, year);
+    splitCurrencies(db, year);
     expandLevels(db, year);
     buildPeriods(db, year);
     sumLevels(db);
