@@ -73,6 +73,7 @@ void splitCurrencies(db::Database& db, const FiscalYear& year) {
                               "select konto, upper(waluta), %2, %4 from tmp_turn_lines "
                               "where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), %2")
                    .arg(kAmounts, period, pln, foreign));
+    analyzeWorkTable(db, "tmp_turn_accounts");
 }
 
 // Step 3: the levels of every posted account (its prefixes at the dashes, and itself),
@@ -88,6 +89,7 @@ void expandLevels(db::Database& db, const FiscalYear& year) {
         "select a.konto, substr(a.konto, 1, n.i - 1), 0 from (select distinct konto from tmp_turn_accounts) a "
         "join tmp_turn_positions n on n.i <= length(a.konto) and substr(a.konto, n.i, 1) = '-'"));
     db.execute(QStringLiteral("create index tmp_turn_levels_leaf on tmp_turn_levels (leaf)"));
+    analyzeWorkTable(db, "tmp_turn_levels");
     db.execute(QStringLiteral(
                    "update tmp_turn_levels set dwus=1 where konto not like '%-%' and exists ("
                    "select 1 from WARTOSCI_KONT w join KONTA_SYNT s on s.id_firmy=w.id_firmy "
@@ -105,6 +107,7 @@ void buildPeriods(db::Database& db, const FiscalYear& year) {
     db.execute("insert into tmp_turn_periods (data_okresu) values " + values.join(','));
     db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_accounts "
                               "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
+    analyzeWorkTable(db, "tmp_turn_periods");
 }
 
 // Step 5: period turnovers per level, currency and period (rodzaj 0), and the own
@@ -141,6 +144,7 @@ void cumulate(db::Database& db) {
                    "window w as (partition by f.rodzaj, f.konto, f.synt, f.sym_waluty order by p.data_okresu "
                    "rows between unbounded preceding and current row)")
                    .arg(kAmounts, turnovers.join(", "), cumulative.join(", ")));
+    analyzeWorkTable(db, "tmp_turn_cumulative");
 }
 
 QString netDt(const QString& dt, const QString& ct) {
@@ -182,6 +186,9 @@ void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t id
                    {idFirmy, idLataObrot}) == 0)
         throw db::DbError(QStringLiteral("Firma %1 nie ma roku obrotowego %2.").arg(idFirmy).arg(idLataObrot));
     const FiscalYear year = *loadFiscalYear(db, idFirmy, idLataObrot);
+    // The groupings and window sorts over a year's lines need more than the server's default
+    // work memory; the setting ends with this transaction.
+    if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("set local work_mem = '256MB'"));
 
     dropWorkTables(db);
     createWorkTables(db);
