@@ -1,6 +1,6 @@
 // Whole-year turnover recompute at scale, against a bare GROUP BY over the same lines.
 //
-//   bench_recompute [--lines N] [--engine sqlite|postgresql|both] [--repeat R]
+//   bench_recompute [--lines N] [--engine sqlite|postgresql|both] [--repeat R] [--sqlite-file PATH]
 //
 // PostgreSQL runs when KSIEGA_BENCH_PG (or KSIEGA_TEST_PG) holds a server URL; the data
 // goes into a schema of its own that is dropped afterwards. Generated ledger: 2 000
