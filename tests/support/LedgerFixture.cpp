@@ -4,22 +4,22 @@
 namespace ksiega::test {
 
 namespace {
-struct AccountSpec {
+struct ChartAccount {
     const char* nr;
     const char* name;
 };
-struct SyntheticSpec {
+struct ChartSynthetic {
     int nr;
     const char* text;
     const char* name;
     const char* typ;
     int walutowe, rozrach, dwusaldowe;
     const char* kartoteka;
-    std::vector<AccountSpec> analytics;
+    std::vector<ChartAccount> analytics;
 };
 
-const std::vector<SyntheticSpec>& chart() {
-    static const std::vector<SyntheticSpec> all{
+const std::vector<ChartSynthetic>& chart() {
+    static const std::vector<ChartSynthetic> all{
         {10, "010", "Środki trwałe", "B", 0, 0, 0, "", {{"010-01", "Budynki i lokale"}}},
         {130, "130", "Rachunek bieżący", "B", 0, 0, 0, "", {{"130-01", "Rachunek bieżący PKO"}}},
         {131, "131", "Rachunek walutowy", "B", 1, 0, 0, "",
@@ -91,7 +91,7 @@ LedgerFixture::LedgerFixture(db::Database& database) : db(database) {
 }
 
 void LedgerFixture::addChart(int64_t year) {
-    for (const SyntheticSpec& s : chart()) {
+    for (const ChartSynthetic& s : chart()) {
         db.execute("insert into KONTA_SYNT (id_firmy, id_lata_obrot, nr_konta_syn, nazwa, typ_konta, czy_walutowe, "
                    "czy_rozrach, czy_dwusaldowe, kartoteka) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                    {company, year, s.nr, s.name, s.typ, s.walutowe, s.rozrach, s.dwusaldowe, s.kartoteka});
@@ -119,7 +119,7 @@ int LedgerFixture::bo18() const { return date::fromYmd(2027, 1, 1); }
 int LedgerFixture::month18(int year, int month) const { return date::monthPeriod(year, month); }
 int LedgerFixture::bz18() const { return date::fromYmd(2028, 6, 28); }
 
-int64_t LedgerFixture::addDocument(const DocumentSpec& s) {
+int64_t LedgerFixture::addDocument(const NewDocument& s) {
     const int day = s.dataOkresu;
     return db.insertReturningId(
         "insert into NAG_DOK (id_firmy, id_lata_obrot, id_paczka, id_typ_dok, nr_ewid_dok, nr_dok_org, data_biezaca, "
@@ -129,7 +129,7 @@ int64_t LedgerFixture::addDocument(const DocumentSpec& s) {
          s.nrEwid, day, day, day, s.status, s.czyRk, s.waluta, QStringLiteral("Dokument ") + s.nrEwid, login});
 }
 
-int64_t LedgerFixture::addLine(int64_t document, const LineSpec& l) {
+int64_t LedgerFixture::addLine(int64_t document, const NewLine& l) {
     return db.insertReturningId(
         "insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, "
         "kwota_ma_w, waluta, opis, data_okresu, status, czy_rk) "

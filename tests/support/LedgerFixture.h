@@ -15,7 +15,7 @@
 
 namespace ksiega::test {
 
-struct LineSpec {
+struct NewLine {
     QString kontoWn;
     QString kontoMa;
     Money kwotaWn;
@@ -25,7 +25,7 @@ struct LineSpec {
     QString waluta;   // "" = PLN
 };
 
-struct DocumentSpec {
+struct NewDocument {
     int64_t idLataObrot = 0;
     int dataOkresu = 0;
     int status = 2;    // 2 posted
@@ -56,9 +56,9 @@ public:
     int month18(int year, int month) const;
     int bz18() const;
 
-    int64_t addDocument(const DocumentSpec& spec);
+    int64_t addDocument(const NewDocument& document);
     // The line repeats its document's company, year, period, status and czy_rk.
-    int64_t addLine(int64_t document, const LineSpec& line);
+    int64_t addLine(int64_t document, const NewLine& line);
     // A balanced posting of one amount from dt to ct (optionally in a currency).
     int64_t post(int64_t document, const QString& dt, const QString& ct, Money pln, Money currency = {},
                  const QString& waluta = {});
