@@ -26,5 +26,6 @@ ResultSet callProcedure(db::Database& db, const QString& name, const db::Params&
 
 #define KSIEGA_SERVER_PROC_CAT2(a, b) a##b
 #define KSIEGA_SERVER_PROC_CAT(a, b) KSIEGA_SERVER_PROC_CAT2(a, b)
-#define KSIEGA_SERVER_PROCEDURE(name, fn) \
-    static const bool KSIEGA_SERVER_PROC_CAT(registeredProcedure_, __LINE__) = ::ksiega::server::registerProcedure(name, fn)
+// The procedure may be a lambda written in place (its commas are taken care of).
+#define KSIEGA_SERVER_PROCEDURE(name, ...) \
+    static const bool KSIEGA_SERVER_PROC_CAT(registeredProcedure_, __LINE__) = ::ksiega::server::registerProcedure(name, __VA_ARGS__)

@@ -1,10 +1,212 @@
 #include "platform/server/Turnovers.h"
+#include "platform/server/FiscalYear.h"
+#include "platform/server/Procedures.h"
+#include "platform/server/ServerArgs.h"
 
 namespace ksiega::server {
 
-void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu) {
-    // Filled in by the turnovers work.
-    (void)db; (void)idFirmy; (void)idLataObrot; (void)dataOkresu;
+namespace {
+
+const char* const kTempTables[] = {"tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
+                                   "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_accounts",
+                                   "tmp_turn_lines"};
+
+// The three sets of turnover columns of the work tables, in one order everywhere.
+const QString kAmounts = QStringLiteral("wn, ma, wn2, ma2, wnw, maw");
+
+void dropWorkTables(db::Database& db) {
+    for (const char* t : kTempTables) db.execute(QStringLiteral("drop table if exists %1").arg(QLatin1String(t)));
 }
+
+void createWorkTables(db::Database& db) {
+    const QString amounts = QStringLiteral("wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT");
+    db.execute("create temporary table tmp_turn_lines (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
+               "status INTEGER, czy_rk INTEGER, wn BIGINT, wnw BIGINT, ma BIGINT, maw BIGINT)");
+    db.execute("create temporary table tmp_turn_accounts (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
+    db.execute("create temporary table tmp_turn_positions (i INTEGER PRIMARY KEY)");
+    db.execute("create temporary table tmp_turn_levels (leaf VARCHAR(60), konto VARCHAR(60), dwus INTEGER)");
+    db.execute("create temporary table tmp_turn_periods (data_okresu INTEGER PRIMARY KEY)");
+    db.execute("create temporary table tmp_turn_sums (rodzaj INTEGER, konto VARCHAR(60), synt VARCHAR(60), "
+               "sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
+    db.execute("create temporary table tmp_turn_cumulative (rodzaj INTEGER, konto VARCHAR(60), synt VARCHAR(60), "
+               "sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts +
+               ", cwn BIGINT, cma BIGINT, cwn2 BIGINT, cma2 BIGINT, cwnw BIGINT, cmaw BIGINT)");
+}
+
+void analyzeWorkTable(db::Database& db, const char* table) {
+    // The server's planner knows nothing of a fresh temporary table; SQLite plans well without.
+    if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("analyze %1").arg(QLatin1String(table)));
+}
+
+// Step 1, the one pass over the lines: plain sums of the Dt side and of the Ct side per
+// posted account, currency, period, status and kind, the grouping alone, so that the pass
+// costs no more than any sum over the lines; the rest works on these few rows.
+void aggregateLines(db::Database& db, const FiscalYear& year) {
+    // Every line of the year is read: SQLite would otherwise walk the account index and
+    // fetch the lines in random order, several times slower than one pass over the table.
+    const QString lines = db.engine() == db::Engine::Sqlite ? QStringLiteral("POZ_DOK not indexed") : QStringLiteral("POZ_DOK");
+    for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
+        const QString other = side == QLatin1String("wn") ? QStringLiteral("ma") : QStringLiteral("wn");
+        db.execute(QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, status, czy_rk, %1, %1w, %2, %2w) "
+                                  "select konto_%1, waluta, data_okresu, status, czy_rk, sum(kwota_%1), sum(kwota_%1_w), 0, 0 "
+                                  "from %3 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' "
+                                  "group by konto_%1, waluta, data_okresu, status, czy_rk")
+                       .arg(side, other, lines),
+                   {year.idFirmy, year.idLataObrot});
+    }
+    analyzeWorkTable(db, "tmp_turn_lines");
+}
+
+// Step 2: the posted accounts per currency and period, Dt and Ct sides together, in the
+// three sets. The 'PLN' rows take every line, the other currencies their own lines.
+// Opening-balance documents count as posted and in the BO period.
+void splitCurrencies(db::Database& db, const FiscalYear& year) {
+    const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
+    auto posted = [](const QString& column) {
+        return QStringLiteral("sum(case when status=2 or czy_rk=10 then %1 else 0 end)").arg(column);
+    };
+    const QString pln = QStringLiteral("%1, %2, sum(wn), sum(ma), %1, %2").arg(posted("wn"), posted("ma"));
+    const QString foreign = QStringLiteral("%1, %2, sum(wn), sum(ma), %3, %4").arg(posted("wn"), posted("ma"), posted("wnw"), posted("maw"));
+    db.execute(QStringLiteral("insert into tmp_turn_accounts (konto, sym_waluty, data_okresu, %1) "
+                              "select konto, 'PLN', %2, %3 from tmp_turn_lines group by konto, %2 "
+                              "union all "
+                              "select konto, upper(waluta), %2, %4 from tmp_turn_lines "
+                              "where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), %2")
+                   .arg(kAmounts, period, pln, foreign));
+    analyzeWorkTable(db, "tmp_turn_accounts");
+}
+
+// Step 3: the levels of every posted account (its prefixes at the dashes, and itself),
+// with the synthetic level of a two-balance account marked.
+void expandLevels(db::Database& db, const FiscalYear& year) {
+    QStringList positions;
+    for (int i = 2; i <= 60; ++i) positions << QStringLiteral("(%1)").arg(i);
+    db.execute("insert into tmp_turn_positions (i) values " + positions.join(','));
+    db.execute(QStringLiteral(
+        "insert into tmp_turn_levels (leaf, konto, dwus) "
+        "select a.konto, a.konto, 0 from (select distinct konto from tmp_turn_accounts) a "
+        "union "
+        "select a.konto, substr(a.konto, 1, n.i - 1), 0 from (select distinct konto from tmp_turn_accounts) a "
+        "join tmp_turn_positions n on n.i <= length(a.konto) and substr(a.konto, n.i, 1) = '-'"));
+    db.execute(QStringLiteral("create index tmp_turn_levels_leaf on tmp_turn_levels (leaf)"));
+    analyzeWorkTable(db, "tmp_turn_levels");
+    db.execute(QStringLiteral(
+                   "update tmp_turn_levels set dwus=1 where konto not like '%-%' and exists ("
+                   "select 1 from WARTOSCI_KONT w join KONTA_SYNT s on s.id_firmy=w.id_firmy "
+                   "and s.id_lata_obrot=w.id_lata_obrot and s.nr_konta_syn=w.nr_konta_syn "
+                   "where w.id_firmy=? and w.id_lata_obrot=? and s.czy_dwusaldowe=1 "
+                   "and (w.nr_konta=tmp_turn_levels.konto or w.nr_konta=tmp_turn_levels.leaf))"),
+               {year.idFirmy, year.idLataObrot});
+}
+
+// Step 4: the period grid of the year, and any other period date the lines carry (so
+// that no line is lost, whatever its date).
+void buildPeriods(db::Database& db, const FiscalYear& year) {
+    QStringList values;
+    for (int d : year.periodDates()) values << QStringLiteral("(%1)").arg(d);
+    db.execute("insert into tmp_turn_periods (data_okresu) values " + values.join(','));
+    db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_accounts "
+                              "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
+    analyzeWorkTable(db, "tmp_turn_periods");
+}
+
+// Step 5: period turnovers per level, currency and period (rodzaj 0), and the own
+// turnovers of each posted account under a two-balance synthetic account (rodzaj 1).
+void sumLevels(db::Database& db) {
+    const QString sums = QStringLiteral("sum(c.wn), sum(c.ma), sum(c.wn2), sum(c.ma2), sum(c.wnw), sum(c.maw)");
+    db.execute(QStringLiteral("insert into tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu, %1) "
+                              "select 0, l.konto, '', c.sym_waluty, c.data_okresu, %2 from tmp_turn_accounts c "
+                              "join tmp_turn_levels l on l.leaf=c.konto group by l.konto, c.sym_waluty, c.data_okresu "
+                              "union all "
+                              "select 1, c.konto, l.konto, c.sym_waluty, c.data_okresu, %3 from tmp_turn_accounts c "
+                              "join tmp_turn_levels l on l.leaf=c.konto and l.dwus=1")
+                   .arg(kAmounts, sums, QStringLiteral("c.wn, c.ma, c.wn2, c.ma2, c.wnw, c.maw")));
+    db.execute(QStringLiteral("create unique index tmp_turn_sums_key on tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu)"));
+    analyzeWorkTable(db, "tmp_turn_sums");
+}
+
+// Step 6: every period from the first turnover on, with the turnovers cumulated from BO.
+void cumulate(db::Database& db) {
+    QStringList turnovers, cumulative;
+    for (const QString& a : kAmounts.split(QStringLiteral(", "))) {
+        turnovers << QStringLiteral("coalesce(t.%1, 0)").arg(a);
+        cumulative << QStringLiteral("sum(coalesce(t.%1, 0)) over w").arg(a);
+    }
+    db.execute(QStringLiteral(
+                   "insert into tmp_turn_cumulative (rodzaj, konto, synt, sym_waluty, data_okresu, %1, "
+                   "cwn, cma, cwn2, cma2, cwnw, cmaw) "
+                   "select f.rodzaj, f.konto, f.synt, f.sym_waluty, p.data_okresu, %2, %3 "
+                   "from (select rodzaj, konto, synt, sym_waluty, min(data_okresu) as pierwszy from tmp_turn_sums "
+                   "group by rodzaj, konto, synt, sym_waluty) f "
+                   "join tmp_turn_periods p on p.data_okresu >= f.pierwszy "
+                   "left join tmp_turn_sums t on t.rodzaj=f.rodzaj and t.konto=f.konto and t.synt=f.synt "
+                   "and t.sym_waluty=f.sym_waluty and t.data_okresu=p.data_okresu "
+                   "window w as (partition by f.rodzaj, f.konto, f.synt, f.sym_waluty order by p.data_okresu "
+                   "rows between unbounded preceding and current row)")
+                   .arg(kAmounts, turnovers.join(", "), cumulative.join(", ")));
+    analyzeWorkTable(db, "tmp_turn_cumulative");
+}
+
+QString netDt(const QString& dt, const QString& ct) {
+    return QStringLiteral("case when %1 > %2 then %1 - %2 else 0 end").arg(dt, ct);
+}
+
+// Step 7: the rows of OBROTY_I_SALDA, in one statement.
+void writeTurnovers(db::Database& db, const FiscalYear& year) {
+    const QStringList dt{"cwn", "cwn2", "cwnw"}, ct{"cma", "cma2", "cmaw"};
+    QStringList twoBalance, rows;
+    const QStringList obr{"wn", "wn2", "wnw"}, obrCt{"ma", "ma2", "maw"};
+    for (int s = 0; s < 3; ++s) {
+        twoBalance << QStringLiteral("sum(%1) as sd%3, sum(%2) as sc%3").arg(netDt(dt[s], ct[s]), netDt(ct[s], dt[s])).arg(s);
+        rows << QStringLiteral("c.%1, c.%2, coalesce(d.sd%5, %3), coalesce(d.sc%5, %4)")
+                    .arg(obr[s], obrCt[s], netDt("c." + dt[s], "c." + ct[s]), netDt("c." + ct[s], "c." + dt[s]))
+                    .arg(s);
+    }
+    db.execute(QStringLiteral(
+                   "insert into OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, nr_konta, "
+                   "obr_wn, obr_ma, saldo_wn, saldo_ma, obr_wn_2, obr_ma_2, saldo_wn_2, saldo_ma_2, "
+                   "obr_wn_w, obr_ma_w, saldo_wn_w, saldo_ma_w) "
+                   "select ?, ?, c.sym_waluty, c.data_okresu, c.konto, %1 "
+                   "from tmp_turn_cumulative c left join ("
+                   "select synt, sym_waluty, data_okresu, %2 from tmp_turn_cumulative where rodzaj=1 "
+                   "group by synt, sym_waluty, data_okresu) d "
+                   "on d.synt=c.konto and d.sym_waluty=c.sym_waluty and d.data_okresu=c.data_okresu "
+                   "where c.rodzaj=0")
+                   .arg(rows.join(", "), twoBalance.join(", ")),
+               {year.idFirmy, year.idLataObrot});
+}
+
+} // namespace
+
+void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu) {
+    (void)dataOkresu;   // the whole year is recomputed; see the header
+    db::Transaction tx(db);
+    // Serialises recomputes of one year: the second waits for the first to commit.
+    if (db.execute(QStringLiteral("update LATA_OBROTOWE set status=status where id_firmy=? and id_lata_obrot=?"),
+                   {idFirmy, idLataObrot}) == 0)
+        throw db::DbError(QStringLiteral("Firma %1 nie ma roku obrotowego %2.").arg(idFirmy).arg(idLataObrot));
+    const FiscalYear year = *loadFiscalYear(db, idFirmy, idLataObrot);
+    // The groupings and window sorts over a year's lines need more than the server's default
+    // work memory; the setting ends with this transaction.
+    if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("set local work_mem = '256MB'"));
+
+    dropWorkTables(db);
+    createWorkTables(db);
+    aggregateLines(db, year);
+    splitCurrencies(db, year);
+    expandLevels(db, year);
+    buildPeriods(db, year);
+    sumLevels(db);
+    cumulate(db);
+    db.execute(QStringLiteral("delete from OBROTY_I_SALDA where id_firmy=? and id_lata_obrot=?"), {idFirmy, idLataObrot});
+    writeTurnovers(db, year);
+    dropWorkTables(db);
+    tx.commit();
+}
+
+KSIEGA_SERVER_PROCEDURE(QStringLiteral("UZUPELNIJ_OBROTY_Z_DOKUMENTOW"), [](db::Database& db, const db::Params& args) {
+    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db, intArg(args, 0), intArg(args, 1), int(intArg(args, 2)));
+    return ResultSet{};
+});
 
 } // namespace ksiega::server
