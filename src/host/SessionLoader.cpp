@@ -32,9 +32,9 @@ QString settingsFileFor(const QString& folder, const QString& login) {
     QString safe;
     for (const QChar c : login.trimmed()) {
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-        safe += plain ? QString(c) : QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        safe += plain ? QString(c) : QStringLiteral("%%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
-    if (safe.isEmpty()) safe = QStringLiteral("_");
+    if (safe.isEmpty()) safe = QStringLiteral("%");
     return folder + "/ustawienia_" + safe + ".ini";
 }
 
