@@ -4,6 +4,7 @@
 #include "host/gui/ShotTargets.h"
 #include "platform/runtime/Date.h"
 #include <QImage>
+#include <optional>
 #include <QTextStream>
 
 namespace ksiega::host {
@@ -21,11 +22,16 @@ static int shot(const Arguments& args) {
     if (!factory) throw UsageError(QStringLiteral("no window %1; known: %2").arg(target, shotTargetNames().join(", ")));
     const QString out = args.option(QStringLiteral("out"), QString());
     if (out.isEmpty()) throw UsageError(QStringLiteral("--out FILE.png is required"));
-    bool okW = false, okH = false;
-    const int width = args.option(QStringLiteral("width"), QStringLiteral("1024")).toInt(&okW);
-    const int height = args.option(QStringLiteral("height"), QStringLiteral("700")).toInt(&okH);
-    if (!okW || !okH || width < 100 || height < 100 || width > 8000 || height > 8000)
-        throw UsageError(QStringLiteral("--width and --height must be between 100 and 8000"));
+    // Without --width/--height the window keeps its own size.
+    std::optional<QSize> size;
+    if (args.option(QStringLiteral("width")) || args.option(QStringLiteral("height"))) {
+        bool okW = false, okH = false;
+        const int width = args.option(QStringLiteral("width"), QStringLiteral("1024")).toInt(&okW);
+        const int height = args.option(QStringLiteral("height"), QStringLiteral("700")).toInt(&okH);
+        if (!okW || !okH || width < 100 || height < 100 || width > 8000 || height > 8000)
+            throw UsageError(QStringLiteral("--width and --height must be between 100 and 8000"));
+        size = QSize(width, height);
+    }
 
     auto db = openExistingDatabase(args);
     SessionChoice choice = choiceFromArguments(*db, args);
@@ -47,7 +53,7 @@ static int shot(const Arguments& args) {
     }
     ShotContext context{*db, session()};
     std::unique_ptr<QWidget> window = (*factory)(context);
-    const QImage image = renderOffscreen(*window, width, height);
+    const QImage image = renderOffscreen(*window, size.value_or(window->size()));
     if (image.isNull() || !image.save(out, "PNG")) {
         QTextStream(stderr) << "ksiega shot: could not write " << out << "\n";
         return 1;

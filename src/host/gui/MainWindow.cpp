@@ -30,7 +30,9 @@ MainWindow::MainWindow(db::Database& db, SessionContext& session, const Procedur
     for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("STATUS%1").arg(i + 1));
-        statusBar()->addWidget(label, i == 0 ? 1 : 0);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setContentsMargins(6, 0, 6, 0);
+        statusBar()->addWidget(label, i == 4 ? 1 : 0);
         m_statusLabels.push_back(label);
     }
     resize(1024, 700);
@@ -56,7 +58,7 @@ void MainWindow::refresh() {
                      date::toDisplay(m_session.DANE_KONIEC_ROKU), QLocale(QLocale::Polish).toString(qlonglong(o.documents)),
                      QLocale(QLocale::Polish).toString(qlonglong(o.lines)));
     if (m_session.DANE_CZY_WERSJA_BUDZET) html += QStringLiteral("<tr><td>Wersja:</td><td>jednostka budżetowa</td></tr>");
-    html += QStringLiteral("</table>");
+    html += QStringLiteral("</table><p style='color:gray'>Funkcje księgi głównej są dostępne w menu.</p>");
     m_overview->setText(html);
     buildMenu();
 }

@@ -53,6 +53,6 @@ bool registerMenuProcedure(CatalogueEntry entry);
 
 #define KSIEGA_MENU_CAT2(a, b) a##b
 #define KSIEGA_MENU_CAT(a, b) KSIEGA_MENU_CAT2(a, b)
-#define KSIEGA_MENU_PROCEDURE(name, caption, group, order, fn)                                          \
+#define KSIEGA_MENU_PROCEDURE(name, caption, group, order, ...)                                          \
     static const bool KSIEGA_MENU_CAT(registeredMenuEntry_, __LINE__) = ::ksiega::host::registerMenuProcedure( \
-        {QStringLiteral(name), QStringLiteral(caption), QString::fromUtf8(group), order, fn})
+        {QStringLiteral(name), QStringLiteral(caption), QString::fromUtf8(group), order, __VA_ARGS__})

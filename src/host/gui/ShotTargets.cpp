@@ -27,12 +27,12 @@ QStringList shotTargetNames() {
     return names;
 }
 
-QImage renderOffscreen(QWidget& widget, int width, int height) {
+QImage renderOffscreen(QWidget& widget, QSize size) {
     widget.setAttribute(Qt::WA_DontShowOnScreen);
-    widget.resize(width, height);
+    widget.resize(size);
     widget.show();
     QApplication::processEvents();
-    widget.resize(width, height);
+    widget.resize(size);
     QApplication::processEvents();
     QImage image = widget.grab().toImage();
     widget.hide();

@@ -26,11 +26,11 @@ const ShotFactory* findShotTarget(const QString& name);
 QStringList shotTargetNames();
 
 // Lays the widget out at the given size off screen and grabs it.
-QImage renderOffscreen(QWidget& widget, int width, int height);
+QImage renderOffscreen(QWidget& widget, QSize size);
 
 } // namespace ksiega::host
 
 #define KSIEGA_SHOT_CAT2(a, b) a##b
 #define KSIEGA_SHOT_CAT(a, b) KSIEGA_SHOT_CAT2(a, b)
-#define KSIEGA_SHOT_TARGET(name, factory) \
-    static const bool KSIEGA_SHOT_CAT(registeredShotTarget_, __LINE__) = ::ksiega::host::registerShotTarget(QStringLiteral(name), factory)
+#define KSIEGA_SHOT_TARGET(name, ...) \
+    static const bool KSIEGA_SHOT_CAT(registeredShotTarget_, __LINE__) = ::ksiega::host::registerShotTarget(QStringLiteral(name), __VA_ARGS__)
