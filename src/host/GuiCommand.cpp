@@ -5,6 +5,7 @@
 #include "host/gui/SessionChooserDialog.h"
 #include "platform/runtime/Date.h"
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace ksiega::host {
@@ -16,6 +17,7 @@ static int gui(const Arguments& args) {
     const QStringList known{"db", "company", "year", "user", "date"};
     if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty())
         throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app/ksiega.svg")));
     auto db = openExistingDatabase(args);
     SessionChoice choice = choiceFromArguments(*db, args);
     const int today = date::fromQDate(QDate::currentDate());

@@ -117,3 +117,35 @@ TEST_P(SessionChooserTest, dialogPreselectsAndAcceptsFromTheKeyboard) {
 }
 
 } // namespace
+
+namespace {
+
+class PagedListTest : public test::DbTest {};
+KSIEGA_ON_BOTH_ENGINES(PagedListTest);
+
+TEST_P(PagedListTest, findsARowBeyondTheLoadedPagesAndStopsAtTheEnd) {
+    for (int i = 0; i < 7; ++i) test::addCompany(db(), QStringLiteral("Firma %1").arg(i));
+    const int64_t last = *db().scalarInt("select id_firmy from FIRMA where nazwa='Firma 6'");
+    SessionChooserController c(db(), date::fromYmd(2026, 1, 1));
+    PagedListModel model(nullptr, 3);
+    model.reset([&c](const ListItem* after, int limit) { return c.companyPage(after, limit); });
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_TRUE(model.canFetchMore({}));
+    EXPECT_EQ(model.rowOf(last), 6);
+    EXPECT_EQ(model.rowOf(-5), -1);
+    EXPECT_EQ(model.rowCount(), 7);
+    EXPECT_FALSE(model.canFetchMore({}));
+}
+
+TEST_P(PagedListTest, escapeCancelsTheChooser) {
+    test::addCompany(db(), "Alfa");
+    SessionChooserDialog dialog(db(), date::fromYmd(2026, 1, 1));
+    dialog.show();
+    // Nothing complete yet: OK is off, Escape still leaves.
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("OK")->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+} // namespace
