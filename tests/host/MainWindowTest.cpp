@@ -4,6 +4,7 @@
 #include "host/gui/MainWindowController.h"
 #include "support/TestDatabase.h"
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 
@@ -107,6 +108,9 @@ TEST_P(MainWindowTest, windowBindsMenuAndStatusBar) {
     for (QAction* a : w.menuBar()->actions()) if (!a->isEnabled()) disabled << a->text();
     EXPECT_EQ(disabled, (QStringList{"&Bilans otwarcia", "&Rozrachunki", "&MPK", "B&udżet"}));
     EXPECT_EQ(w.findChild<QLabel*>("STATUS4")->text(), "Data bieżąca: 09-04-2026");
+    const QImage icon = w.windowIcon().pixmap(64, 64).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_GT(qAlpha(icon.pixel(32, 32)), 0);
 }
 
 } // namespace

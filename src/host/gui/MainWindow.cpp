@@ -3,6 +3,7 @@
 #include "platform/runtime/Date.h"
 #include <QApplication>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,6 +15,7 @@ namespace ksiega::host {
 MainWindow::MainWindow(db::Database& db, SessionContext& session, const ProcedureCatalogue& catalogue, QWidget* parent)
     : QMainWindow(parent), m_db(db), m_session(session), m_controller(db, session, catalogue) {
     setObjectName(QStringLiteral("KSIEGA_GLOWNA"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app/ksiega.svg")));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(24, 24, 24, 24);
