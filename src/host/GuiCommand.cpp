@@ -34,7 +34,9 @@ static int gui(const Arguments& args) {
     }
 
     // TODO(lead): module initialisation. KSIEGA_INIT (src/frame) is called here, once,
-    // after the session is loaded and before the first procedure can be chosen.
+    // after the session is loaded and before the first procedure can be chosen; the
+    // module learns here where the database is (db->url()) so that its windows on
+    // other threads can open connections of their own.
 
     int rc = 0;
     {

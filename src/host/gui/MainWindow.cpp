@@ -38,6 +38,7 @@ MainWindow::MainWindow(db::Database& db, SessionContext& session, const Procedur
         m_statusLabels.push_back(label);
     }
     resize(1024, 700);
+    buildMenu();
     refresh();
 }
 
@@ -62,10 +63,15 @@ void MainWindow::refresh() {
     if (m_session.DANE_CZY_WERSJA_BUDZET) html += QStringLiteral("<tr><td>Wersja:</td><td>jednostka budżetowa</td></tr>");
     html += QStringLiteral("</table><p style='color:gray'>Funkcje księgi głównej są dostępne w menu.</p>");
     m_overview->setText(html);
-    buildMenu();
 }
 
 void MainWindow::buildMenu() {
+    // The menus of the previous session go (later: one of their actions may be running).
+    for (QMenu* m : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        m->setObjectName(QString());
+        for (QAction* a : m->actions()) a->setObjectName(QString());
+        m->deleteLater();
+    }
     menuBar()->clear();
     QMenu* sessionMenu = menuBar()->addMenu(QStringLiteral("&Sesja"));
     sessionMenu->setObjectName(QStringLiteral("MENU_SESJA"));
@@ -108,6 +114,7 @@ void MainWindow::changeSession() {
         warn(QString::fromUtf8(e.what()));
         return;
     }
+    buildMenu();  // the editions of the new company may differ
     refresh();
 }
 

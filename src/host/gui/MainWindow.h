@@ -12,7 +12,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(db::Database& db, SessionContext& session, const ProcedureCatalogue& catalogue, QWidget* parent = nullptr);
-    // Reads the session again (after it changed).
+    // Shows the session and the overview again (after a procedure or a session change).
     void refresh();
 
 private:
