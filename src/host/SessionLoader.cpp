@@ -50,10 +50,10 @@ QString serverVersion(db::Database& db) {
 
 void loadSession(db::Database& db, const SessionChoice& choice, int today, const SessionPaths& paths,
                  SessionContext& into) {
-    QString companyName, nip, separator;
+    QString companyName, nip, separator, budgetSeparator;
     int budget = 0, costCentres = 0;
     {
-        auto rows = db.select(QStringLiteral("select nazwa, nip, czy_budzet, czy_mpk, separator_mpk from FIRMA where id_firmy=?"),
+        auto rows = db.select(QStringLiteral("select nazwa, nip, czy_budzet, czy_mpk, separator_mpk, separator_bt from FIRMA where id_firmy=?"),
                               {choice.company});
         if (!rows.next()) throw SessionError(QStringLiteral("Nie ma firmy o identyfikatorze %1.").arg(choice.company));
         companyName = rows.text(0);
@@ -61,6 +61,7 @@ void loadSession(db::Database& db, const SessionChoice& choice, int today, const
         budget = rows.integer(2);
         costCentres = rows.integer(3);
         separator = rows.text(4);
+        budgetSeparator = rows.text(5);
     }
 
     QString yearName;
@@ -88,20 +89,22 @@ void loadSession(db::Database& db, const SessionChoice& choice, int today, const
         administrator = rows.integer(2);
     }
 
-    // The street line and the postcode with the town; the main address (rodzaj 1) first.
+    const int working = clampIntoYear(choice.workingDate.value_or(today), first, last);
+
+    // The registered seat (typ_adresu 'S') that holds on the working date: the latest one
+    // from on or before it; another address only when the company has no such seat.
     QString address1, address2;
     {
         auto rows = db.select(QStringLiteral("select ulica, nr_domu, kod_pocztowy, miejscowosc from ADRESY_FIRMY where id_firmy=? "
-                                             "order by case when rodzaj=1 then 0 else 1 end, id_adresu limit 1"),
-                              {choice.company});
+                                             "order by case when typ_adresu='S' and data_od<=? then 0 else 1 end, "
+                                             "data_od desc, id_adresu desc limit 1"),
+                              {choice.company, working});
         if (rows.next()) {
             address1 = (rows.text(0).trimmed() + ' ' + rows.text(1).trimmed()).trimmed();
             address2 = (rows.text(2).trimmed() + ' ' + rows.text(3).trimmed()).trimmed();
         }
     }
     const QString version = serverVersion(db);
-
-    const int working = clampIntoYear(choice.workingDate.value_or(today), first, last);
 
     into.DANE_ID_FIRMY = choice.company;
     into.DANE_LATA_OBROTOWE = choice.year;
@@ -118,6 +121,7 @@ void loadSession(db::Database& db, const SessionChoice& choice, int today, const
     into.DANE_CZY_WERSJA_BUDZET = budget ? 1 : 0;
     into.DANE_CZY_WERSJA_MPK = costCentres ? 1 : 0;
     into.DANE_SEPARATOR_MPK = separator.isEmpty() ? QStringLiteral("-") : separator.left(1);
+    into.GGG_BT_SEPARATOR = budgetSeparator.isEmpty() ? QStringLiteral("-") : budgetSeparator.left(1);
     into.DANE_NAZWA_FIRMY = companyName;
     into.DANE_ADRES1_FIRMY = address1;
     into.DANE_ADRES2_FIRMY = address2;

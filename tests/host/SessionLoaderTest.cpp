@@ -12,11 +12,13 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         unit = test::addCompany(db(), "Gmina Przykładowa", 1, 1, "123-456-78-90");
-        // A secondary address first: the main address (rodzaj 1) must still win.
-        db().execute("insert into ADRESY_FIRMY (id_firmy, rodzaj, ulica, nr_domu, kod_pocztowy, miejscowosc) "
-                     "values (?, 2, 'Boczna', '1', '11-111', 'Gdzieś')", {unit});
-        db().execute("insert into ADRESY_FIRMY (id_firmy, rodzaj, ulica, nr_domu, kod_pocztowy, miejscowosc) "
-                     "values (?, 1, 'ul. Długa', '5', '00-950', 'Warszawa')", {unit});
+        db().execute("update FIRMA set separator_bt='.' where id_firmy=?", {unit});
+        // A correspondence address, the seat, and the seat it moves to in June 2026.
+        const char* address = "insert into ADRESY_FIRMY (id_firmy, typ_adresu, data_od, ulica, nr_domu, kod_pocztowy, miejscowosc) "
+                              "values (?, ?, ?, ?, ?, ?, ?)";
+        db().execute(address, {unit, "K", date::fromYmd(2025, 1, 1), "Boczna", "1", "11-111", "Gdzieś"});
+        db().execute(address, {unit, "S", 0, "ul. Długa", "5", "00-950", "Warszawa"});
+        db().execute(address, {unit, "S", date::fromYmd(2026, 6, 1), "ul. Nowa", "2", "00-951", "Warszawa"});
         // An extended first year: 18 months.
         longYear = test::addYear(db(), unit, "2025/2026", QDate(2025, 7, 1), QDate(2026, 12, 31));
         other = test::addCompany(db(), "Spółka");
@@ -59,6 +61,12 @@ TEST_P(SessionLoaderTest, fillsTheGlobalsOfABudgetUnitWithAnExtendedYear) {
     EXPECT_EQ(s.DANE_WERSJA_SERWERA.size(), 4);
     EXPECT_EQ(s.GGG_SCIEZKA_SET, "/cfg/ksiega/ustawienia_admin.ini");
     EXPECT_EQ(s.GGG_HELP_PLIK, "/help/ksiega.htm");
+    EXPECT_EQ(s.GGG_BT_SEPARATOR, ".");
+
+    // After the move the seat address is the new one.
+    loadSession(db(), {unit, longYear, "admin", date::fromYmd(2026, 7, 1)}, today, paths, s);
+    EXPECT_EQ(s.DANE_ADRES1_FIRMY, "ul. Nowa 2");
+    EXPECT_EQ(s.DANE_ADRES2_FIRMY, "00-951 Warszawa");
 }
 
 TEST_P(SessionLoaderTest, anOrdinaryCompanyWithoutAddressGetsNoEditionsAndBlankAddress) {
