@@ -1,0 +1,39 @@
+#include "host/gui/HostDatabase.h"
+#include "platform/runtime/Date.h"
+#include <QFileInfo>
+
+namespace ksiega::host {
+
+std::unique_ptr<db::Database> openExistingDatabase(const Arguments& args) {
+    const QString url = args.option(QStringLiteral("db"), defaultDatabaseUrl());
+    const QString howToCreate = QStringLiteral("create it with: ksiega demo") +
+                                (url == defaultDatabaseUrl() ? QString() : QStringLiteral(" --db ") + url);
+    if (url.startsWith(QLatin1String("sqlite:"))) {
+        const QString path = url.mid(7);
+        if (!QFileInfo::exists(path)) throw UsageError(QStringLiteral("the database %1 does not exist; %2").arg(path, howToCreate));
+    }
+    auto db = db::Database::open(url);
+    if (!db->tableExists(QStringLiteral("FIRMA")))
+        throw UsageError(QStringLiteral("the database %1 holds no ledger; %2").arg(url, howToCreate));
+    return db;
+}
+
+bool choiceComplete(const Arguments& args) {
+    return args.option(QStringLiteral("company")) && args.option(QStringLiteral("year")) && args.option(QStringLiteral("user"));
+}
+
+SessionChoice choiceFromArguments(db::Database& db, const Arguments& args) {
+    SessionChoice c;
+    if (args.option(QStringLiteral("company"))) {
+        c.company = companyArgument(db, args);
+        if (args.option(QStringLiteral("year"))) c.year = yearArgument(db, c.company, args);
+    }
+    c.login = args.option(QStringLiteral("user"), QString()).trimmed();
+    if (auto text = args.option(QStringLiteral("date"))) {
+        c.workingDate = date::parseIso(*text);
+        if (!c.workingDate) throw UsageError(QStringLiteral("--date must be YYYY-MM-DD, not %1").arg(*text));
+    }
+    return c;
+}
+
+} // namespace ksiega::host
