@@ -1,9 +1,13 @@
 #include "ListFixture.h"
+#include "platform/ui/list/ListViewBinding.h"
 #include "platform/ui/list/MarkColumn.h"
 #include "platform/ui/list/PagedListModel.h"
 #include "platform/runtime/Date.h"
 #include "support/TestDatabase.h"
 #include <algorithm>
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTableView>
 #include <set>
 
 using namespace ksiega;
@@ -212,4 +216,43 @@ TEST_P(PagedListModelTest, filterTextWithQuotesTravelsAsAParameter) {
     EXPECT_FALSE(m.canFetchMore());
     EXPECT_EQ(m.locate("N"), m.heldRows() - 1);
     EXPECT_EQ(db().scalarInt("select count(*) from TEST_LISTA"), kRows);
+}
+
+TEST_P(PagedListModelTest, aTableViewScrollsThroughTheWholeListWithoutJumps) {
+    PagedListModel m(db(), test::listQuery());
+    m.setPageSize(40);
+    m.setMaxPages(3);
+    m.setQuery(test::listQuery());
+    QTableView view;
+    view.setModel(&m);
+    ListViewBinding binding(view, m);
+    view.resize(500, 300);
+    view.show();
+    QScrollBar* bar = view.verticalScrollBar();
+    auto topId = [&] { return m.idAt(view.indexAt(QPoint(1, 1)).row()); };
+    const auto order = expected(everyRow);
+    auto position = [&](int64_t id) { return std::find(order.begin(), order.end(), id) - order.begin(); };
+
+    int64_t last = position(topId());
+    EXPECT_EQ(last, 0);
+    for (int i = 0; i < 12; ++i) {
+        bar->setValue(bar->maximum());
+        QCoreApplication::processEvents();
+        const int64_t now = position(topId());
+        EXPECT_GT(now, last) << "scrolling down never goes back";
+        last = now;
+    }
+    EXPECT_GT(last, 200);
+    EXPECT_LE(m.heldRows(), 120);
+    for (int i = 0; i < 40 && (m.canFetchPrevious() || bar->value() > 0); ++i) {
+        bar->setValue(0);
+        QCoreApplication::processEvents();
+        const int64_t now = position(topId());
+        EXPECT_LE(now, last) << "scrolling up never goes forward";
+        last = now;
+    }
+    EXPECT_EQ(last, 0) << "back at the first row";
+
+    m.locate(QStringLiteral("N02000"));
+    EXPECT_EQ(m.valueAt(view.currentIndex().row(), "nazwa").toText(), "N02000");
 }

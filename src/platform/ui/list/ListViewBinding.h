@@ -15,8 +15,11 @@ public:
     ListViewBinding(QTableView& view, PagedListModel& model);
 
 private:
+    void keepOnTop(int row);
     QTableView& m_view;
     PagedListModel& m_model;
+    int m_topBeforeRemoval = -1;
+    bool m_adjusting = false;   // the binding itself is moving the view
 };
 
 } // namespace ksiega::ui

@@ -104,6 +104,7 @@ void PagedListModel::prependRows(std::vector<Row> rows) {
 void PagedListModel::trimTop() {
     const int excess = heldRows() - m_maxPages * m_pageSize;
     if (excess <= 0) return;
+    emit rowsAboutToBeDropped(0, excess - 1);
     beginRemoveRows({}, 0, excess - 1);
     m_rows.erase(m_rows.begin(), m_rows.begin() + excess);
     endRemoveRows();
@@ -113,6 +114,7 @@ void PagedListModel::trimTop() {
 void PagedListModel::trimBottom() {
     const int excess = heldRows() - m_maxPages * m_pageSize;
     if (excess <= 0) return;
+    emit rowsAboutToBeDropped(heldRows() - excess, heldRows() - 1);
     beginRemoveRows({}, heldRows() - excess, heldRows() - 1);
     m_rows.erase(m_rows.end() - excess, m_rows.end());
     endRemoveRows();
@@ -139,11 +141,20 @@ void PagedListModel::toLast() {
 }
 
 bool PagedListModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && !m_atEnd;
+    return !parent.isValid() && !m_atEnd && !m_busy;
 }
 
+// Views react to the model's own signals by scrolling, and a scroll may ask for another
+// page while the window is still changing; such requests wait for the next scroll.
+struct PagedListModel::Busy {
+    explicit Busy(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~Busy() { m_flag = false; }
+    bool& m_flag;
+};
+
 void PagedListModel::fetchMore(const QModelIndex& parent) {
-    if (parent.isValid() || m_atEnd) return;
+    if (parent.isValid() || m_atEnd || m_busy) return;
+    Busy busy(m_busy);
     std::optional<keyset::KeyValues> key;
     if (!m_rows.empty()) key = keyOf(m_rows.back());
     auto rows = readPage(m_query.totalSort(), key, false);
@@ -153,8 +164,13 @@ void PagedListModel::fetchMore(const QModelIndex& parent) {
 }
 
 int PagedListModel::fetchPrevious() {
-    if (m_atStart) return 0;
-    if (m_rows.empty()) { toLast(); return heldRows(); }
+    if (m_atStart || m_busy) return 0;
+    Busy busy(m_busy);
+    if (m_rows.empty()) {
+        m_busy = false;
+        toLast();
+        return heldRows();
+    }
     auto rows = readPage(m_query.totalSort().reversed(), keyOf(m_rows.front()), false);
     m_atStart = int(rows.size()) < m_pageSize;
     std::reverse(rows.begin(), rows.end());

@@ -39,7 +39,7 @@ public:
     void toLast();
     bool canFetchMore(const QModelIndex& parent = {}) const override;
     void fetchMore(const QModelIndex& parent = {}) override;
-    bool canFetchPrevious() const { return !m_atStart; }
+    bool canFetchPrevious() const { return !m_atStart && !m_busy; }
     // Reads the page before the first held row; returns how many rows came in on top.
     int fetchPrevious();
     bool atStart() const { return m_atStart; }
@@ -71,6 +71,9 @@ public:
 signals:
     // A locator or refresh wants this row to become the current one.
     void currentRowSuggested(int row);
+    // Rows are about to leave the window of held rows (before the model's own removal
+    // signals): a view can note what it shows.
+    void rowsAboutToBeDropped(int first, int last);
 
 private:
     using Row = QVector<db::SqlValue>;
@@ -97,6 +100,8 @@ private:
     bool m_atEnd = true;
     bool m_intuitive = false;
     MarksList* m_marks = nullptr;
+    struct Busy;
+    bool m_busy = false;
 };
 
 } // namespace ksiega::ui
