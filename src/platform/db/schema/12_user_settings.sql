@@ -1,5 +1,5 @@
 -- What users keep per list (browser number): saved filters, filter-tree configurations,
--- dictionary conditions, column layouts, and window settings.
+-- dictionary conditions and window settings (column layouts: 20_column_layouts.sql).
 
 -- A saved filter of a list: its name (shown as the active filter) and its expression.
 -- id_uzytkownika 0 = shared by all users of the company.
@@ -36,17 +36,6 @@ CREATE TABLE KONFIG_BROW (
   definicja VARCHAR(4000) NOT NULL DEFAULT ''
 );
 CREATE INDEX KONFIG_BROW_UZYT ON KONFIG_BROW (id_firmy, id_uzytkownika, id_browsera);
-
--- The column layout of a list for a user: order, width and visibility of each column.
-CREATE TABLE KONFIGURACJA_OKNA (
-  id_uzytkownika BIGINT NOT NULL,
-  id_browsera INTEGER NOT NULL,
-  nazwa_kolumny VARCHAR(60) NOT NULL,
-  kolejnosc INTEGER NOT NULL DEFAULT 0,
-  szerokosc INTEGER NOT NULL DEFAULT 0,
-  czy_widoczna INTEGER NOT NULL DEFAULT 1,
-  PRIMARY KEY (id_uzytkownika, id_browsera, nazwa_kolumny)
-);
 
 -- A window setting of a user: section (the window's settings name), key and value.
 CREATE TABLE USTAWIENIA_UZYTKOWNIKA (
