@@ -26,9 +26,9 @@ public:
         auto count = [&](int full) { return std::max(1, full * scale / 100); };
         auto day = [&] { return c.random().pick(days); };
 
-        for (int i = 0; i < count(60); ++i) docs.push_back(sale(day(), vatOut));
+        for (int i = 0; i < count(66); ++i) docs.push_back(sale(day(), vatOut));
         for (int i = 0; i < count(4); ++i) docs.push_back(exportSale(day()));
-        for (int i = 0; i < count(32); ++i) docs.push_back(goodsPurchase(day(), vatIn));
+        for (int i = 0; i < count(30); ++i) docs.push_back(goodsPurchase(day(), vatIn));
         for (int i = 0; i < count(16); ++i) docs.push_back(costPurchase(day(), vatIn));
         for (int i = 0; i < count(3); ++i) docs.push_back(importPurchase(day()));
         std::sort(docs.begin(), docs.end(), [](const DemoDocument& a, const DemoDocument& b) { return a.postingDate < b.postingDate; });
@@ -203,12 +203,12 @@ private:
         DemoDocument doc = c.document(QStringLiteral("RK"), d, QStringLiteral("Raport kasowy"));
         doc.originalNumber = QStringLiteral("RK %1/%2").arg(++cashNumber).arg(c.year());
         const QString cash = QStringLiteral("100-01");
-        doc.post(cash, QStringLiteral("130-01"), c.amount(2000, 6000), QStringLiteral("Pobranie gotówki z banku"));
+        doc.post(cash, QStringLiteral("130-01"), c.amount(600, 1500), QStringLiteral("Pobranie gotówki z banku"));
         const DemoCard employee = c.random().pick(c.cards(QChar('P')));
         const int64_t advance = c.amount(100, 800);
         doc.post(employee.account(234), cash, advance, QStringLiteral("Zaliczka - %1").arg(employee.name));
         doc.post(QStringLiteral("401-01"), employee.account(234), advance, QStringLiteral("Rozliczenie zaliczki - %1").arg(employee.name));
-        doc.post(QStringLiteral("402-04"), cash, c.amount(40, 400), QStringLiteral("Drobne wydatki gotówkowe"));
+        doc.post(QStringLiteral("402-04"), cash, c.amount(150, 700), QStringLiteral("Drobne wydatki gotówkowe"));
         return doc;
     }
 
