@@ -62,7 +62,7 @@ TEST_P(LedgerGeneratorTest, ledgerIsBalancedSpreadAndConsistentWithItsHeaders) {
     EXPECT_GT(count("select count(*) from NAG_DOK where status<2"), 0);
 }
 
-TEST_P(LedgerGeneratorTest, indexesAreRebuiltAndIdsContinueAfterTheLoad) {
+TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLoad) {
     generate(db(), 1000, 1);
     const auto indexes = demo::secondaryIndexes(db().engine(), {"NAG_DOK", "POZ_DOK"});
     ASSERT_GE(indexes.size(), 5u);
@@ -72,6 +72,13 @@ TEST_P(LedgerGeneratorTest, indexesAreRebuiltAndIdsContinueAfterTheLoad) {
             : "select count(*) from pg_indexes where schemaname=current_schema() and lower(indexname)=lower(?)";
         EXPECT_EQ(count(sql, {i.name}), 1) << i.name.toStdString();
     }
+    // Foreign keys are in force again after the load.
+    if (db().engine() == Engine::Sqlite)
+        EXPECT_EQ(count("PRAGMA foreign_keys"), 1);
+    else
+        EXPECT_EQ(count("select count(*) from pg_constraint where contype='f' and conrelid in "
+                        "(cast('nag_dok' as regclass), cast('poz_dok' as regclass))"), 5);
+    EXPECT_THROW(db().execute("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot) values (999999999, 1, 1)"), DbError);
     const int64_t id = db().insertReturningId("insert into NAG_DOK (id_firmy, id_lata_obrot) values (1, "
                                               "(select id_lata_obrot from LATA_OBROTOWE where id_firmy=1 and rok_obrotowy='2026')) "
                                               "returning id_nag_dok");

@@ -1,6 +1,7 @@
 #include "platform/db/demo/LedgerGenerator.h"
 #include "platform/db/demo/DemoModel.h"
 #include "platform/db/demo/DemoRandom.h"
+#include "platform/db/demo/ForeignKeys.h"
 #include "platform/db/demo/IdentitySync.h"
 #include "platform/db/demo/SecondaryIndexes.h"
 #include "platform/runtime/Date.h"
@@ -134,7 +135,9 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
     const std::vector<IndexDefinition> indexes = secondaryIndexes(db.engine(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
     LedgerResult result;
 
+    SuspendedForeignKeys foreignKeys(db, {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
     Transaction tx(db);
+    foreignKeys.dropInsideTransaction();
     const int64_t firstHeader = nextFreeId(db, QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"));
     const int64_t firstLine = nextFreeId(db, QStringLiteral("POZ_DOK"), QStringLiteral("id_poz_dok"));
     const int64_t firstJournalNumber = db.scalarInt(QStringLiteral("select coalesce(max(nr_dziennik), 0) from NAG_DOK where id_firmy=? and id_lata_obrot=?"),
@@ -213,9 +216,11 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
 
     say(QStringLiteral("indeksy"));
     createIndexes(db, indexes);
+    foreignKeys.addInsideTransaction();
     syncIdentity(db, QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"));
     syncIdentity(db, QStringLiteral("POZ_DOK"), QStringLiteral("id_poz_dok"));
     tx.commit();
+    foreignKeys.restore();
     result.indexSeconds = phase.restart() / 1000.0;
 
     say(QStringLiteral("statystyki"));

@@ -21,7 +21,7 @@ struct LedgerResult {
     int64_t documents = 0;
     int64_t lines = 0;
     double loadSeconds = 0;       // headers and lines
-    double indexSeconds = 0;      // building the secondary indexes
+    double indexSeconds = 0;      // building the secondary indexes, checking the foreign keys, commit
     double analyzeSeconds = 0;
     double turnoverSeconds = 0;
     double totalSeconds = 0;
