@@ -4,5 +4,16 @@
 // context (frame/SessionContext.h) at the moment it runs.
 
 namespace ksiega {
+
+class ErrorReporter;
+class Settings;
+
+// Initialisation, once: the host's error and settings objects (either may be null, and
+// the module's own then stay in use) become the global ones, and the ten sibling
+// libraries are initialised in order with both. A second call does nothing.
+void KSIEGA_INIT(ErrorReporter* errorObject, Settings* settingsObject);
+// Shut-down, once: the sibling libraries are shut down in the same order.
+void KSIEGA_KILL();
+
 // Exported procedures are declared here as they land.
 } // namespace ksiega

@@ -2,6 +2,9 @@
 
 -- typ_konta: 'B' balance sheet, 'W' profit and loss, 'P' off-balance.
 -- kartoteka: '' none, 'K' contractors, 'P' employees, 'U' offices (register accounts kept on cards).
+-- symbol_kartoteki: the card register (KARTOTEKA_UZYTKOWNIKA.symbol_kartoteki) whose cards get
+-- the account's analytic accounts; opcja_importu: how settlements of the account are imported
+-- into the opening balance.
 CREATE TABLE KONTA_SYNT (
   id_konta_synt {{ID}},
   id_firmy BIGINT NOT NULL REFERENCES FIRMA(id_firmy),
@@ -15,6 +18,8 @@ CREATE TABLE KONTA_SYNT (
   czy_mpk INTEGER NOT NULL DEFAULT 0,
   czy_ukryty_rozrachunek INTEGER NOT NULL DEFAULT 0,
   kartoteka VARCHAR(1) NOT NULL DEFAULT '',
+  symbol_kartoteki VARCHAR(10) NOT NULL DEFAULT '',
+  opcja_importu INTEGER NOT NULL DEFAULT 0,
   UNIQUE (id_firmy, id_lata_obrot, nr_konta_syn)
 );
 
@@ -33,7 +38,10 @@ CREATE TABLE WARTOSCI_KONT (
   czy_analityka INTEGER NOT NULL DEFAULT 1,
   id_kartoteki BIGINT NOT NULL DEFAULT 0,
   rodzaj_kartoteki VARCHAR(1) NOT NULL DEFAULT '',
+  czy_edytowalne INTEGER NOT NULL DEFAULT 1,
   UNIQUE (id_firmy, id_lata_obrot, nr_konta)
 );
+CREATE INDEX WARTOSCI_KONT_NAZWA ON WARTOSCI_KONT (id_firmy, id_lata_obrot, nazwa_konta, nr_konta);
+CREATE INDEX WARTOSCI_KONT_KARTOTEKA ON WARTOSCI_KONT (id_firmy, id_lata_obrot, rodzaj_kartoteki, id_kartoteki);
 CREATE INDEX WARTOSCI_KONT_NADRZ ON WARTOSCI_KONT (id_firmy, id_lata_obrot, nr_konta_nadrz, nr_konta);
 CREATE INDEX WARTOSCI_KONT_SYN ON WARTOSCI_KONT (id_firmy, id_lata_obrot, nr_konta_syn, nr_konta);

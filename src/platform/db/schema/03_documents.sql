@@ -53,15 +53,31 @@ CREATE TABLE NAG_DOK (
 );
 CREATE INDEX NAG_DOK_FIRMA_ROK_NREWID ON NAG_DOK (id_firmy, id_lata_obrot, nr_ewid_dok);
 CREATE INDEX NAG_DOK_FIRMA_ROK_CZYRK ON NAG_DOK (id_firmy, id_lata_obrot, czy_rk, waluta);
+-- One opening-balance document per company, year and currency, also when two sessions
+-- prepare it at once.
+CREATE UNIQUE INDEX NAG_DOK_JEDEN_BO ON NAG_DOK (id_firmy, id_lata_obrot, waluta) WHERE czy_rk = 10;
+-- Sort orders of the entry lists that run over header columns (docs/schema.md names the keys).
+CREATE INDEX NAG_DOK_FIRMA_ROK_DATABIEZ ON NAG_DOK (id_firmy, id_lata_obrot, data_biezaca, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_DATADOK ON NAG_DOK (id_firmy, id_lata_obrot, data_dok_org, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_NRDOK ON NAG_DOK (id_firmy, id_lata_obrot, nr_dok_org, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_DATAOPER ON NAG_DOK (id_firmy, id_lata_obrot, data_oper_gosp, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_DATAZATW ON NAG_DOK (id_firmy, id_lata_obrot, data_zatwierdzenia, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_DATAWPL ON NAG_DOK (id_firmy, id_lata_obrot, data_wplywu, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_NRSYS ON NAG_DOK (id_firmy, id_lata_obrot, nr_sys_dok, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_NRDZIENNIK ON NAG_DOK (id_firmy, id_lata_obrot, nr_dziennik, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_PACZKA ON NAG_DOK (id_firmy, id_lata_obrot, id_paczka, id_nag_dok);
+CREATE INDEX NAG_DOK_FIRMA_ROK_TYP ON NAG_DOK (id_firmy, id_lata_obrot, id_typ_dok, id_nag_dok);
 
--- A line of a document: an amount on the Dt account, the Ct account, or both.
+-- A line of a document: an amount on the Dt account, the Ct account, or both. Removing a
+-- document removes its lines, and with them their partial entries, budget lines, cost-centre
+-- splits and dictionary values.
 -- Amounts are whole grosze; *_w are the amounts in the line's currency, waluta '' = PLN.
 -- id_firmy, id_lata_obrot, data_okresu, status and czy_rk repeat the header's values, so
 -- that turnovers and entry lists filter the lines without a join; every writer of NAG_DOK
 -- keeps them equal.
 CREATE TABLE POZ_DOK (
   id_poz_dok {{ID}},
-  id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok),
+  id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok) ON DELETE CASCADE,
   id_firmy BIGINT NOT NULL,
   id_lata_obrot BIGINT NOT NULL,
   lp INTEGER NOT NULL DEFAULT 0,
@@ -81,6 +97,14 @@ CREATE TABLE POZ_DOK (
 CREATE INDEX POZ_DOK_NAG ON POZ_DOK (id_nag_dok, lp);
 CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_firmy, id_lata_obrot, konto_wn);
 CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_firmy, id_lata_obrot, konto_ma);
+-- Period and currency filters, and the sort orders over line columns.
+CREATE INDEX POZ_DOK_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, data_okresu, id_poz_dok);
+CREATE INDEX POZ_DOK_WALUTA_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, waluta, data_okresu);
+CREATE INDEX POZ_DOK_KWOTA_WN ON POZ_DOK (id_firmy, id_lata_obrot, kwota_wn, id_poz_dok);
+CREATE INDEX POZ_DOK_KWOTA_MA ON POZ_DOK (id_firmy, id_lata_obrot, kwota_ma, id_poz_dok);
+CREATE INDEX POZ_DOK_KWOTA_WN_W ON POZ_DOK (id_firmy, id_lata_obrot, kwota_wn_w, id_poz_dok);
+CREATE INDEX POZ_DOK_KWOTA_MA_W ON POZ_DOK (id_firmy, id_lata_obrot, kwota_ma_w, id_poz_dok);
+CREATE INDEX POZ_DOK_OPIS ON POZ_DOK (id_firmy, id_lata_obrot, opis, id_poz_dok);
 
 -- One row per side of a line: strona 0 = Dt, 1 = Ct. id_dokument_pozycja = 2 * id_poz_dok + strona
 -- identifies the row in the selection store.
@@ -91,7 +115,7 @@ SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokumen
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
        n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura
+       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura, p.lp AS nr_poz_dok
   FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
  WHERE p.konto_wn <> ''
 UNION ALL
@@ -101,6 +125,6 @@ SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
        n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki
+       n.rodzaj_kartoteki, k.kod_paczki, p.lp
   FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
  WHERE p.konto_ma <> '';

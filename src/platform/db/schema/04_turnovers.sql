@@ -24,3 +24,8 @@ CREATE TABLE OBROTY_I_SALDA (
   UNIQUE (id_firmy, id_lata_obrot, sym_waluty, data_okresu, nr_konta)
 );
 CREATE INDEX OBROTY_I_SALDA_KONTO ON OBROTY_I_SALDA (id_firmy, id_lata_obrot, nr_konta, sym_waluty, data_okresu);
+-- The turnover list of a period sorts by account (the unique key) or by one of the four amounts.
+CREATE INDEX OBROTY_I_SALDA_OWN ON OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, obr_wn, nr_konta);
+CREATE INDEX OBROTY_I_SALDA_OMA ON OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, obr_ma, nr_konta);
+CREATE INDEX OBROTY_I_SALDA_SWN ON OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, saldo_wn, nr_konta);
+CREATE INDEX OBROTY_I_SALDA_SMA ON OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, saldo_ma, nr_konta);

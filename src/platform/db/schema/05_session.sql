@@ -25,6 +25,8 @@ CREATE TABLE ZAZNACZENIE (
   opis_elementu VARCHAR(60) NOT NULL DEFAULT ''
 );
 CREATE INDEX ZAZNACZENIE_UZYT_BROWSER ON ZAZNACZENIE (id_uzytkownika, id_browsera, id_elementu);
+-- Accounts (browser 11) and classification symbols (browser 36) are marked by their text.
+CREATE INDEX ZAZNACZENIE_UZYT_BROWSER_OPIS ON ZAZNACZENIE (id_uzytkownika, id_browsera, opis_elementu);
 
 -- A document held for correction by one user (Popraw_Dokument).
 CREATE TABLE BLOKADY_DOKUMENTOW (
@@ -32,3 +34,13 @@ CREATE TABLE BLOKADY_DOKUMENTOW (
   id_uzyt VARCHAR(8) NOT NULL,
   data_blokady INTEGER NOT NULL DEFAULT 0
 );
+CREATE INDEX BLOKADY_DOKUMENTOW_UZYT ON BLOKADY_DOKUMENTOW (id_uzyt);
+
+-- An opening-balance line held by one user while its amounts and settlements are edited
+-- (POZYCJE_BO_DODAJ takes it, saving or leaving the line frees it).
+CREATE TABLE BLOKADY_POZYCJI (
+  id_poz_dok BIGINT PRIMARY KEY,
+  id_uzyt VARCHAR(8) NOT NULL,
+  data_blokady INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX BLOKADY_POZYCJI_UZYT ON BLOKADY_POZYCJI (id_uzyt);
