@@ -121,3 +121,37 @@ TEST_P(DemoDatabaseTest, buildsTheSameDataOnEveryRun) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_P(DemoDatabaseTest, cardsSettlementsCostCentresAndBudgetLinesHangOnTheDocuments) {
+    // Card accounts point at their contractor, employee or office of the same company.
+    EXPECT_EQ(count("select count(*) from WARTOSCI_KONT w where w.rodzaj_kartoteki='K' and not exists "
+                    "(select 1 from KONTRAHENCI k where k.id_kontrahenta=w.id_kartoteki and k.id_firmy=w.id_firmy)"), 0);
+    EXPECT_EQ(count("select count(*) from WARTOSCI_KONT w where w.rodzaj_kartoteki='P' and not exists "
+                    "(select 1 from PRACOWNICY k where k.id_pracownika=w.id_kartoteki and k.id_firmy=w.id_firmy)"), 0);
+    // Invoices open settlements on the account of their line; payments never exceed them.
+    EXPECT_GT(count("select count(*) from ROZRACHUNEK"), 500);
+    EXPECT_GT(count("select count(*) from ROZLICZENIE"), 300);
+    EXPECT_EQ(count("select count(*) from ROZRACHUNEK r where not exists (select 1 from POZ_DOK p where p.id_poz_dok=r.id_poz_dok_f "
+                    "and (p.konto_wn=r.nr_konta or p.konto_ma=r.nr_konta))"), 0);
+    EXPECT_EQ(count("select count(*) from ROZRACHUNEK r where r.kwota_w < (select coalesce(sum(z.kwota_w), 0) from ROZLICZENIE z "
+                    "where z.id_rozrachunku=r.id_rozrachunku) or (r.sym_waluty='PLN' and r.kwota < (select coalesce(sum(z.kwota), 0) "
+                    "from ROZLICZENIE z where z.id_rozrachunku=r.id_rozrachunku))"), 0);
+    // Cost-centre splits add up to their line, in the company that keeps cost centres.
+    EXPECT_GT(count("select count(*) from MPK_VIEW where id_firmy=1"), 200);
+    EXPECT_EQ(count("select count(*) from POZ_DOK p where exists (select 1 from MPK_DANE m where m.id_poz_dok=p.id_poz_dok) "
+                    "and p.kwota_wn <> (select sum(m.kwota) from MPK_DANE m where m.id_poz_dok=p.id_poz_dok)"), 0);
+    // Budget lines of the budget unit only, classified dział-rozdział-paragraf, with the line's amount; a plan in each year.
+    EXPECT_GT(count("select count(*) from BT_VIEW where id_firmy=2 and typ='W' and rodzaj_wy=1"), 100);
+    EXPECT_GT(count("select count(*) from BT_VIEW where id_firmy=2 and typ='D' and rodzaj_d=1"), 10);
+    EXPECT_EQ(count("select count(*) from BT_DANE where id_firmy<>2"), 0);
+    EXPECT_EQ(count("select count(*) from BT_DANE where substr(bt_klasyfikacja,1,4)<>'801-' or substr(bt_klasyfikacja,10,1)<>'-' "
+                    "or length(bt_klasyfikacja)<>14"), 0);
+    EXPECT_EQ(count("select count(*) from BT_DANE b join POZ_DOK p on p.id_poz_dok=b.id_poz_dok "
+                    "where b.kwota<>p.kwota_wn and b.kwota<>p.kwota_ma"), 0);
+    EXPECT_EQ(count("select count(distinct id_lata_obrot) from BT_PLAN where id_firmy=2"), 2);
+    EXPECT_GT(count("select count(*) from BT_PLAN where bt_klasyfikacja='801-80101-4010'"), 0);
+}
+
+} // namespace

@@ -79,6 +79,9 @@ TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLo
         EXPECT_EQ(count("select count(*) from pg_constraint where contype='f' and conrelid in "
                         "(cast('nag_dok' as regclass), cast('poz_dok' as regclass))"), 5);
     EXPECT_THROW(db().execute("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot) values (999999999, 1, 1)"), DbError);
+    // The partial unique index keeps its condition: one opening balance per currency, any number of documents.
+    EXPECT_THROW(db().execute("insert into NAG_DOK (id_firmy, id_lata_obrot, czy_rk, waluta) select id_firmy, id_lata_obrot, 10, waluta "
+                              "from NAG_DOK where czy_rk=10 and waluta='PLN'"), DbError);
     const int64_t id = db().insertReturningId("insert into NAG_DOK (id_firmy, id_lata_obrot) values (1, "
                                               "(select id_lata_obrot from LATA_OBROTOWE where id_firmy=1 and rok_obrotowy='2026')) "
                                               "returning id_nag_dok");

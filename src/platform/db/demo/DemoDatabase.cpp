@@ -2,6 +2,7 @@
 #include "platform/db/Schema.h"
 #include "platform/db/demo/BudgetDocuments.h"
 #include "platform/db/demo/ChartOfAccounts.h"
+#include "platform/db/demo/DemoExtras.h"
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/OpeningBalance.h"
 #include "platform/db/demo/TradeDocuments.h"
@@ -29,7 +30,9 @@ std::map<int64_t, CompanyIds> createBase(Database& db, const std::vector<DemoCar
 std::map<int64_t, CompanyIds> buildDemoBase(Database& db) {
     createSchema(db);
     Transaction tx(db);
-    auto ids = createBase(db, demoCards());
+    const std::vector<DemoCard> cards = demoCards();
+    auto ids = createBase(db, cards);
+    writeCards(db, cards);
     tx.commit();
     return ids;
 }
@@ -62,7 +65,11 @@ DemoSummary buildDemoDatabase(Database& db) {
         append(all, openingBalanceFromYear(current, previous, chart, QStringLiteral("800"), {222, 223}));
         append(all, budgetDocuments(current, 100));
     }
-    writeDocuments(db, all);
+    const WrittenDocuments written = writeDocuments(db, all);
+    writeCards(db, cards);
+    writeSettlements(db, all, written);
+    writeCostCentres(db, kTradeCompany, all, written);
+    writeBudget(db, kBudgetUnit, ids[kBudgetUnit].years, all, written);
     tx.commit();
 
     recomputeAllTurnovers(db);

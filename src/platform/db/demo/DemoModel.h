@@ -44,6 +44,9 @@ struct DemoLine {
     QChar budgetSide;                  // 'W' expenditure, 'D' revenue
     unsigned budgetSenses = 0;         // BudgetSense bits: in which budget senses the amount counts
     int costCentre = 0;                // 1.. a cost centre of the company, 0 none
+    // Settlement accounts: the invoice this amount opens or settles ('' none). The first line
+    // with a key opens the settlement, later ones settle it.
+    QString settlement;
 };
 
 struct DemoDocument {

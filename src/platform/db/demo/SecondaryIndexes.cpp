@@ -6,7 +6,8 @@ namespace ksiega::db::demo {
 
 std::vector<IndexDefinition> secondaryIndexes(Engine engine, const QStringList& tables) {
     static const QRegularExpression createIndex(
-        QStringLiteral("CREATE\\s+(?:UNIQUE\\s+)?INDEX\\s+(\\w+)\\s+ON\\s+(\\w+)\\s*\\([^;]*\\)"),
+        // The whole statement up to its semicolon: a partial index keeps its WHERE clause.
+        QStringLiteral("CREATE\\s+(?:UNIQUE\\s+)?INDEX\\s+(\\w+)\\s+ON\\s+(\\w+)\\s*\\([^;]*"),
         QRegularExpression::CaseInsensitiveOption);
     std::vector<IndexDefinition> out;
     auto it = createIndex.globalMatch(schemaSql(engine));

@@ -58,7 +58,7 @@ private:
         doc.cardId = card.id;
         doc.cardKind = QStringLiteral("K");
         const int64_t net = c.amount(800, 42000), vat = vat23(net);
-        doc.debit(card.account(201), net + vat, QStringLiteral("Należność od odbiorcy"));
+        doc.debit(card.account(201), net + vat, QStringLiteral("Należność od odbiorcy")).settlement = doc.originalNumber;
         doc.credit(service ? QStringLiteral("700-01") : QStringLiteral("730-01"), net, QStringLiteral("Przychód ze sprzedaży"));
         doc.credit(QStringLiteral("221-01"), vat, QStringLiteral("VAT należny 23%"));
         if (!service)
@@ -77,10 +77,11 @@ private:
         doc.cardKind = QStringLiteral("K");
         doc.currency = QStringLiteral("EUR");
         const int64_t rate = c.rate(doc.currency, d), amountW = c.amount(2500, 16000);
-        const DemoLine& l = doc.postInCurrency(card.account(203), QStringLiteral("730-02"), doc.currency, amountW, rate,
+        doc.postInCurrency(card.account(203), QStringLiteral("730-02"), doc.currency, amountW, rate,
                                                QStringLiteral("Sprzedaż towarów - dostawa wewnątrzwspólnotowa"));
-        doc.post(QStringLiteral("731"), QStringLiteral("330-01"), l.amountDt * 72 / 100, QStringLiteral("Wartość sprzedanych towarów w cenie zakupu"));
-        foreignReceivables.push_back({card, l.amountDt, amountW, rate, doc.originalNumber, d});
+        doc.post(QStringLiteral("731"), QStringLiteral("330-01"), doc.lines.front().amountDt * 72 / 100, QStringLiteral("Wartość sprzedanych towarów w cenie zakupu"));
+        doc.lines.front().settlement = doc.originalNumber;
+        foreignReceivables.push_back({card, doc.lines.front().amountDt, amountW, rate, doc.originalNumber, d});
         return doc;
     }
 
@@ -93,7 +94,7 @@ private:
         const int64_t net = c.amount(4000, 48000), vat = vat23(net);
         doc.debit(c.random().chance(800) ? QStringLiteral("330-01") : QStringLiteral("330-02"), net, QStringLiteral("Przyjęcie towarów do magazynu"));
         doc.debit(QStringLiteral("221-02"), vat, QStringLiteral("VAT naliczony 23%"));
-        doc.credit(card.account(202), net + vat, QStringLiteral("Zobowiązanie wobec dostawcy"));
+        doc.credit(card.account(202), net + vat, QStringLiteral("Zobowiązanie wobec dostawcy")).settlement = doc.originalNumber;
         vatIn += vat;
         payables.push_back({card, net + vat, 0, 0, doc.originalNumber, d});
         return doc;
@@ -113,7 +114,7 @@ private:
         const int64_t net = c.amount(150, 9000), vat = vat23(net);
         doc.debit(account, net, what);
         doc.debit(QStringLiteral("221-02"), vat, QStringLiteral("VAT naliczony 23%"));
-        doc.credit(card.account(202), net + vat, QStringLiteral("Zobowiązanie wobec dostawcy"));
+        doc.credit(card.account(202), net + vat, QStringLiteral("Zobowiązanie wobec dostawcy")).settlement = doc.originalNumber;
         // The cost by function and cost centre, against the settlement of costs by type.
         const int centre = int(c.random().between(0, int64_t(centres.size()) - 1));
         doc.post(centres[size_t(centre)], QStringLiteral("490"), net, QStringLiteral("Rozliczenie kosztów: %1").arg(what)).costCentre = centre + 1;
@@ -132,9 +133,10 @@ private:
         doc.cardKind = QStringLiteral("K");
         doc.currency = currency;
         const int64_t rate = c.rate(currency, d), amountW = c.amount(3000, 22000);
-        const DemoLine& l = doc.postInCurrency(QStringLiteral("330-01"), card.account(203), currency, amountW, rate,
+        doc.postInCurrency(QStringLiteral("330-01"), card.account(203), currency, amountW, rate,
                                                QStringLiteral("Nabycie towarów od dostawcy zagranicznego"));
-        foreignPayables.push_back({card, l.amountCt, amountW, rate, doc.originalNumber, d});
+        doc.lines.front().settlement = doc.originalNumber;
+        foreignPayables.push_back({card, doc.lines.front().amountCt, amountW, rate, doc.originalNumber, d});
         return doc;
     }
 
@@ -146,13 +148,13 @@ private:
             if (receivables.front().day + 7 > d) break;
             const OpenItem it = receivables.front();
             receivables.pop_front();
-            doc.post(bank, it.card.account(201), it.amount, QStringLiteral("Zapłata za %1").arg(it.number));
+            doc.post(bank, it.card.account(201), it.amount, QStringLiteral("Zapłata za %1").arg(it.number)).settlement = it.number;
         }
         for (int i = 0, n = int(c.random().between(1, 4)); i < n && !payables.empty(); ++i) {
             if (payables.front().day + 10 > d) break;
             const OpenItem it = payables.front();
             payables.pop_front();
-            doc.post(it.card.account(202), bank, it.amount, QStringLiteral("Przelew za %1").arg(it.number));
+            doc.post(it.card.account(202), bank, it.amount, QStringLiteral("Przelew za %1").arg(it.number)).settlement = it.number;
         }
         if (firstOfMonth) {
             for (const auto& [card, amount, text] : toPay)
@@ -182,6 +184,7 @@ private:
                     l.rate = bankSide ? rate : it->rate;
                     (l.accountDt.isEmpty() ? l.amountCtW : l.amountDtW) = it->amountW;
                     l.description = QStringLiteral("%1 %2").arg(receipt ? QStringLiteral("Wpływ za") : QStringLiteral("Zapłata za"), it->number);
+                    if (!bankSide) l.settlement = it->number;
                 }
                 // Exchange differences: a receipt worth more, or a payment costing less, is a gain.
                 const int64_t gain = receipt ? diff : -diff;
