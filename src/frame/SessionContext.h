@@ -83,6 +83,10 @@ struct SessionContext {
     // framework request/response codes
     int64_t GLOBALREQUEST = 0, GLOBALRESPONSE = 0, VCRREQUEST = 0;
 
+    // Where the ledger database is (a connection URL); each thread of the module opens
+    // its own connection to it (frame/ModuleDatabase.h).
+    QString databaseUrl;
+
     // The open-window registry: one row per open window.
     std::vector<ThreadRow> DANE_WATKI;
     std::mutex watkiMutex;

@@ -1,4 +1,6 @@
+#include "frame/database/ModuleDatabase.h"
 #include "host/SessionLoader.h"
+#include "ksiega/ksiega.h"
 #include "host/Subcommands.h"
 #include "host/gui/HostDatabase.h"
 #include "host/gui/MainWindow.h"
@@ -33,10 +35,12 @@ static int gui(const Arguments& args) {
         throw UsageError(e.text());
     }
 
-    // TODO(lead): module initialisation. KSIEGA_INIT (src/frame) is called here, once,
-    // after the session is loaded and before the first procedure can be chosen; the
-    // module learns here where the database is (db->url()) so that its windows on
-    // other threads can open connections of their own.
+    // The module starts once the session is loaded, before any procedure can be chosen.
+    // The host keeps no error or settings object of its own, so the module's stay in use.
+    // Module windows on this thread share the host's connection; other threads open theirs.
+    session().databaseUrl = db->url();
+    lendDatabase(db.get());
+    KSIEGA_INIT(nullptr, nullptr);
 
     int rc = 0;
     {
@@ -45,8 +49,9 @@ static int gui(const Arguments& args) {
         rc = QApplication::exec();
     }
 
-    // TODO(lead): module shutdown. KSIEGA_KILL is called here, after the main window
-    // and every window of the module have closed, while the connection is still open.
+    // Shut-down after every window has closed, while the connection is still open.
+    KSIEGA_KILL();
+    lendDatabase(nullptr);
     return rc;
 }
 

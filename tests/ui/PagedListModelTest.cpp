@@ -1,5 +1,6 @@
 #include "ListFixture.h"
 #include "platform/ui/list/ListViewBinding.h"
+#include "frame/marks/MarkColumnMarks.h"
 #include "platform/ui/list/MarkColumn.h"
 #include "platform/ui/list/PagedListModel.h"
 #include "platform/runtime/Date.h"
@@ -72,17 +73,6 @@ std::vector<int64_t> expected(bool (*keep)(const test::ListRow&), bool byDateDes
 
 bool everyRow(const test::ListRow&) { return true; }
 bool positiveAmount(const test::ListRow& r) { return r.amount > 0; }
-
-class FakeMarks : public MarksList {
-public:
-    bool isMarked(int64_t id) const override { return all != marked.count(id); }
-    void toggle(int64_t id) override { if (!marked.erase(id)) marked.insert(id); }
-    void markAll() override { all = true; marked.clear(); }
-    void unmarkAll() override { all = false; marked.clear(); }
-    void invert() override { all = !all; }
-    bool all = false;
-    std::set<int64_t> marked;
-};
 
 } // namespace
 
@@ -185,7 +175,8 @@ TEST_P(PagedListModelTest, locatorFindsTheFirstRowAtOrAfterTextOrDate) {
 }
 
 TEST_P(PagedListModelTest, markColumnShowsAndChangesTheMarksOfTheRows) {
-    FakeMarks marks;
+    marks::MarksList list;          // the window's own marks, as the selection store saves them
+    marks::MarkColumnMarks marks(list);
     PagedListModel m(db(), test::listQuery());
     m.setMarks(&marks);
     EXPECT_EQ(m.columnCount(), 5);
@@ -203,8 +194,10 @@ TEST_P(PagedListModelTest, markColumnShowsAndChangesTheMarksOfTheRows) {
     items[2].run();
     EXPECT_FALSE(marks.isMarked(m.idAt(3)));
     EXPECT_TRUE(marks.isMarked(m.idAt(4)));
+    EXPECT_TRUE(list.allMarked());
     items[1].run();
     EXPECT_FALSE(marks.isMarked(m.idAt(4)));
+    EXPECT_EQ(list.entryCount(), 0u);
     EXPECT_EQ(repaints, 2);
 }
 
