@@ -1,8 +1,8 @@
-#include "LedgerFixture.h"
+#include "SchemaLedgerTest.h"
 
 using namespace ksiega;
 
-class DerivedViewsTest : public test::LedgerFixture {
+class DerivedViewsTest : public test::SchemaLedgerTest {
 protected:
     int64_t addSettlement(const QString& strona, int64_t kwota, int korekta = 0, int64_t warehouseDoc = 0) {
         return db().insertReturningId(

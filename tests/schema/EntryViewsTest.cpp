@@ -1,8 +1,8 @@
-#include "LedgerFixture.h"
+#include "SchemaLedgerTest.h"
 
 using namespace ksiega;
 
-class EntryViewsTest : public test::LedgerFixture {
+class EntryViewsTest : public test::SchemaLedgerTest {
 protected:
     int64_t addBudgetLine(int64_t line, int lp, const QString& symbol, const QString& flag, int64_t amount) {
         return db().insertReturningId(

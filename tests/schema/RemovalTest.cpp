@@ -1,10 +1,10 @@
-#include "LedgerFixture.h"
+#include "SchemaLedgerTest.h"
 
 using namespace ksiega;
 
 // The year-end closing removes the next year's opening balance with one delete of its
 // headers; removing opening-balance settlements removes them by id.
-class RemovalTest : public test::LedgerFixture {
+class RemovalTest : public test::SchemaLedgerTest {
 protected:
     int64_t openingBalance(const QString& currency) {
         return db().insertReturningId(

@@ -6,7 +6,7 @@
 
 namespace ksiega::test {
 
-class LedgerFixture : public DbTest {
+class SchemaLedgerTest : public DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
