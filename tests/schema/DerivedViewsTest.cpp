@@ -1,4 +1,4 @@
-#include "SchemaLedgerTest.h"
+#include "SchemaLedger.h"
 
 using namespace ksiega;
 
