@@ -1,4 +1,5 @@
 #include "platform/db/demo/DemoDatabase.h"
+#include "platform/db/demo/ForeignKeys.h"
 #include "platform/db/demo/LedgerGenerator.h"
 #include "platform/db/demo/SecondaryIndexes.h"
 #include "support/TestDatabase.h"
@@ -86,6 +87,21 @@ TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLo
                                               "(select id_lata_obrot from LATA_OBROTOWE where id_firmy=1 and rok_obrotowy='2026')) "
                                               "returning id_nag_dok");
     EXPECT_GT(id, count("select max(id_nag_dok) from NAG_DOK where id_nag_dok<>?", {id}));
+}
+
+TEST_P(LedgerGeneratorTest, aLoadedRowWithoutItsParentRollsTheWholeLoadBack) {
+    demo::buildDemoBase(db());
+    const int64_t before = count("select count(*) from POZ_DOK");
+    {
+        demo::SuspendedForeignKeys keys(db(), {"NAG_DOK", "POZ_DOK"});
+        Transaction tx(db());
+        keys.dropInsideTransaction();
+        db().execute("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot) values (999999999, 1, 1)");
+        EXPECT_THROW(keys.addInsideTransaction(), DbError);
+    }
+    EXPECT_EQ(count("select count(*) from POZ_DOK"), before);
+    EXPECT_EQ(count("select count(*) from POZ_DOK where id_nag_dok=999999999"), 0);
+    if (db().engine() == Engine::Sqlite) EXPECT_EQ(count("PRAGMA foreign_keys"), 1);
 }
 
 } // namespace

@@ -153,7 +153,7 @@ public:
         const bool ok = PQresultStatus(r) == PGRES_COPY_IN;
         PQclear(r);
         if (!ok) m_db.fail(m_sql);
-        m_buffer.reserve(1 << 20);
+        m_buffer.reserve(kFlushAt + 65536);
     }
     ~PgCopyWriter() override {
         if (!m_finished) {
@@ -164,20 +164,12 @@ public:
     void add(const Params& row) override {
         for (size_t i = 0; i < row.size(); ++i) {
             if (i) m_buffer.append('\t');
-            if (row[i].isNull()) { m_buffer.append("\\N"); continue; }
-            if (row[i].isInteger()) { m_buffer.append(QByteArray::number(qlonglong(row[i].toInt64()))); continue; }
-            for (char ch : row[i].toText().toUtf8()) {
-                switch (ch) {
-                case '\\': m_buffer.append("\\\\"); break;
-                case '\t': m_buffer.append("\\t"); break;
-                case '\n': m_buffer.append("\\n"); break;
-                case '\r': m_buffer.append("\\r"); break;
-                default: m_buffer.append(ch);
-                }
-            }
+            if (row[i].isNull()) { m_buffer.append("\\N", 2); continue; }
+            if (row[i].isInteger()) { appendInteger(row[i].toInt64()); continue; }
+            appendText(row[i].toText());
         }
         m_buffer.append('\n');
-        if (m_buffer.size() > (1 << 20) - 4096) flush();
+        if (m_buffer.size() > kFlushAt) flush();
     }
     void finish() override {
         flush();
@@ -192,6 +184,47 @@ public:
     }
 
 private:
+    static constexpr qsizetype kFlushAt = (4 << 20) - 65536;
+
+    void appendInteger(int64_t v) {
+        char digits[24];
+        char* end = digits + sizeof digits;
+        char* p = end;
+        uint64_t u = v < 0 ? 0 - uint64_t(v) : uint64_t(v);
+        do { *--p = char('0' + u % 10); u /= 10; } while (u);
+        if (v < 0) *--p = '-';
+        m_buffer.append(p, end - p);
+    }
+    // UTF-8 straight into the buffer, with COPY's escapes for backslash, tab and line ends.
+    void appendText(const QString& text) {
+        for (const QChar* c = text.constData(), *e = c + text.size(); c < e; ++c) {
+            const char16_t u = c->unicode();
+            if (u < 0x80) {
+                switch (u) {
+                case '\\': m_buffer.append("\\\\", 2); break;
+                case '\t': m_buffer.append("\\t", 2); break;
+                case '\n': m_buffer.append("\\n", 2); break;
+                case '\r': m_buffer.append("\\r", 2); break;
+                default: m_buffer.append(char(u));
+                }
+            } else if (u < 0x800) {
+                m_buffer.append(char(0xC0 | (u >> 6)));
+                m_buffer.append(char(0x80 | (u & 0x3F)));
+            } else if (QChar::isHighSurrogate(u) && c + 1 < e && QChar::isLowSurrogate(c[1].unicode())) {
+                const char32_t cp = QChar::surrogateToUcs4(u, c[1].unicode());
+                ++c;
+                m_buffer.append(char(0xF0 | (cp >> 18)));
+                m_buffer.append(char(0x80 | ((cp >> 12) & 0x3F)));
+                m_buffer.append(char(0x80 | ((cp >> 6) & 0x3F)));
+                m_buffer.append(char(0x80 | (cp & 0x3F)));
+            } else {
+                const char16_t v = QChar::isSurrogate(u) ? char16_t(0xFFFD) : u;   // a lone surrogate, as Qt encodes it
+                m_buffer.append(char(0xE0 | (v >> 12)));
+                m_buffer.append(char(0x80 | ((v >> 6) & 0x3F)));
+                m_buffer.append(char(0x80 | (v & 0x3F)));
+            }
+        }
+    }
     void flush() {
         if (m_buffer.isEmpty()) return;
         if (PQputCopyData(m_db.handle(), m_buffer.constData(), m_buffer.size()) != 1) m_db.fail(m_sql);

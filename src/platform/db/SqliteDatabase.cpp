@@ -51,6 +51,7 @@ class SqliteBulkWriter : public BulkWriter {
 public:
     SqliteBulkWriter(SqliteDatabase& db, QString sql) : m_db(db), m_sql(std::move(sql)) {
         m_stmt = db.prepare(m_sql, {});
+        m_texts.resize(size_t(sqlite3_bind_parameter_count(m_stmt)));
     }
     ~SqliteBulkWriter() override { sqlite3_finalize(m_stmt); }
     void add(const Params& row) override {
@@ -59,8 +60,9 @@ public:
             if (v.isNull()) sqlite3_bind_null(m_stmt, i + 1);
             else if (v.isInteger()) sqlite3_bind_int64(m_stmt, i + 1, v.toInt64());
             else {
-                const QByteArray t = v.toText().toUtf8();
-                sqlite3_bind_text(m_stmt, i + 1, t.constData(), t.size(), SQLITE_TRANSIENT);
+                // The row outlives the step: SQLite reads the UTF-16 text in place, without a copy.
+                const QString& t = m_texts[size_t(i)] = v.toText();
+                sqlite3_bind_text16(m_stmt, i + 1, t.utf16(), int(t.size() * 2), SQLITE_STATIC);
             }
         }
         if (sqlite3_step(m_stmt) != SQLITE_DONE) m_db.fail(m_sql);
@@ -72,6 +74,7 @@ private:
     SqliteDatabase& m_db;
     QString m_sql;
     sqlite3_stmt* m_stmt = nullptr;
+    std::vector<QString> m_texts;   // keeps the bound texts alive until the next row
 };
 
 } // namespace

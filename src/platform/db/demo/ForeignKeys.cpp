@@ -41,15 +41,16 @@ void SuspendedForeignKeys::addInsideTransaction() {
     for (const Constraint& c : m_dropped)
         m_db.executeScript(QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT %2 %3").arg(c.table, identifier(c.name), c.definition));
     m_dropped.clear();
-}
-
-void SuspendedForeignKeys::restore() {
     if (!m_sqliteOff) return;
     for (const QString& table : m_tables) {
         Rows rows = m_db.select(QStringLiteral("PRAGMA foreign_key_check(%1)").arg(table));
         if (rows.next())
             throw DbError(QStringLiteral("Tabela %1 ma wiersze bez wiersza nadrzędnego (%2)").arg(table, rows.text(2)));
     }
+}
+
+void SuspendedForeignKeys::restore() {
+    if (!m_sqliteOff) return;
     m_db.executeScript(QStringLiteral("PRAGMA foreign_keys=ON"));
     m_sqliteOff = false;
 }

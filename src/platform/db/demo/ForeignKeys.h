@@ -3,7 +3,7 @@
 // load itself. PostgreSQL: the constraints are dropped inside the load's transaction and
 // added again afterwards, which checks every row in one pass. SQLite: the checks are
 // switched off for the connection (outside any transaction) and foreign_key_check verifies
-// the loaded tables at the end.
+// the loaded tables before the commit.
 #include "platform/db/Database.h"
 
 namespace ksiega::db::demo {
@@ -16,10 +16,11 @@ public:
     ~SuspendedForeignKeys();
     // PostgreSQL: drops the tables' foreign keys; call inside the load's transaction.
     void dropInsideTransaction();
-    // Adds the foreign keys again (PostgreSQL, inside the transaction, validating every row).
+    // Checks the loaded rows before the commit, so that a row without its parent rolls the
+    // whole load back: PostgreSQL adds the foreign keys again (validating every row), SQLite
+    // runs foreign_key_check over the tables. Throws DbError when a row has no parent.
     void addInsideTransaction();
-    // After the commit: SQLite checks the loaded tables and switches checking on again.
-    // Throws DbError when a loaded row has no parent.
+    // After the commit: SQLite switches checking on again.
     void restore();
 
 private:

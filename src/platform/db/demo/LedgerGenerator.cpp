@@ -1,4 +1,5 @@
 #include "platform/db/demo/LedgerGenerator.h"
+#include "platform/db/demo/BulkJournal.h"
 #include "platform/db/demo/DemoModel.h"
 #include "platform/db/demo/DemoRandom.h"
 #include "platform/db/demo/ForeignKeys.h"
@@ -135,8 +136,12 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
     const std::vector<IndexDefinition> indexes = secondaryIndexes(db.engine(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
     LedgerResult result;
 
+    BulkJournal journal(db);
     SuspendedForeignKeys foreignKeys(db, {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
     Transaction tx(db);
+    // Generated data: a crash before the end means running the generator again, so the
+    // commit need not wait for the disk.
+    if (db.engine() == Engine::Postgres) db.executeScript(QStringLiteral("SET LOCAL synchronous_commit=off"));
     foreignKeys.dropInsideTransaction();
     const int64_t firstHeader = nextFreeId(db, QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"));
     const int64_t firstLine = nextFreeId(db, QStringLiteral("POZ_DOK"), QStringLiteral("id_poz_dok"));

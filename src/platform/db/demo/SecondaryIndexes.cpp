@@ -24,7 +24,13 @@ void dropIndexes(Database& db, const std::vector<IndexDefinition>& indexes) {
 }
 
 void createIndexes(Database& db, const std::vector<IndexDefinition>& indexes) {
+    if (indexes.empty()) return;
+    // Each build sorts the whole table: SQLite may sort with a helper thread; PostgreSQL
+    // sorts in memory when the transaction allows it more than the default work memory.
+    if (db.engine() == Engine::Sqlite) db.executeScript(QStringLiteral("PRAGMA threads=2"));
+    else if (db.transactionDepth() > 0) db.executeScript(QStringLiteral("SET LOCAL maintenance_work_mem='512MB'"));
     for (const IndexDefinition& i : indexes) db.executeScript(i.createSql);
+    if (db.engine() == Engine::Sqlite) db.executeScript(QStringLiteral("PRAGMA threads=0"));
 }
 
 } // namespace ksiega::db::demo
