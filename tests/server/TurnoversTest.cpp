@@ -252,3 +252,22 @@ TEST_P(TurnoversTest, aYearOfAnotherCompanyIsRefusedAndNothingChanges) {
     EXPECT_THROW(UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f.company + 1, f.year2026, 0), db::DbError);
     EXPECT_EQ(stored(f.year2026), before);
 }
+
+TEST_P(TurnoversTest, aRecomputeAfterChangesLeavesNoStaleRows) {
+    auto& f = fixture();
+    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f.company, f.year2026, 0);
+    const auto before = stored(f.year2026);
+
+    // A posting on an account without turnovers so far, and one that changes existing figures.
+    const int64_t cash = f.postIn2026(12, "145", "130-01", zl("5.00"));
+    const int64_t sale = f.postIn2026(4, "130-01", "700-01", zl("7.00"));
+    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f.company, f.year2026, f.month2026(4));
+    expectAgreesWithLines(f.year2026);
+    EXPECT_EQ(row(f.year2026, "PLN", f.bz2026(), "145").saldoWn, zl("5.00").minor());
+    EXPECT_NE(stored(f.year2026), before);
+
+    // Both documents removed: the year's rows are again exactly those of the first recompute.
+    db().execute("delete from NAG_DOK where id_nag_dok in (?, ?)", {cash, sale});
+    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f.company, f.year2026, f.month2026(4));
+    EXPECT_EQ(stored(f.year2026), before);
+}

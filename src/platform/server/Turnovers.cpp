@@ -7,12 +7,16 @@ namespace ksiega::server {
 
 namespace {
 
-const char* const kTempTables[] = {"tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
+const char* const kTempTables[] = {"tmp_turn_result", "tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
                                    "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_accounts",
                                    "tmp_turn_lines"};
 
 // The three sets of turnover columns of the work tables, in one order everywhere.
 const QString kAmounts = QStringLiteral("wn, ma, wn2, ma2, wnw, maw");
+
+// The figures of a row of OBROTY_I_SALDA.
+const QStringList kFigures{"obr_wn", "obr_ma", "saldo_wn", "saldo_ma", "obr_wn_2", "obr_ma_2",
+                           "saldo_wn_2", "saldo_ma_2", "obr_wn_w", "obr_ma_w", "saldo_wn_w", "saldo_ma_w"};
 
 void dropWorkTables(db::Database& db) {
     for (const char* t : kTempTables) db.execute(QStringLiteral("drop table if exists %1").arg(QLatin1String(t)));
@@ -21,9 +25,11 @@ void dropWorkTables(db::Database& db) {
 void createWorkTables(db::Database& db) {
     const QString amounts = QStringLiteral("wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT");
     db.execute("create temporary table tmp_turn_lines (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
-               "status INTEGER, czy_rk INTEGER, wn BIGINT, wnw BIGINT, ma BIGINT, maw BIGINT)");
+               "wn BIGINT, wn_2 BIGINT, wnw BIGINT, ma BIGINT, ma_2 BIGINT, maw BIGINT)");
     db.execute("create temporary table tmp_turn_accounts (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
     db.execute("create temporary table tmp_turn_positions (i INTEGER PRIMARY KEY)");
+    db.execute("create temporary table tmp_turn_result (sym_waluty VARCHAR(3), data_okresu INTEGER, nr_konta VARCHAR(60), " +
+               kFigures.join(" BIGINT, ") + " BIGINT)");
     db.execute("create temporary table tmp_turn_levels (leaf VARCHAR(60), konto VARCHAR(60), dwus INTEGER)");
     db.execute("create temporary table tmp_turn_periods (data_okresu INTEGER PRIMARY KEY)");
     db.execute("create temporary table tmp_turn_sums (rodzaj INTEGER, konto VARCHAR(60), synt VARCHAR(60), "
@@ -38,20 +44,24 @@ void analyzeWorkTable(db::Database& db, const char* table) {
     if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("analyze %1").arg(QLatin1String(table)));
 }
 
-// Step 1, the one pass over the lines: plain sums of the Dt side and of the Ct side per
-// posted account, currency, period, status and kind, the grouping alone, so that the pass
-// costs no more than any sum over the lines; the rest works on these few rows.
+// Step 1, the one pass over the lines: per posted account, currency and period (opening-
+// balance documents already in BO), the Dt side and the Ct side in the three sets. The
+// grouping keys are those of any plain sum over the lines and the conditions sit inside
+// the sums, so that the pass costs about what such a sum costs; the rest works on these
+// few rows.
 void aggregateLines(db::Database& db, const FiscalYear& year) {
     // Every line of the year is read: SQLite would otherwise walk the account index and
     // fetch the lines in random order, several times slower than one pass over the table.
     const QString lines = db.engine() == db::Engine::Sqlite ? QStringLiteral("POZ_DOK not indexed") : QStringLiteral("POZ_DOK");
+    const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
     for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
         const QString other = side == QLatin1String("wn") ? QStringLiteral("ma") : QStringLiteral("wn");
-        db.execute(QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, status, czy_rk, %1, %1w, %2, %2w) "
-                                  "select konto_%1, waluta, data_okresu, status, czy_rk, sum(kwota_%1), sum(kwota_%1_w), 0, 0 "
-                                  "from %3 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' "
-                                  "group by konto_%1, waluta, data_okresu, status, czy_rk")
-                       .arg(side, other, lines),
+        const QString posted = QStringLiteral("sum(case when status=2 or czy_rk=10 then kwota_%1%2 else 0 end)");
+        db.execute(QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w) "
+                                  "select konto_%1, waluta, %3, %4, sum(kwota_%1), %5, 0, 0, 0 "
+                                  "from %6 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' "
+                                  "group by konto_%1, waluta, %3")
+                       .arg(side, other, period, posted.arg(side, QString()), posted.arg(side, QStringLiteral("_w")), lines),
                    {year.idFirmy, year.idLataObrot});
     }
     analyzeWorkTable(db, "tmp_turn_lines");
@@ -59,20 +69,14 @@ void aggregateLines(db::Database& db, const FiscalYear& year) {
 
 // Step 2: the posted accounts per currency and period, Dt and Ct sides together, in the
 // three sets. The 'PLN' rows take every line, the other currencies their own lines.
-// Opening-balance documents count as posted and in the BO period.
-void splitCurrencies(db::Database& db, const FiscalYear& year) {
-    const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
-    auto posted = [](const QString& column) {
-        return QStringLiteral("sum(case when status=2 or czy_rk=10 then %1 else 0 end)").arg(column);
-    };
-    const QString pln = QStringLiteral("%1, %2, sum(wn), sum(ma), %1, %2").arg(posted("wn"), posted("ma"));
-    const QString foreign = QStringLiteral("%1, %2, sum(wn), sum(ma), %3, %4").arg(posted("wn"), posted("ma"), posted("wnw"), posted("maw"));
+void splitCurrencies(db::Database& db) {
     db.execute(QStringLiteral("insert into tmp_turn_accounts (konto, sym_waluty, data_okresu, %1) "
-                              "select konto, 'PLN', %2, %3 from tmp_turn_lines group by konto, %2 "
+                              "select konto, 'PLN', data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wn), sum(ma) "
+                              "from tmp_turn_lines group by konto, data_okresu "
                               "union all "
-                              "select konto, upper(waluta), %2, %4 from tmp_turn_lines "
-                              "where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), %2")
-                   .arg(kAmounts, period, pln, foreign));
+                              "select konto, upper(waluta), data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wnw), sum(maw) "
+                              "from tmp_turn_lines where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu")
+                   .arg(kAmounts));
     analyzeWorkTable(db, "tmp_turn_accounts");
 }
 
@@ -151,8 +155,8 @@ QString netDt(const QString& dt, const QString& ct) {
     return QStringLiteral("case when %1 > %2 then %1 - %2 else 0 end").arg(dt, ct);
 }
 
-// Step 7: the rows of OBROTY_I_SALDA, in one statement.
-void writeTurnovers(db::Database& db, const FiscalYear& year) {
+// Step 7: the rows of OBROTY_I_SALDA, first into a work table.
+void computeTurnovers(db::Database& db) {
     const QStringList dt{"cwn", "cwn2", "cwnw"}, ct{"cma", "cma2", "cmaw"};
     QStringList twoBalance, rows;
     const QStringList obr{"wn", "wn2", "wnw"}, obrCt{"ma", "ma2", "maw"};
@@ -163,17 +167,35 @@ void writeTurnovers(db::Database& db, const FiscalYear& year) {
                     .arg(s);
     }
     db.execute(QStringLiteral(
-                   "insert into OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, nr_konta, "
-                   "obr_wn, obr_ma, saldo_wn, saldo_ma, obr_wn_2, obr_ma_2, saldo_wn_2, saldo_ma_2, "
-                   "obr_wn_w, obr_ma_w, saldo_wn_w, saldo_ma_w) "
-                   "select ?, ?, c.sym_waluty, c.data_okresu, c.konto, %1 "
+                   "insert into tmp_turn_result (sym_waluty, data_okresu, nr_konta, %3) "
+                   "select c.sym_waluty, c.data_okresu, c.konto, %1 "
                    "from tmp_turn_cumulative c left join ("
                    "select synt, sym_waluty, data_okresu, %2 from tmp_turn_cumulative where rodzaj=1 "
                    "group by synt, sym_waluty, data_okresu) d "
                    "on d.synt=c.konto and d.sym_waluty=c.sym_waluty and d.data_okresu=c.data_okresu "
                    "where c.rodzaj=0")
-                   .arg(rows.join(", "), twoBalance.join(", ")),
+                   .arg(rows.join(", "), twoBalance.join(", "), kFigures.join(", ")));
+    db.execute(QStringLiteral("create unique index tmp_turn_result_key on tmp_turn_result (sym_waluty, data_okresu, nr_konta)"));
+    analyzeWorkTable(db, "tmp_turn_result");
+}
+
+// Step 8: OBROTY_I_SALDA takes the new rows. A recompute mostly finds the figures as they
+// were, and every row written costs the table's six indexes; so the rows that are gone or
+// differ are deleted and only the missing ones written.
+void storeTurnovers(db::Database& db, const FiscalYear& year) {
+    QStringList same;
+    for (const QString& c : QStringList{"sym_waluty", "data_okresu", "nr_konta"} + kFigures)
+        same << QStringLiteral("r.%1=OBROTY_I_SALDA.%1").arg(c);
+    db.execute(QStringLiteral("delete from OBROTY_I_SALDA where id_firmy=? and id_lata_obrot=? and not exists ("
+                              "select 1 from tmp_turn_result r where %1)")
+                   .arg(same.join(" and ")),
                {year.idFirmy, year.idLataObrot});
+    db.execute(QStringLiteral("insert into OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, nr_konta, %1) "
+                              "select ?, ?, r.sym_waluty, r.data_okresu, r.nr_konta, r.%2 from tmp_turn_result r "
+                              "where not exists (select 1 from OBROTY_I_SALDA o where o.id_firmy=? and o.id_lata_obrot=? "
+                              "and o.sym_waluty=r.sym_waluty and o.data_okresu=r.data_okresu and o.nr_konta=r.nr_konta)")
+                   .arg(kFigures.join(", "), kFigures.join(", r.")),
+               {year.idFirmy, year.idLataObrot, year.idFirmy, year.idLataObrot});
 }
 
 } // namespace
@@ -193,13 +215,13 @@ void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t id
     dropWorkTables(db);
     createWorkTables(db);
     aggregateLines(db, year);
-    splitCurrencies(db, year);
+    splitCurrencies(db);
     expandLevels(db, year);
     buildPeriods(db, year);
     sumLevels(db);
     cumulate(db);
-    db.execute(QStringLiteral("delete from OBROTY_I_SALDA where id_firmy=? and id_lata_obrot=?"), {idFirmy, idLataObrot});
-    writeTurnovers(db, year);
+    computeTurnovers(db);
+    storeTurnovers(db, year);
     dropWorkTables(db);
     tx.commit();
 }
