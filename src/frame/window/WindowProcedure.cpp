@@ -19,7 +19,7 @@ static void copyToSession(const WindowSwitches& w) {
     s.GGG_UNI_1 = uint8_t(w.viewSwitch);
 }
 
-WindowProcedure::WindowProcedure(WindowSpec spec) : m_spec(std::move(spec)) {
+WindowProcedure::WindowProcedure(WindowSpec definition) : m_spec(std::move(definition)) {
     moduleState();  // the module is loaded before its first window
     m_threadNumber = registerWindowThread();
     if (!session().hasCompanyAndYear()) {
@@ -79,8 +79,8 @@ void WindowProcedure::attach(QWidget* window) {
     if (!m_spec.helpTopic.isEmpty() && !m_help) m_help = new ui::HelpTopic(window, m_spec.helpTopic);
 }
 
-bool runWindow(const WindowSpec& spec, const std::function<void(WindowProcedure&)>& body) {
-    WindowProcedure window(spec);
+bool runWindow(const WindowSpec& definition, const std::function<void(WindowProcedure&)>& body) {
+    WindowProcedure window(definition);
     if (!window.opened()) return false;
     body(window);
     return true;

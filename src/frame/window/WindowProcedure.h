@@ -34,7 +34,7 @@ public:
     // The framework's level for a window that declines to open.
     static constexpr int NOTIFY = 5;
 
-    explicit WindowProcedure(WindowSpec spec);
+    explicit WindowProcedure(WindowSpec definition);
     ~WindowProcedure();
     WindowProcedure(const WindowProcedure&) = delete;
     WindowProcedure& operator=(const WindowProcedure&) = delete;
@@ -43,7 +43,7 @@ public:
     // 0 when open, NOTIFY when refused.
     int level() const { return m_level; }
     int64_t threadNumber() const { return m_threadNumber; }
-    const WindowSpec& spec() const { return m_spec; }
+    const WindowSpec& definition() const { return m_spec; }
 
     // The window's switches as restored; the window keeps them current, they are stored
     // on close. At open they are also copied to the session's GGG_ globals.
@@ -65,6 +65,6 @@ private:
 };
 
 // Runs body inside the pattern; false when the window refused to open.
-bool runWindow(const WindowSpec& spec, const std::function<void(WindowProcedure&)>& body);
+bool runWindow(const WindowSpec& definition, const std::function<void(WindowProcedure&)>& body);
 
 } // namespace ksiega
