@@ -3,6 +3,8 @@
 // calls them. None takes the company, fiscal year or user: each reads the session
 // context (frame/SessionContext.h) at the moment it runs.
 
+#include <cstdint>
+
 namespace ksiega {
 
 class ErrorReporter;
@@ -16,4 +18,5 @@ void KSIEGA_INIT(ErrorReporter* errorObject, Settings* settingsObject);
 void KSIEGA_KILL();
 
 // Exported procedures are declared here as they land.
+uint8_t FILTR();  // account filter window; 1 when the filter was applied
 } // namespace ksiega
