@@ -76,6 +76,7 @@ AccountFilterDialog::AccountFilterDialog(std::unique_ptr<AccountFilterController
         typesLayout->addWidget(addFlag(t.flag, QString::fromLatin1(t.name), QString::fromUtf8(t.text)), row, 1);
         ++row;
     }
+    typesLayout->setColumnStretch(2, 1);
     tabLayout->addWidget(types);
 
     tabLayout->addWidget(addFlag(FilterFlag::Walutowe, QStringLiteral("WALUTOWE"), QStringLiteral(" Walutowe")));
