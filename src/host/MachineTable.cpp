@@ -1,0 +1,49 @@
+#include "host/MachineTable.h"
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QVariantList>
+
+namespace ksiega::host {
+
+MachineTable::Format MachineTable::formatArgument(const Arguments& args) {
+    const QString format = args.option(QStringLiteral("format"), QStringLiteral("csv"));
+    if (format == QLatin1String("csv")) return Format::Csv;
+    if (format == QLatin1String("json")) return Format::Json;
+    throw UsageError(QStringLiteral("--format must be csv or json"));
+}
+
+QString currencyArgument(const Arguments& args) {
+    const QString currency = args.option(QStringLiteral("currency"), QStringLiteral("PLN")).trimmed().toUpper();
+    if (currency.size() != 3) throw UsageError(QStringLiteral("--currency must be a three-letter symbol"));
+    return currency;
+}
+
+MachineTable::MachineTable(QTextStream& out, Format format, QStringList columns)
+    : m_out(out), m_format(format), m_columns(std::move(columns)) {
+    if (m_format == Format::Csv) m_out << m_columns.join(',') << '\n';
+    else m_out << '[';
+}
+
+void MachineTable::addRow(const QString& text, std::initializer_list<Money> amounts) {
+    if (m_format == Format::Csv) {
+        static const QRegularExpression special(QStringLiteral("[\",\\r\\n]"));
+        QString t = text;
+        if (t.contains(special)) t = '"' + t.replace('"', QStringLiteral("\"\"")) + '"';
+        m_out << t;
+        for (Money m : amounts) m_out << ',' << m.toString();
+        m_out << '\n';
+    } else {
+        const QString json = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{text}).toJson(QJsonDocument::Compact));
+        m_out << (m_first ? "\n" : ",\n") << "  {\"" << m_columns.value(0) << "\":" << json.mid(1, json.size() - 2);
+        int column = 1;
+        for (Money m : amounts) m_out << ",\"" << m_columns.value(column++) << "\":" << m.toString();
+        m_out << '}';
+    }
+    m_first = false;
+}
+
+void MachineTable::finish() {
+    if (m_format == Format::Json) m_out << (m_first ? "]\n" : "\n]\n");
+}
+
+} // namespace ksiega::host

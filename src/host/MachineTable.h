@@ -1,0 +1,33 @@
+#pragma once
+// Machine output of the subcommands: CSV (a header line, one line per row, a text quoted
+// only when it holds a comma, quote or line break) or a JSON array of objects; amounts
+// with a dot and two decimals, written as exact JSON numbers.
+#include "host/Subcommands.h"
+#include "platform/runtime/Money.h"
+#include <QTextStream>
+#include <initializer_list>
+
+namespace ksiega::host {
+
+class MachineTable {
+public:
+    enum class Format { Csv, Json };
+    // --format csv|json (csv when absent); anything else is a usage error.
+    static Format formatArgument(const Arguments& args);
+
+    // columns: the text column first, then the amount columns.
+    MachineTable(QTextStream& out, Format format, QStringList columns);
+    void addRow(const QString& text, std::initializer_list<Money> amounts);
+    void finish();
+
+private:
+    QTextStream& m_out;
+    Format m_format;
+    QStringList m_columns;
+    bool m_first = true;
+};
+
+// --currency as a three-letter symbol in upper case (PLN when absent).
+QString currencyArgument(const Arguments& args);
+
+} // namespace ksiega::host
