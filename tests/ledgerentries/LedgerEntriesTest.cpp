@@ -185,6 +185,16 @@ TEST_P(LedgerEntriesTest, shouldShowOnlyStoredMarksWithShowMarked) {
     const std::vector<int64_t> shown = listedIds();
     EXPECT_EQ(std::set<int64_t>(shown.begin(), shown.end()), (std::set<int64_t>{all[0], all[2]}));
     EXPECT_EQ(c().summary().marked().count, 2);
+
+    // "Zaznacz wszystko" with one row taken off stores every other row of the list.
+    ASSERT_TRUE(c().setShowMarked(false).ok);
+    c().rebuild();
+    c().markAll();
+    c().toggleMark(1);
+    ASSERT_TRUE(c().setShowMarked(true).ok);
+    c().rebuild(true);
+    const std::vector<int64_t> rest = listedIds();
+    EXPECT_EQ(std::set<int64_t>(rest.begin(), rest.end()), (std::set<int64_t>{all[0], all[2]}));
 }
 
 TEST_P(LedgerEntriesTest, shouldAddUpTheListedEntriesAsTheDocumentLinesDo) {
