@@ -3,6 +3,7 @@
 #include "ledger/accounts/EntryListColumns.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "platform/runtime/Date.h"
+#include "platform/server/Turnovers.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
 #include <set>
@@ -297,6 +298,23 @@ TEST_P(LedgerEntriesTest, shouldNameTheLineOfTheCurrentRow) {
     EXPECT_EQ(e->dataOkresu, f().month2026(3));
     EXPECT_EQ(*db().scalarText("select nr_ewid_dok from NAG_DOK where id_nag_dok=?", {e->idNagDok}), QStringLiteral("WB/03/1"));
     EXPECT_EQ(*db().scalarText("select konto_ma from POZ_DOK where id_poz_dok=?", {e->idPozDok}), QStringLiteral("201-01-002"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_P(LedgerEntriesTest, shouldBuildThePeriodTurnoversInsteadOfTheListInViewModeOne) {
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year2026, 0);
+    c().setViewMode(1);
+    show(QStringLiteral("130-01"), true);
+    const auto& periods = c().periodTurnovers().rows();
+    ASSERT_EQ(periods.size(), 14u);   // BO, twelve months, BZ
+    EXPECT_EQ(periods.front().okres, QStringLiteral("BO"));
+    EXPECT_EQ(periods[2].obrotyDt, zl("1000.00"));   // February
+    c().setViewMode(0);
+    c().rebuild();
+    EXPECT_EQ(listed(), 3);
 }
 
 } // namespace
