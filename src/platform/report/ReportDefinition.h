@@ -1,0 +1,102 @@
+#pragma once
+// What a report says about itself: its name and title, the first-page heading, the
+// description lines, the columns (with which of them are totalled where) and the band
+// heights. Rows are vectors of cells, one per column.
+#include "platform/report/PageModel.h"
+#include "platform/runtime/Money.h"
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace ksiega::report {
+
+// Where a column's total is printed; combine with |.
+enum TotalIn : unsigned {
+    NoTotal = 0,
+    PageTotal = 1,    // "Razem na stronie" at the foot of every page, restarting each page
+    Carried = 2,      // "Do przeniesienia" at the foot of a page, "Z przeniesienia" at the head of the next
+    FinalTotal = 4,   // "Razem" at the end
+};
+
+// How a column totals: the sum of its rows, or the value of the last row (running
+// figures such as cumulative turnovers and balances).
+enum class TotalMode : unsigned char { Sum, LastValue };
+
+struct Column {
+    QString heading;          // "\n" separates heading lines
+    double width = 1.0;       // relative; the columns share the printable width
+    Align align = Align::Left;
+    bool amount = false;      // an amount column: cells are Money, shown with picture
+    QString picture = QStringLiteral("@N-14_`2");
+    unsigned totals = NoTotal;
+    TotalMode mode = TotalMode::Sum;
+
+    static Column text(const QString& heading, double width, Align align = Align::Left) {
+        Column c;
+        c.heading = heading;
+        c.width = width;
+        c.align = align;
+        return c;
+    }
+    static Column money(const QString& heading, double width, unsigned totals = PageTotal | Carried | FinalTotal,
+                        TotalMode mode = TotalMode::Sum) {
+        Column c;
+        c.heading = heading;
+        c.width = width;
+        c.align = Align::Right;
+        c.amount = true;
+        c.totals = totals;
+        c.mode = mode;
+        return c;
+    }
+};
+
+struct Cell {
+    QString text;
+    Money amount;
+    Cell() = default;
+    Cell(const QString& t) : text(t) {}
+    Cell(const char* t) : text(QString::fromUtf8(t)) {}
+    Cell(Money m) : amount(m) {}
+};
+using Row = std::vector<Cell>;
+
+// A labelled line of amounts printed after "Razem" ("Persaldo"), keyed by column index.
+struct SummaryLine {
+    QString label;
+    std::map<int, Money> amounts;
+};
+
+struct BandHeights {  // mm
+    double title = 8.0;
+    double headingLine = 4.5;
+    double descriptionLine = 4.2;
+    double columnHeaderLine = 3.8;
+    double row = 4.4;
+    double totals = 5.0;
+    double closing = 7.0;
+    double footer = 6.0;
+};
+
+struct ReportDefinition {
+    QString name;                 // settings section and file name ("Prn_62_Ksiega_K")
+    QString title;                // printed in the first-page heading and the page footer
+    QStringList heading;          // first-page heading lines under the title (company, address, ...)
+    QStringList description;      // description lines (DANE_OPIS_PRN and the report's own)
+    QString pageHeading;          // printed over the column header on every page (may be empty)
+    std::vector<Column> columns;
+    Orientation orientation = Orientation::Portrait;
+    double marginMm = 10.0;
+    bool shading = true;          // grey boxes; false with DANE_WYLACZ_SZAROSC
+    float fontPt = 8.0f;
+    BandHeights heights;
+    // Lines printed after "Razem", computed from the final totals (index = column).
+    std::function<std::vector<SummaryLine>(const std::vector<Money>& finalTotals)> closingLines;
+};
+
+// "Persaldo" of two final balance columns: the larger side keeps the difference.
+SummaryLine persaldo(const std::vector<Money>& finalTotals, int balanceDtColumn, int balanceCtColumn);
+
+} // namespace ksiega::report
