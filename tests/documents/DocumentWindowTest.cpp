@@ -9,6 +9,7 @@
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

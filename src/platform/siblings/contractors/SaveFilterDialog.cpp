@@ -16,7 +16,7 @@ SaveFilterDialog::SaveFilterDialog(SaveFilterController& controller, QWidget* pa
     auto* form = new QFormLayout;
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("NAZWA"));
-    m_name->setMaxLength(SavedFilters::NAME_MAX);
+    m_name->setMaxLength(SavedFilters::NAME_LIMIT);
     form->addRow(QStringLiteral("Nazwa filtru:"), m_name);
     auto* expression = new QLabel(controller.expression(), this);
     expression->setObjectName(QStringLiteral("WYRAZENIE"));

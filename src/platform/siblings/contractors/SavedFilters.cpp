@@ -5,10 +5,10 @@ namespace ksiega::contractors {
 QString SavedFilters::save(int idBrowsera, const QString& nazwa, const QString& wyrazenie) {
     const QString name = nazwa.trimmed();
     if (name.isEmpty()) return QStringLiteral("Podaj nazwę filtru.");
-    if (name.size() > NAME_MAX) return QStringLiteral("Nazwa filtru może mieć najwyżej %1 znaków.").arg(NAME_MAX);
+    if (name.size() > NAME_LIMIT) return QStringLiteral("Nazwa filtru może mieć najwyżej %1 znaków.").arg(NAME_LIMIT);
     if (wyrazenie.trimmed().isEmpty()) return QStringLiteral("Brak wyrażenia filtrującego do zapisania.");
-    if (wyrazenie.size() > EXPRESSION_MAX)
-        return QStringLiteral("Wyrażenie filtrujące jest za długie (najwyżej %1 znaków).").arg(EXPRESSION_MAX);
+    if (wyrazenie.size() > EXPRESSION_LIMIT)
+        return QStringLiteral("Wyrażenie filtrujące jest za długie (najwyżej %1 znaków).").arg(EXPRESSION_LIMIT);
     db::Transaction tx(m_db);
     if (m_db.execute(QStringLiteral("update FILTR_LISTA set wyrazenie=? where id_firmy=? and id_browsera=? and id_uzytkownika=? and nazwa=?"),
                      {wyrazenie, m_idFirmy, idBrowsera, m_idUzytkownika, name}) == 0)

@@ -11,8 +11,8 @@ namespace ksiega::contractors {
 
 class SavedFilters {
 public:
-    static constexpr int NAME_MAX = 100;
-    static constexpr int EXPRESSION_MAX = 3000;
+    static constexpr int NAME_LIMIT = 100;
+    static constexpr int EXPRESSION_LIMIT = 3000;
 
     SavedFilters(db::Database& db, int64_t idFirmy, int64_t idUzytkownika)
         : m_db(db), m_idFirmy(idFirmy), m_idUzytkownika(idUzytkownika) {}
