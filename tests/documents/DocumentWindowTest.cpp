@@ -159,4 +159,19 @@ TEST_P(DocumentWindowTest, theDrillDownOpensTheWindowWhichSavesOrCancelsAndAlway
     EXPECT_EQ(march("130-01").first - before.first, zl("-0.01"));
     EXPECT_EQ(server::documentLockHolder(db(), doc), QString());
     EXPECT_TRUE(dialogs.texts().isEmpty()) << dialogs.texts().join("; ").toStdString();
+
+    // In a closed year the document is only shown, and closing it still frees the lock.
+    db().execute("update LATA_OBROTOWE set status=1 where id_lata_obrot=?", {f->year2026});
+    bool viewOnly = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!w) return;
+        viewOnly = w->windowTitle().startsWith("Dokument księgowy - podgląd") && w->findChild<QPushButton*>("B_ZAPISZ")->isHidden();
+        seen.holder = server::documentLockHolder(*other, doc);
+        w->findChild<QPushButton*>("CLOSE")->click();
+    });
+    EXPECT_TRUE(drill.open({doc, line, f->month2026(3)}));
+    EXPECT_TRUE(viewOnly);
+    EXPECT_EQ(seen.holder, QString("jkowal"));
+    EXPECT_EQ(server::documentLockHolder(db(), doc), QString());
 }
