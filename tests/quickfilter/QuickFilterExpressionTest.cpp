@@ -1,6 +1,7 @@
 // The quick filter's expression: which conditions appear, in which order, and that typed
 // texts are quoted.
 #include "ledger/quickfilter/QuickFilterExpression.h"
+#include "platform/db/passthrough/PortableSql.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
 #include "platform/siblings/pickers/DatePickers.h"
@@ -144,6 +145,17 @@ TEST(DateRangePicker, anEmptyEndTakesTheOtherAndReversedEndsAreSwapped) {
     pickers::normaliseDateRange(from, to);
     EXPECT_EQ(from, 46100);
     EXPECT_EQ(to, 46200);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PortableLeft, leftIsWrittenAsSubstrOutsideQuotedTexts) {
+    EXPECT_EQ(db::portableSql(QStringLiteral("select 1 from T where Left(KONTO,3)>='002' AND left ( a || 'x,)', 2 )='Left(b,1)'")),
+              QStringLiteral("select 1 from T where substr(KONTO,1,3)>='002' AND substr( a || 'x,)',1, 2 )='Left(b,1)'"));
+    EXPECT_EQ(db::portableSql(QStringLiteral("select a from T LEFT JOIN U on cleft(x,1)=1")),
+              QStringLiteral("select a from T LEFT JOIN U on cleft(x,1)=1"));
 }
 
 } // namespace
