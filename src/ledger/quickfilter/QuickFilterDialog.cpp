@@ -269,6 +269,7 @@ QWidget* QuickFilterDialog::listBox(const QString& title, const QString& name, Q
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->setColumnWidth(0, 24);
+    table->setMinimumHeight(150);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
