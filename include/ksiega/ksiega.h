@@ -3,6 +3,7 @@
 // calls them. None takes the company, fiscal year or user: each reads the session
 // context (frame/SessionContext.h) at the moment it runs.
 
+#include <QString>
 #include <cstdint>
 
 namespace ksiega {
@@ -19,4 +20,5 @@ void KSIEGA_KILL();
 
 // Exported procedures are declared here as they land.
 uint8_t FILTR();  // account filter window; 1 when the filter was applied
+QString KSIEGA_O_SZYBKI_FILTR(const QString& mode);  // ledger quick filter; the expression, "" when cancelled
 } // namespace ksiega

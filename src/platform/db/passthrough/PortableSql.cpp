@@ -32,6 +32,48 @@ QStringList splitOnTexts(const QString& s) {
     return parts;
 }
 
+// Left(text, n) as substr(text, 1, n): SQLite reads LEFT as the join keyword. Found
+// outside quoted texts; the arguments are split at their top-level comma.
+QString rewriteLeft(const QString& s) {
+    static const QRegularExpression call(QStringLiteral("left\\s*\\("), QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    bool inText = false;
+    int i = 0;
+    while (i < s.size()) {
+        const QChar c = s[i];
+        if (c == '\'') inText = !inText;
+        const bool boundary = i == 0 || !(s[i - 1].isLetterOrNumber() || s[i - 1] == '_');
+        if (!inText && boundary && (c == 'l' || c == 'L')) {
+            const auto m = call.match(s, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+            if (m.hasMatch()) {
+                // Find the matching ")" and the top-level comma.
+                int depth = 1, comma = -1, j = i + int(m.capturedLength());
+                bool quoted = false;
+                for (; j < s.size() && depth > 0; ++j) {
+                    const QChar d = s[j];
+                    if (d == '\'') quoted = !quoted;
+                    else if (quoted) continue;
+                    else if (d == '(') ++depth;
+                    else if (d == ')') --depth;
+                    else if (d == ',' && depth == 1 && comma < 0) comma = j;
+                }
+                if (depth == 0 && comma > 0) {
+                    const int open = i + int(m.capturedLength());
+                    const QString text = s.mid(open, comma - open);
+                    const QString count = s.mid(comma + 1, j - 1 - (comma + 1));
+                    out += QStringLiteral("substr(") + rewriteLeft(text) + QStringLiteral(",1,") + rewriteLeft(count) +
+                           QChar(')');
+                    i = j;
+                    continue;
+                }
+            }
+        }
+        out += c;
+        ++i;
+    }
+    return out;
+}
+
 } // namespace
 
 QString portableSql(const QString& statement) {
@@ -57,7 +99,7 @@ QString portableSql(const QString& statement) {
             }
         }
     }
-    QString out = parts.join(QString());
+    QString out = rewriteLeft(parts.join(QString()));
     if (!limit.isEmpty()) {
         out = out.trimmed();
         const bool semicolon = out.endsWith(QChar(';'));

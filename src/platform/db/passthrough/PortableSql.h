@@ -5,6 +5,7 @@
 //   "with (NOLOCK)", "(NOLOCK)", "with (ROWLOCK)"   dropped (both engines read committed data)
 //   isnull(                                         coalesce(
 //   Substring(                                      substr(
+//   Left(text, n)                                   substr(text,1, n)
 //   select top N ...                                select ... limit N
 // Everything else passes unchanged.
 #include <QString>
