@@ -1,0 +1,60 @@
+#include "ledger/accounts/EntriesFilter.h"
+#include "frame/marks/SelectionStore.h"
+#include "platform/db/SqlText.h"
+#include "platform/runtime/FilterExpression.h"
+
+namespace ksiega::ledger {
+
+bool isHomeCurrency(const QString& currency) {
+    const QString c = currency.trimmed().toUpper();
+    return c.isEmpty() || c == QLatin1String("PLN");
+}
+
+QString entryViewName(bool budgetEdition) {
+    return budgetEdition ? QStringLiteral("POZ_DOK_VIEW_UNION_BT") : QStringLiteral("POZ_DOK_VIEW_UNION");
+}
+
+namespace {
+
+// Account, posted status and currency: the piece whose length is limited.
+QString accountPiece(const EntriesFilterInput& in) {
+    const QString account = in.account.isEmpty() ? QString::fromLatin1(kNoAccount) : in.account;
+    FilterBuilder piece;
+    if (in.wholeAccount) piece.add(fieldEquals(QStringLiteral("PDU:konto"), account));
+    else piece.add(sqlPiece(QStringLiteral("konto like ") + db::quoted(account + QLatin1Char('%'))));
+    if (in.customerVariant < 1) {
+        piece.add(QStringLiteral("PDU:status=2"));
+        piece.add(QStringLiteral("PDU:czy_rk<>10"));
+    }
+    if (!isHomeCurrency(in.currency)) piece.add(fieldEquals(QStringLiteral("PDU:waluta"), in.currency.trimmed()));
+    return piece.text();
+}
+
+// An expression from elsewhere (saved filter, quick filter) joins the others as one
+// condition: an OR inside it must not reach past its own conditions.
+QString grouped(const QString& expression) {
+    const QString e = expression.trimmed();
+    return e.isEmpty() ? QString() : QLatin1Char('(') + e + QLatin1Char(')');
+}
+
+} // namespace
+
+EntriesFilter buildEntriesFilter(const EntriesFilterInput& in) {
+    EntriesFilter out;
+    const QString piece = accountPiece(in);
+    FilterBuilder filter;
+    // Too long: the account piece is left out (the person is told the filter is ignored);
+    // the saved filter and the show-marked condition still narrow the list.
+    if (piece.size() >= kMaxAccountPieceLength) out.tooLong = true;
+    else filter.add(piece);
+    filter.add(grouped(in.savedFilter));
+    if (in.showMarked)
+        filter.add(marks::markedOnlyCondition(in.userNumber, marks::BrowserLedgerByAccounts));
+    filter.add(fieldEquals(QStringLiteral("PDU:id_lata_obrot"), in.fiscalYear));
+    if (in.quickFilterOn) filter.add(grouped(in.quickFilter));
+    out.filter = filter.text();
+    out.rawFilter = WYTNIJ_PREFIX(out.filter);
+    return out;
+}
+
+} // namespace ksiega::ledger
