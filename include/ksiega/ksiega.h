@@ -19,4 +19,5 @@ void KSIEGA_KILL();
 
 // Exported procedures are declared here as they land.
 uint8_t FILTR();  // account filter window; 1 when the filter was applied
+void KSIEGA_WG_KONT();  // "Księga główna": ledger browse by accounts
 } // namespace ksiega
