@@ -67,6 +67,7 @@ KsiegaWgKontWindow::KsiegaWgKontWindow(KsiegaWgKontController& controller, QWidg
     bindKeys();
     resize(1200, 760);
     sync();
+    m_tree->collapseAll();   // the company root open
 }
 
 KsiegaWgKontWindow::~KsiegaWgKontWindow() = default;
@@ -117,6 +118,7 @@ void KsiegaWgKontWindow::build() {
     m_dateLocator->setObjectName(QStringLiteral("SZUKAJ_DATY"));
     m_dateLocator->setInputMask(QStringLiteral("99-99-9999;_"));
     m_intuitive = checkBox(right, "INTU", QStringLiteral("Wyszukiwanie intuicyjne (Shift+F6)"));
+    m_intuitive->setText(QStringLiteral("Intuicyjne"));
     m_quick = toolButton(right, "SZYBKI_FILTR", QStringLiteral("Filtr (F8)"), m_c.quickFilterIcon());
     m_savedList = toolButton(right, "B_FILTR", QStringLiteral("Lista filtrów (Ctrl+F7)"));
     m_savedName = new QLineEdit(right);
@@ -188,6 +190,7 @@ void KsiegaWgKontWindow::build() {
     m_vsplit->addWidget(left);
     m_vsplit->addWidget(right);
     m_vsplit->setStretchFactor(1, 3);
+    left->setMinimumWidth(280);
 
     auto* buttons = new QHBoxLayout;
     m_document = new QPushButton(QStringLiteral("Dokument"), this);
