@@ -79,17 +79,21 @@ TEST_P(KsiegaWgKontControllerTest, choosingAnAccountSetsTheEntriesAccountAndItsW
     EXPECT_EQ(c->entries().account(), "131");
     EXPECT_FALSE(c->entries().wholeAccount());
 
-    // A register account: "Tak" lists its cards and takes the first exactly, "Nie" takes
-    // the register account with all its cards.
+    // A register account is chosen with all its cards; asked for its cards, "Tak" lists
+    // them and takes the first exactly, "Nie" keeps the choice.
     recompute();
-    dialogs.answer(1);
-    c->chooseAccount("201-01");
-    EXPECT_EQ(c->currentAccount(), "201-01-001");
-    EXPECT_TRUE(c->wholeAccount());
-    dialogs.answer(2);
     c->chooseAccount("201-01");
     EXPECT_EQ(c->currentAccount(), "201-01");
     EXPECT_FALSE(c->wholeAccount());
+    EXPECT_TRUE(dialogs.empty());
+    dialogs.answer(2);
+    c->showRegisterAccounts("201-01");
+    EXPECT_EQ(c->currentAccount(), "201-01");
+    dialogs.answer(1);
+    c->showRegisterAccounts("201-01");
+    EXPECT_EQ(c->currentAccount(), "201-01-001");
+    EXPECT_TRUE(c->wholeAccount());
+    EXPECT_GT(c->entries().entries().rowCount(), 0);
 }
 
 TEST_P(KsiegaWgKontControllerTest, filterButtonsShowTheirStateInTheirIcons) {

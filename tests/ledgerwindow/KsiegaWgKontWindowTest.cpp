@@ -55,6 +55,12 @@ TEST_P(KsiegaWgKontWindowTest, clickingAnAccountInTheTreeFillsTheEntriesList) {
     EXPECT_GT(list->model()->rowCount(), 0);
     EXPECT_EQ(window.findChild<QLineEdit*>("NAZWA_KONTA")->text(), "Rachunek bieżący PKO");
 
+    // The search text moves to the account and chooses it.
+    QTest::keyClicks(window.findChild<QLineEdit*>("STRSZUKAJ"), "700-0");
+    EXPECT_EQ(controller.currentAccount(), "700-01");
+    EXPECT_EQ(window.findChild<QLineEdit*>("NAZWA_KONTA")->text(), "Sprzedaż krajowa");
+    EXPECT_GT(list->model()->rowCount(), 0);
+
     // Names in the tree with Ctrl+N's check box.
     window.findChild<QAbstractButton*>("POKAZ_NAZWE_KONTA")->click();
     EXPECT_EQ(findAccount(tree->model(), "130-01").data().toString(), "130-01  Rachunek bieżący PKO");

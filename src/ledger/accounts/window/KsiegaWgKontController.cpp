@@ -94,12 +94,6 @@ void KsiegaWgKontController::applyChoice(const AccountChoice& choice) {
 
 void KsiegaWgKontController::chooseAccount(const QString& account) {
     if (account.isEmpty() || !m_tree->contains(account)) return;
-    if (m_tree->isRegisterAccount(account)) {
-        if (std::optional<AccountChoice> card = m_tree->showRegisterAccounts(account)) {
-            applyChoice(*card);
-            return;
-        }
-    }
     applyChoice(m_tree->choiceFor(account));
 }
 

@@ -65,10 +65,11 @@ public:
     AccountTreeController& tree() { return *m_tree; }
     LedgerEntriesController& entries() { return *m_entries; }
 
-    // The person picks a node of the account list. A register account asks whether its
-    // card accounts are to be shown.
+    // The person picks a node of the account list: a branch (a register account too)
+    // shows every account below it, a leaf itself.
     void chooseAccount(const QString& account);
-    // "Pokaż konta kartotekowe" on the account list.
+    // "Pokaż konta kartotekowe" on a register account (or Enter on it): asks, lists the
+    // cards with turnovers below it and takes the first one exactly.
     void showRegisterAccounts(const QString& account);
     const QString& currentAccount() const { return m_account; }
     bool wholeAccount() const { return m_whole; }

@@ -212,10 +212,17 @@ void KsiegaWgKontWindow::build() {
     layout->addWidget(m_vsplit, 1);
     layout->addLayout(buttons);
 
-    // The tree: a click or Enter chooses the account.
-    connect(m_tree, &ui::AccountTreeWidget::accountChosen, this, &KsiegaWgKontWindow::chooseAccount);
-    connect(m_tree->tree(), &QTreeView::clicked, this, [this](const QModelIndex& i) {
-        if (const ui::AccountNode* n = m_c.tree().model().nodeAt(i); n && !n->account.isEmpty()) chooseAccount(n->account);
+    // The tree: the current node is the chosen account (click, arrows, the search text);
+    // Enter or a double click on a register account offers its cards.
+    connect(m_tree->tree()->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+        const ui::AccountNode* n = m_c.tree().model().nodeAt(i);
+        if (n && !n->account.isEmpty() && n->account != m_c.currentAccount()) chooseAccount(n->account);
+    });
+    connect(m_tree, &ui::AccountTreeWidget::accountChosen, this, [this](const QString& account) {
+        if (!m_c.tree().isRegisterAccount(account)) return;
+        m_c.showRegisterAccounts(account);
+        if (!m_c.currentAccount().isEmpty()) m_tree->search(m_c.currentAccount());
+        afterEntriesChange();
     });
     connect(m_tree->tree(), &QWidget::customContextMenuRequested, this, &KsiegaWgKontWindow::accountPopup);
     connect(m_showNames, &QCheckBox::toggled, this, [this](bool) { if (!m_syncing) { m_c.toggleNames(); sync(); } });
@@ -383,6 +390,7 @@ void KsiegaWgKontWindow::accountPopup(const QPoint& at) {
     if (menu.exec(m_tree->tree()->viewport()->mapToGlobal(at)) == cards) {
         const QString account = node->account;   // the tree is rebuilt below
         m_c.showRegisterAccounts(account);
+        if (!m_c.currentAccount().isEmpty()) m_tree->search(m_c.currentAccount());
         afterEntriesChange();
     }
 }
