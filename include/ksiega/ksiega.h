@@ -21,4 +21,5 @@ void KSIEGA_KILL();
 // Exported procedures are declared here as they land.
 uint8_t FILTR();  // account filter window; 1 when the filter was applied
 QString KSIEGA_O_SZYBKI_FILTR(const QString& mode);  // ledger quick filter; the expression, "" when cancelled
+void KSIEGA_WG_KONT();  // "Księga główna": ledger browse by accounts
 } // namespace ksiega

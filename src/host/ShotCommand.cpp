@@ -12,7 +12,7 @@ namespace ksiega::host {
 // Renders one window off screen into a PNG. The session is the one given, or the first
 // company, its newest year and the first administrator where nothing is given.
 static int shot(const Arguments& args) {
-    const QStringList known{"db", "company", "year", "user", "date", "out", "width", "height"};
+    const QStringList known{"db", "company", "year", "user", "date", "out", "width", "height", "account"};
     if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty())
         throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     if (args.positional().size() != 1)
@@ -51,7 +51,7 @@ static int shot(const Arguments& args) {
     } catch (const SessionError& e) {
         throw UsageError(e.text());
     }
-    ShotContext context{*db, session()};
+    ShotContext context{*db, session(), args.option(QStringLiteral("account"), QString())};
     std::unique_ptr<QWidget> window = (*factory)(context);
     const QImage image = renderOffscreen(*window, size.value_or(window->size()));
     if (image.isNull() || !image.save(out, "PNG")) {
@@ -64,7 +64,7 @@ static int shot(const Arguments& args) {
 
 KSIEGA_SUBCOMMAND(QStringLiteral("shot"),
                   QStringLiteral("shot TARGET --out FILE.png [--db URL --company C --year Y --user U --date YYYY-MM-DD "
-                                 "--width W --height H]   render a window to PNG"),
+                                 "--width W --height H --account A]   render a window to PNG"),
                   shot);
 
 } // namespace ksiega::host

@@ -17,6 +17,7 @@ namespace ksiega::host {
 struct ShotContext {
     db::Database& db;
     SessionContext& session;
+    QString account;   // --account: the account a window opens on ("" none)
 };
 
 using ShotFactory = std::function<std::unique_ptr<QWidget>(ShotContext&)>;

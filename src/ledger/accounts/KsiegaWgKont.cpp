@@ -1,0 +1,22 @@
+#include "frame/SessionContext.h"
+#include "frame/database/ModuleDatabase.h"
+#include "frame/window/WindowProcedure.h"
+#include "ksiega/ksiega.h"
+#include "ledger/accounts/window/KsiegaWgKontWindow.h"
+#include "platform/ui/help/HelpTopics.h"
+
+namespace ksiega {
+
+void KSIEGA_WG_KONT() {
+    runWindow({QStringLiteral("KSIEGA_WG_KONT"), ledger::KsiegaWgKontController::SECTION, help::KSIEGA_WG_KONT},
+              [](WindowProcedure& window) {
+                  ledger::KsiegaWgKontController controller(moduleDatabase(), session());
+                  controller.open(window.switches());
+                  ledger::KsiegaWgKontWindow view(controller);
+                  window.attach(&view);
+                  view.exec();
+                  controller.storeSwitches(window.switches());
+              });
+}
+
+} // namespace ksiega
