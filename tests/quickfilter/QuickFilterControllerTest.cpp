@@ -45,7 +45,7 @@ public:
 
 TEST_P(QuickFilterRules, accountRangeTwoToFortyNineComparesThreeCharacterPrefixes) {
     auto c = open();
-    c->edit().account = AccountChoice::Zakres;
+    c->edit().account = AccountScope::Zakres;
     c->edit().rangeFirst = QStringLiteral("2");
     c->edit().rangeSecond = QStringLiteral("49");
     ASSERT_TRUE(c->apply());
@@ -72,7 +72,7 @@ TEST_P(QuickFilterRules, checksRunInOrderAndSelectTheirControl) {
     c->edit().document = DocumentChoice::Wybrany;
     c->setAll(QuickFilterList::Periods, false);
     c->edit().sideDt = c->edit().sideCt = false;
-    c->edit().account = AccountChoice::Maska;
+    c->edit().account = AccountScope::Maska;
 
     const std::vector<std::pair<const char*, std::function<void()>>> steps{
         {"Proszę wybrać przynajmniej jeden dziennik.", [&] { c->toggle(QuickFilterList::Journals, 0); }},
@@ -80,9 +80,9 @@ TEST_P(QuickFilterRules, checksRunInOrderAndSelectTheirControl) {
         {"Proszę wybrać dokument.", [&] { c->edit().documentId = QStringLiteral("1"); }},
         {"Proszę wybrać przynajmniej jeden okres obrotowy.", [&] { c->toggle(QuickFilterList::Periods, 3); }},
         {"Proszę określić stronę zapisu.", [&] { c->edit().sideCt = true; }},
-        {"Proszę określić maskę konta.", [&] { c->edit().account = AccountChoice::Wybrane; }},
-        {"Proszę wybrać konto.", [&] { c->edit().account = AccountChoice::Kartoteka; }},
-        {"Proszę wybrać pozycje kartoteki.", [&] { c->edit().account = AccountChoice::Zakres; c->edit().rangeFirst = "3"; }},
+        {"Proszę określić maskę konta.", [&] { c->edit().account = AccountScope::Wybrane; }},
+        {"Proszę wybrać konto.", [&] { c->edit().account = AccountScope::Kartoteka; }},
+        {"Proszę wybrać pozycje kartoteki.", [&] { c->edit().account = AccountScope::Zakres; c->edit().rangeFirst = "3"; }},
         {"Proszę ustalić odpowiedni zakres kont.", [&] { c->edit().rangeSecond = "4"; }},
     };
     for (const auto& [message, fix] : steps) {
@@ -94,13 +94,13 @@ TEST_P(QuickFilterRules, checksRunInOrderAndSelectTheirControl) {
         fix();
     }
     EXPECT_TRUE(c->apply());
-    EXPECT_EQ(quickFilterState().settings.account, AccountChoice::Zakres);
+    EXPECT_EQ(quickFilterState().settings.account, AccountScope::Zakres);
 }
 
 TEST_P(QuickFilterRules, modeTwoNeitherChecksNorUsesAccounts) {
     auto c = open(QStringLiteral("2"));
     EXPECT_EQ(c->periodsTabTitle(), QStringLiteral("Okresy"));
-    c->edit().account = AccountChoice::Maska;   // empty mask
+    c->edit().account = AccountScope::Maska;   // empty mask
     c->edit().sideCt = false;
     ASSERT_TRUE(c->apply());
     EXPECT_EQ(c->result(), QStringLiteral("PDU:STRONA=0"));
@@ -194,7 +194,7 @@ TEST_P(QuickFilterRules, aPartyLimitsTheEntriesToItsAccounts) {
     ScriptedParties parties;
     pickers::replacePartyPickers(&parties);
     auto c = open();
-    c->edit().account = AccountChoice::Kartoteka;
+    c->edit().account = AccountScope::Kartoteka;
     parties.answer = {101, QStringLiteral("Odbiorca Alfa")};
     c->pickParty(pickers::PartyKind::Contractor);
     EXPECT_EQ(parties.asked, QStringLiteral("K1"));
@@ -275,7 +275,7 @@ TEST_P(QuickFilterRules, accountsMarkedInTheChartPickerAreUsedFromTheirBrowser) 
     answer.account = chosen;
     pickers::replaceChartOfAccountsPicker(&answer);
     auto c = open();
-    c->edit().account = AccountChoice::Wybrane;
+    c->edit().account = AccountScope::Wybrane;
     c->pickAccounts();
     EXPECT_EQ(session().DANE_NUMER_KONTA, QStringLiteral("010"));
     EXPECT_TRUE(c->working().severalAccounts);

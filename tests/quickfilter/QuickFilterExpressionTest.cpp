@@ -53,18 +53,18 @@ TEST(QuickFilterExpression, sidesAddAConditionOnlyWhenOneIsLeftOut) {
 TEST(QuickFilterExpression, accountChoicesAreWrittenWithTheirTextsQuoted) {
     QuickFilterSettings s;
     Lists l;
-    s.account = AccountChoice::Zakres;
+    s.account = AccountScope::Zakres;
     s.rangeFirst = QStringLiteral("2");
     s.rangeSecond = QStringLiteral("49");
     EXPECT_EQ(build(s, l), QStringLiteral("SQL(Left(KONTO,3)>='002' AND Left(KONTO,3)<='049')"));
     s.rangeFirst.clear();
     EXPECT_TRUE(build(s, l).contains(QStringLiteral(">='000'")));
 
-    s.account = AccountChoice::Maska;
+    s.account = AccountScope::Maska;
     s.accountMask = QStringLiteral("20'1-?*");
     EXPECT_EQ(build(s, l), QStringLiteral("SQL(KONTO like '20''1-_%')"));
 
-    s.account = AccountChoice::Wybrane;
+    s.account = AccountScope::Wybrane;
     s.chosenAccount = QStringLiteral("201' OR 1=1 OR '");
     const QString one = build(s, l);
     EXPECT_EQ(one, QStringLiteral("PDU:KONTO='201'' OR 1=1 OR '''"));
@@ -76,7 +76,7 @@ TEST(QuickFilterExpression, accountChoicesAreWrittenWithTheirTextsQuoted) {
     EXPECT_EQ(build(s, l), QStringLiteral("SQL(KONTO in (select opis_elementu from ZAZNACZENIE where id_uzytkownika=5 "
                                           "AND id_browsera=11))"));
 
-    s.account = AccountChoice::Kartoteka;
+    s.account = AccountScope::Kartoteka;
     EXPECT_EQ(build(s, l), QStringLiteral("SQL(KONTO in('201-01-001'))"));
 
     // Without accounts (mode "2") no account condition at all.

@@ -240,23 +240,23 @@ std::optional<QuickFilterRefusal> QuickFilterController::validate() const {
         return QuickFilterRefusal{QStringLiteral("Proszę określić stronę zapisu."), QStringLiteral("L_STRONA_WN")};
     if (!m_accountsUsed) return std::nullopt;
     switch (s.account) {
-    case AccountChoice::Wszystkie:
+    case AccountScope::Wszystkie:
         break;
-    case AccountChoice::Zakres:
+    case AccountScope::Zakres:
         // The ends are compared as the expression compares them (padded to three
         // characters), so that "5" to "10" is a valid range.
         if (paddedRangeEnd(s.rangeFirst) > paddedRangeEnd(s.rangeSecond))
             return QuickFilterRefusal{QStringLiteral("Proszę ustalić odpowiedni zakres kont."), QStringLiteral("L_ZAKRES_KONT_1")};
         break;
-    case AccountChoice::Maska:
+    case AccountScope::Maska:
         if (s.accountMask.trimmed().isEmpty())
             return QuickFilterRefusal{QStringLiteral("Proszę określić maskę konta."), QStringLiteral("L_MASKA_KONT")};
         break;
-    case AccountChoice::Wybrane:
+    case AccountScope::Wybrane:
         if (s.chosenAccount.trimmed().isEmpty())
             return QuickFilterRefusal{QStringLiteral("Proszę wybrać konto."), QStringLiteral("L_WYBRANE_KONTO")};
         break;
-    case AccountChoice::Kartoteka:
+    case AccountScope::Kartoteka:
         if (s.partyText.trimmed().isEmpty() || s.partyId == 0 || s.partyKind.trimmed().isEmpty())
             return QuickFilterRefusal{QStringLiteral("Proszę wybrać pozycje kartoteki."),
                                       QStringLiteral("L_ELEMENT_KARTOTEKI_NAZWA")};
@@ -267,7 +267,7 @@ std::optional<QuickFilterRefusal> QuickFilterController::validate() const {
 
 QString QuickFilterController::expression() {
     QString partyAccounts;
-    if (m_accountsUsed && m_working.account == AccountChoice::Kartoteka) {
+    if (m_accountsUsed && m_working.account == AccountScope::Kartoteka) {
         db::PassThrough pt(m_db);
         partyAccounts = pt.FUNCVAY(QStringLiteral("select dbo.TG_GetKontaKontrahenta(?,?,?,?)"),
                                    {m_session.DANE_ID_FIRMY, m_session.DANE_LATA_OBROTOWE, m_working.partyId,

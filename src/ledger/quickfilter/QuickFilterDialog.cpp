@@ -138,7 +138,7 @@ QWidget* QuickFilterDialog::periodsTab() {
     grid->addWidget(choice(QStringLiteral("F_LOK_KONTO"), QString(),
                            {QStringLiteral("Wszystkie"), QStringLiteral("Zakres"), QStringLiteral("Maska"),
                             QStringLiteral("Wybrane"), QStringLiteral("Kontrahent, pracownik, urząd ...")},
-                           [&s] { return int(s.account); }, [&s](int v) { s.account = AccountChoice(v); }),
+                           [&s] { return int(s.account); }, [&s](int v) { s.account = AccountScope(v); }),
                     0, 0, 1, 4);
     QLineEdit* first = line(QStringLiteral("L_ZAKRES_KONT_1"), s.rangeFirst, 60);
     QLineEdit* second = line(QStringLiteral("L_ZAKRES_KONT_2"), s.rangeSecond, 60);
@@ -183,13 +183,13 @@ QWidget* QuickFilterDialog::periodsTab() {
     partyButtons->addStretch();
     grid->addLayout(partyButtons, 6, 0, 1, 4);
     m_refresh.push_back([=, &s] {
-        first->setEnabled(s.account == AccountChoice::Zakres);
-        second->setEnabled(s.account == AccountChoice::Zakres);
-        mask->setEnabled(s.account == AccountChoice::Maska);
-        chosen->setEnabled(s.account == AccountChoice::Wybrane);
-        plan->setEnabled(s.account == AccountChoice::Wybrane);
-        party->setEnabled(s.account == AccountChoice::Kartoteka);
-        for (QPushButton* b : partyPickers) b->setEnabled(s.account == AccountChoice::Kartoteka);
+        first->setEnabled(s.account == AccountScope::Zakres);
+        second->setEnabled(s.account == AccountScope::Zakres);
+        mask->setEnabled(s.account == AccountScope::Maska);
+        chosen->setEnabled(s.account == AccountScope::Wybrane);
+        plan->setEnabled(s.account == AccountScope::Wybrane);
+        party->setEnabled(s.account == AccountScope::Kartoteka);
+        for (QPushButton* b : partyPickers) b->setEnabled(s.account == AccountScope::Kartoteka);
     });
     accounts->setVisible(m_controller->accountsUsed());
     row->addWidget(accounts, 1);

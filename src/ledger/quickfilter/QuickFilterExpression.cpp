@@ -36,17 +36,17 @@ QString dateRange(const DateRange& range, const QString& field) {
 QString accounts(const QuickFilterInput& in) {
     const QuickFilterSettings& s = in.settings;
     switch (s.account) {
-    case AccountChoice::Wszystkie:
+    case AccountScope::Wszystkie:
         return QString();
-    case AccountChoice::Zakres:
+    case AccountScope::Zakres:
         return AND + sqlPiece(QStringLiteral("Left(KONTO,3)>=") + db::quoted(paddedRangeEnd(s.rangeFirst)) +
                               QStringLiteral(" AND Left(KONTO,3)<=") + db::quoted(paddedRangeEnd(s.rangeSecond)));
-    case AccountChoice::Maska:
+    case AccountScope::Maska:
         return AND + sqlPiece(QStringLiteral("KONTO like ") + db::quoted(ZAMIEN_ZNAKI(s.accountMask)));
-    case AccountChoice::Wybrane:
+    case AccountScope::Wybrane:
         if (s.severalAccounts) return markedIn(QStringLiteral("KONTO"), QStringLiteral("opis_elementu"), in.user, 11);
         return AND + fieldEquals(QStringLiteral("PDU:KONTO"), s.chosenAccount);
-    case AccountChoice::Kartoteka:
+    case AccountScope::Kartoteka:
         return AND + sqlPiece(QStringLiteral("KONTO in(") +
                               (in.partyAccounts.isEmpty() ? QStringLiteral("''") : in.partyAccounts) + QChar(')'));
     }

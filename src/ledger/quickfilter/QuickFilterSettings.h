@@ -11,7 +11,7 @@
 namespace ksiega::ledger {
 
 enum class DocumentChoice { Dowolny = 0, Wybrany = 1 };
-enum class AccountChoice { Wszystkie = 0, Zakres = 1, Maska = 2, Wybrane = 3, Kartoteka = 4 };
+enum class AccountScope { Wszystkie = 0, Zakres = 1, Maska = 2, Wybrane = 3, Kartoteka = 4 };
 enum class DateChoice { Dowolny = 0, Okreslony = 1 };
 enum class ClassificationChoice { Maska = 0, Wybrana = 1 };
 
@@ -46,7 +46,7 @@ struct QuickFilterSettings {
     bool sideDt = true;                        // L_STRONA_WN
     bool sideCt = true;                        // L_STRONA_MA
 
-    AccountChoice account = AccountChoice::Wszystkie;
+    AccountScope account = AccountScope::Wszystkie;
     QString rangeFirst, rangeSecond;           // L_ZAKRES_KONT_1/2, 60 characters
     QString accountMask;                       // L_MASKA_KONT, 70
     QString chosenAccount;                     // L_WYBRANE_KONTO, 70
