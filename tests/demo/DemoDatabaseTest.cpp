@@ -64,7 +64,8 @@ TEST_P(DemoDatabaseTest, documentsBalanceAndLinesRepeatTheirHeader) {
     EXPECT_EQ(count("select count(*) from (select id_firmy, id_lata_obrot from POZ_DOK where czy_rk=10 "
                     "group by id_firmy, id_lata_obrot having sum(kwota_wn)<>sum(kwota_ma)) x"), 0);
     EXPECT_EQ(count("select count(*) from POZ_DOK p join NAG_DOK n on n.id_nag_dok=p.id_nag_dok where p.id_firmy<>n.id_firmy "
-                    "or p.id_lata_obrot<>n.id_lata_obrot or p.data_okresu<>n.data_okresu or p.status<>n.status or p.czy_rk<>n.czy_rk"), 0);
+                    "or p.id_lata_obrot<>n.id_lata_obrot or p.nr_ewid_dok<>n.nr_ewid_dok or p.data_okresu<>n.data_okresu "
+                    "or p.status<>n.status or p.czy_rk<>n.czy_rk"), 0);
     EXPECT_EQ(count("select count(*) from NAG_DOK n where not exists (select 1 from POZ_DOK p where p.id_nag_dok=n.id_nag_dok)"), 0);
     EXPECT_EQ(count("select count(*) from POZ_DOK"), summary.lines);
 

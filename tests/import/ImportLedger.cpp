@@ -48,8 +48,8 @@ ImportLedger ImportLedger::create(db::Database& db) {
                            "returning id_nag_dok"),
             {l.firma, y, types[0], nr});
         db.execute(QStringLiteral("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, "
-                                  "status) values (?, ?, ?, 1, '100', '700', 500, 500, 2)"),
-                   {nag, l.firma, y});
+                                  "status, nr_ewid_dok) values (?, ?, ?, 1, '100', '700', 500, 500, 2, ?)"),
+                   {nag, l.firma, y, nr});
     }
     return l;
 }

@@ -84,11 +84,11 @@ TEST_P(ImportTest, goodFileLoadsPostedDocumentsWithTheirPeriodsCurrenciesAndAmou
     EXPECT_EQ(line("PK/1", 2).ma, "201-02");
     EXPECT_EQ(line("BZ/1", 1).kwotaWn, -500);
 
-    // Every line repeats its header's company, year, period, status, kind and currency.
+    // Every line repeats its header's company, year, register number, period, status, kind and currency.
     EXPECT_EQ(*db().scalarInt(QStringLiteral(
                   "select count(*) from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok "
                   "where n.id_uzyt_p = 'jkowal' and (p.id_firmy <> n.id_firmy or p.id_lata_obrot <> n.id_lata_obrot "
-                  "or p.data_okresu <> n.data_okresu or p.status <> n.status or p.czy_rk <> n.czy_rk or p.waluta <> n.waluta)")),
+                  "or p.nr_ewid_dok <> n.nr_ewid_dok or p.data_okresu <> n.data_okresu or p.status <> n.status or p.czy_rk <> n.czy_rk or p.waluta <> n.waluta)")),
               0);
     // The entry view sees the posted lines, one row per side.
     EXPECT_EQ(*db().scalarInt(QStringLiteral("select count(*) from POZ_DOK_VIEW_UNION where id_lata_obrot = ? and konto = '201-01'"),

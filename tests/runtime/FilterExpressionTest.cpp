@@ -12,7 +12,8 @@ static QString where(const QString& filter) {
 
 TEST(FilterExpression, ledgerFilterLosesItsPrefixesAndKeepsItsMeaning) {
     EXPECT_EQ(where("PDU:konto='201-01' AND PDU:status=2 AND PDU:czy_rk<>10 AND SQL(konto like '201%') AND PDU:id_lata_obrot=7"),
-              "konto='201-01' AND status=2 AND czy_rk<>10 AND (konto like '201%') AND id_lata_obrot=7");
+              "konto='201-01' AND status=2 AND czy_rk<>10 AND ((konto like '201%' and konto >= '201' and konto < '202')) "
+              "AND id_lata_obrot=7");
     EXPECT_EQ(where("(PDU:ID_PACZKA=3 OR PDU:ID_PACZKA=5) and pdu:strona=0"), "(ID_PACZKA=3 OR ID_PACZKA=5) AND strona=0");
     EXPECT_EQ(where("PDU:ID_PACZKA=-1"), "ID_PACZKA=-1");
     EXPECT_EQ(where("OBR:ID_LATA_OBROT=7 AND OBR:SYM_WALUTY='PLN' AND OBR:DATA_OKRESU>=82000"),

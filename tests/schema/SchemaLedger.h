@@ -29,7 +29,7 @@ protected:
     int64_t addLine(const QString& dt, const QString& ct, int64_t amount, int lp = 1, const QString& opis = "zapłata") {
         return db().insertReturningId(
             "insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma,"
-            " kwota_wn_w, kwota_ma_w, opis, data_okresu, status) values (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, 82033, 2)"
+            " kwota_wn_w, kwota_ma_w, opis, nr_ewid_dok, data_okresu, status) values (?, ?, ?, ?, ?, ?, ?, ?, 0, 0, ?, 'WB/1', 82033, 2)"
             " returning id_poz_dok",
             {document, firm, year, lp, dt, ct, dt.isEmpty() ? 0 : amount, ct.isEmpty() ? 0 : amount, opis});
     }

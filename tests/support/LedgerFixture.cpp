@@ -132,8 +132,8 @@ int64_t LedgerFixture::addDocument(const NewDocument& s) {
 int64_t LedgerFixture::addLine(int64_t document, const NewLine& l) {
     return db.insertReturningId(
         "insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, "
-        "kwota_ma_w, waluta, opis, data_okresu, status, czy_rk) "
-        "select id_nag_dok, id_firmy, id_lata_obrot, ?, ?, ?, ?, ?, ?, ?, ?, opis, data_okresu, status, czy_rk "
+        "kwota_ma_w, waluta, opis, nr_ewid_dok, data_okresu, status, czy_rk) "
+        "select id_nag_dok, id_firmy, id_lata_obrot, ?, ?, ?, ?, ?, ?, ?, ?, opis, nr_ewid_dok, data_okresu, status, czy_rk "
         "from NAG_DOK where id_nag_dok=? returning id_poz_dok",
         {++m_lp, l.kontoWn, l.kontoMa, l.kwotaWn, l.kwotaMa, l.kwotaWnW, l.kwotaMaW, l.waluta, document});
 }

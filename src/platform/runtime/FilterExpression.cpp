@@ -1,6 +1,7 @@
 #include "platform/runtime/FilterExpression.h"
 #include "platform/db/SqlText.h"
 #include "platform/db/passthrough/PortableSql.h"
+#include "platform/db/passthrough/PrefixRange.h"
 #include <QStringList>
 
 namespace ksiega {
@@ -109,7 +110,7 @@ private:
         const QString raw = m_s.mid(start, m_pos - start).trimmed();
         ++m_pos;
         if (raw.isEmpty()) fail(QStringLiteral("puste SQL()"));
-        return db::portableSql(WYTNIJ_PREFIX(raw));
+        return db::withPrefixRanges(db::portableSql(WYTNIJ_PREFIX(raw)));
     }
 
     QString comparison() {

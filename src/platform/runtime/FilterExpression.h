@@ -15,8 +15,9 @@
 //   text        := ' ... '                   a quote inside is written twice
 // Keywords are case-insensitive. A field loses its table prefix (PDU:konto becomes konto).
 // A text is written back through db::quoted(). An SQL(...) piece goes to the server as it
-// stands (prefixes cut as everywhere, and in the portable SQL dialect of PortableSql.h),
-// in parentheses of its own so
+// stands (prefixes cut as everywhere, in the portable SQL dialect of PortableSql.h, and an
+// account prefix "konto like '201%'" given its index range, PrefixRange.h), in parentheses
+// of its own so
 // that an OR inside it cannot change the meaning of the conditions around it; it must have
 // balanced quotes and parentheses and hold neither ";" nor a comment.
 #include <QString>

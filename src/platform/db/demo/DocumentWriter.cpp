@@ -61,14 +61,14 @@ WrittenDocuments writeDocuments(Database& db, const std::vector<DemoDocument>& d
     {
         auto lines = db.bulkInsert(QStringLiteral("POZ_DOK"),
             {"id_poz_dok", "id_nag_dok", "id_firmy", "id_lata_obrot", "lp", "konto_wn", "konto_ma", "kwota_wn", "kwota_ma",
-             "kwota_wn_w", "kwota_ma_w", "waluta", "kurs_waluty", "opis", "data_okresu", "status", "czy_rk"});
+             "kwota_wn_w", "kwota_ma_w", "waluta", "kurs_waluty", "opis", "nr_ewid_dok", "data_okresu", "status", "czy_rk"});
         for (size_t i = 0; i < documents.size(); ++i) {
             const DemoDocument& d = documents[i];
             std::vector<int64_t> ids;
             int lp = 0;
             for (const DemoLine& l : d.lines) {
                 lines->add({lineId, out.headerIds[i], d.company, d.year, ++lp, l.accountDt, l.accountCt, l.amountDt,
-                            l.amountCt, l.amountDtW, l.amountCtW, l.currency, l.rate, l.description, d.periodDate, d.status,
+                            l.amountCt, l.amountDtW, l.amountCtW, l.currency, l.rate, l.description, d.registerNumber, d.periodDate, d.status,
                             d.kind});
                 ids.push_back(lineId++);
             }

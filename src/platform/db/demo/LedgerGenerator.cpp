@@ -177,7 +177,7 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
     {
         auto lines = db.bulkInsert(QStringLiteral("POZ_DOK"),
             {"id_poz_dok", "id_nag_dok", "id_firmy", "id_lata_obrot", "lp", "konto_wn", "konto_ma", "kwota_wn", "kwota_ma",
-             "kwota_wn_w", "kwota_ma_w", "waluta", "kurs_waluty", "opis", "data_okresu", "status", "czy_rk"});
+             "kwota_wn_w", "kwota_ma_w", "waluta", "kurs_waluty", "opis", "nr_ewid_dok", "data_okresu", "status", "czy_rk"});
         const QString texts[] = {QStringLiteral("Sprzedaż towarów"), QStringLiteral("Zakup towarów"), QStringLiteral("Zapłata"),
                                  QStringLiteral("Wpłata"), QStringLiteral("Przeksięgowanie"), QStringLiteral("Bilans otwarcia")};
         const QString currencies[] = {QString(), QStringLiteral("EUR"), QStringLiteral("USD")};
@@ -188,6 +188,7 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
             if (p.lines == 0) continue;
             remaining -= p.lines;
             DemoRandom r(DemoRandom::at(o.seed ^ 0xD0C5ULL, uint64_t(i)));
+            const QString number = QStringLiteral("%1/%2").arg(QString::fromLatin1(kTypes[p.type])).arg(i + 1);
             int64_t pairAmount = 0, pairAmountW = 0, pairRate = 0;
             for (int lp = 1; lp <= p.lines; ++lp) {
                 QString dt = r.pick(chart.leaves), ct = r.pick(chart.leaves);
@@ -207,10 +208,10 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
                     else { amount = pairAmount; amountW = pairAmountW; rate = pairRate; }
                     lines->add({lineId++, firstHeader + i, o.company, yearId, lp, debit ? dt : QString(), debit ? QString() : ct,
                                 debit ? amount : 0, debit ? 0 : amount, debit ? amountW : 0, debit ? 0 : amountW,
-                                currencies[p.currency], rate, texts[p.type], p.periodDate, p.status, p.kind});
+                                currencies[p.currency], rate, texts[p.type], number, p.periodDate, p.status, p.kind});
                 } else {
                     lines->add({lineId++, firstHeader + i, o.company, yearId, lp, dt, ct, amount, amount, amountW, amountW,
-                                currencies[p.currency], rate, texts[p.type], p.periodDate, p.status, p.kind});
+                                currencies[p.currency], rate, texts[p.type], number, p.periodDate, p.status, p.kind});
                 }
                 ++result.lines;
             }

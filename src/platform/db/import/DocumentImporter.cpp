@@ -46,13 +46,13 @@ void writeHeaders(Database& db, const LedgerCatalog& catalog, const std::vector<
 }
 
 // POZ_DOK: the file read again (it has been checked), one row per line, with the header's
-// company, year, period, status, kind and currency repeated on the line.
+// company, year, register number, period, status, kind and currency repeated on the line.
 int64_t writeLines(Database& db, QIODevice& csv, const LedgerCatalog& catalog, const DocumentSet& set,
                    int64_t firstDocumentId, int64_t firstId) {
     auto out = db.bulkInsert(QStringLiteral("POZ_DOK"),
                              {"id_poz_dok", "id_nag_dok", "id_firmy", "id_lata_obrot", "lp", "konto_wn", "konto_ma",
-                              "kwota_wn", "kwota_ma", "kwota_wn_w", "kwota_ma_w", "waluta", "opis", "data_okresu",
-                              "status", "czy_rk"});
+                              "kwota_wn", "kwota_ma", "kwota_wn_w", "kwota_ma_w", "waluta", "opis", "nr_ewid_dok",
+                              "data_okresu", "status", "czy_rk"});
     const auto& documents = set.documents();
     std::vector<int> lp(documents.size(), 0);
     std::vector<QString> currencies;
@@ -74,7 +74,8 @@ int64_t writeLines(Database& db, QIODevice& csv, const LedgerCatalog& catalog, c
         const int64_t kwotaW = d.waluta.empty() ? 0 : parseAmount(row.field(KwotaW)).value_or(0);
         out->add({id++, firstDocumentId + index, catalog.idFirmy(), catalog.idLataObrot(), ++lp[size_t(index)],
                   text(row.field(KontoWn)), text(row.field(KontoMa)), dt ? kwota : 0, ct ? kwota : 0, dt ? kwotaW : 0,
-                  ct ? kwotaW : 0, currencies[size_t(index)], text(row.field(Opis)), d.dataOkresu, kPosted, 0});
+                  ct ? kwotaW : 0, currencies[size_t(index)], text(row.field(Opis)), text(d.nrEwidDok), d.dataOkresu,
+                  kPosted, 0});
     }
     out->finish();
     return id - firstId;

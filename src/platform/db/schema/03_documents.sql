@@ -72,9 +72,9 @@ CREATE INDEX NAG_DOK_FIRMA_ROK_TYP ON NAG_DOK (id_firmy, id_lata_obrot, id_typ_d
 -- document removes its lines, and with them their partial entries, budget lines, cost-centre
 -- splits and dictionary values.
 -- Amounts are whole grosze; *_w are the amounts in the line's currency, waluta '' = PLN.
--- id_firmy, id_lata_obrot, data_okresu, status and czy_rk repeat the header's values, so
--- that turnovers and entry lists filter the lines without a join; every writer of NAG_DOK
--- keeps them equal.
+-- id_firmy, id_lata_obrot, nr_ewid_dok, data_okresu, status and czy_rk repeat the header's
+-- values, so that turnovers and entry lists filter and sort the lines without a join; every
+-- writer of NAG_DOK and POZ_DOK keeps them equal.
 CREATE TABLE POZ_DOK (
   id_poz_dok {{ID}},
   id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok) ON DELETE CASCADE,
@@ -90,13 +90,20 @@ CREATE TABLE POZ_DOK (
   waluta VARCHAR(3) NOT NULL DEFAULT '',
   kurs_waluty BIGINT NOT NULL DEFAULT 0,
   opis VARCHAR(250) NOT NULL DEFAULT '',
+  nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT '',
   data_okresu INTEGER NOT NULL DEFAULT 0,
   status INTEGER NOT NULL DEFAULT 0,
   czy_rk INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX POZ_DOK_NAG ON POZ_DOK (id_nag_dok, lp);
-CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_firmy, id_lata_obrot, konto_wn);
-CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_firmy, id_lata_obrot, konto_ma);
+-- The entries of one account (or an account prefix), one index per side of the view: in the
+-- default order (nr_ewid_dok, then the row's id_dokument_pozycja, written as the view writes
+-- it so that both engines read a page straight off the index), and carrying what the list's
+-- filter and its sums read, so that totals and stored marks need not visit the table.
+CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_lata_obrot, konto_wn, nr_ewid_dok, (id_poz_dok * 2),
+                                          status, czy_rk, waluta, kwota_wn, kwota_wn_w);
+CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_lata_obrot, konto_ma, nr_ewid_dok, (id_poz_dok * 2 + 1),
+                                          status, czy_rk, waluta, kwota_ma, kwota_ma_w);
 -- Period and currency filters, and the sort orders over line columns.
 CREATE INDEX POZ_DOK_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, data_okresu, id_poz_dok);
 CREATE INDEX POZ_DOK_WALUTA_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, waluta, data_okresu);
@@ -108,23 +115,28 @@ CREATE INDEX POZ_DOK_OPIS ON POZ_DOK (id_firmy, id_lata_obrot, opis, id_poz_dok)
 
 -- One row per side of a line: strona 0 = Dt, 1 = Ct. id_dokument_pozycja = 2 * id_poz_dok + strona
 -- identifies the row in the selection store.
+-- Written so that both engines keep the union open to a list's ORDER BY ... LIMIT (each arm
+-- read in index order and merged): the arms' columns have the same type affinity (hence the
+-- CASTs of the constant amounts, without which SQLite computes the whole union and sorts it),
+-- and nr_ewid_dok comes from the line's copy. The header is a LEFT JOIN (every line has one)
+-- so that a query that reads no header column, such as the sums, leaves NAG_DOK out.
 CREATE VIEW POZ_DOK_VIEW_UNION AS
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokument_pozycja, p.id_nag_dok, p.lp,
        p.konto_wn AS konto, 0 AS strona,
-       p.kwota_wn AS kwota_wn, 0 AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, 0 AS kwota_ma_w,
+       p.kwota_wn AS kwota_wn, CAST(0 AS BIGINT) AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, CAST(0 AS BIGINT) AS kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura, p.lp AS nr_poz_dok
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka) AS sygnatura, p.lp AS nr_poz_dok
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
  WHERE p.konto_wn <> ''
 UNION ALL
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
        p.konto_ma, 1,
-       0, p.kwota_ma, 0, p.kwota_ma_w,
+       CAST(0 AS BIGINT), p.kwota_ma, CAST(0 AS BIGINT), p.kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki, p.lp
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka), p.lp
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
  WHERE p.konto_ma <> '';

@@ -13,90 +13,86 @@
 CREATE VIEW POZ_DOK_VIEW_UNION_BT AS
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokument_pozycja, p.id_nag_dok, p.lp,
        p.konto_wn AS konto, 0 AS strona,
-       p.kwota_wn AS kwota_wn, 0 AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, 0 AS kwota_ma_w,
+       p.kwota_wn AS kwota_wn, CAST(0 AS BIGINT) AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, CAST(0 AS BIGINT) AS kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura, p.lp AS nr_poz_dok,
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka) AS sygnatura, p.lp AS nr_poz_dok,
        coalesce(b.id_bt_dane, 0) AS id_bt_dane, coalesce(b.bt_klasyfikacja, '') AS bt_klasyfikacja, coalesce(b.typ, '') AS typ,
        coalesce(b.rodzaj_wy, 0) AS rodzaj_wy, coalesce(b.rodzaj_k, 0) AS rodzaj_k, coalesce(b.rodzaj_z, 0) AS rodzaj_z,
        coalesce(b.rodzaj_x, 0) AS rodzaj_x, coalesce(b.rodzaj_d, 0) AS rodzaj_d, coalesce(b.rodzaj_wp, 0) AS rodzaj_wp
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
   LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
  WHERE p.konto_wn <> ''
 UNION ALL
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
        p.konto_ma, 1,
-       0, p.kwota_ma, 0, p.kwota_ma_w,
+       CAST(0 AS BIGINT), p.kwota_ma, CAST(0 AS BIGINT), p.kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki, p.lp,
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka), p.lp,
        coalesce(b.id_bt_dane, 0), coalesce(b.bt_klasyfikacja, ''), coalesce(b.typ, ''),
        coalesce(b.rodzaj_wy, 0), coalesce(b.rodzaj_k, 0), coalesce(b.rodzaj_z, 0),
        coalesce(b.rodzaj_x, 0), coalesce(b.rodzaj_d, 0), coalesce(b.rodzaj_wp, 0)
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
   LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
  WHERE p.konto_ma <> '';
 
 CREATE VIEW POZ_DOK_VIEW_UNION_EXT AS
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokument_pozycja, p.id_nag_dok, p.lp,
        p.konto_wn AS konto, 0 AS strona,
-       p.kwota_wn AS kwota_wn, 0 AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, 0 AS kwota_ma_w,
+       p.kwota_wn AS kwota_wn, CAST(0 AS BIGINT) AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, CAST(0 AS BIGINT) AS kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura, p.lp AS nr_poz_dok,
-       coalesce(w.nazwa_konta, '') AS nazwa_konta, coalesce(t.sym_typ_dok_uz, '') AS sym_typ_dok_uz
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka) AS sygnatura, p.lp AS nr_poz_dok,
+       coalesce(w.nazwa_konta, '') AS nazwa_konta, coalesce((SELECT t.sym_typ_dok_uz FROM TYP_DOK t WHERE t.id_typ_dok = n.id_typ_dok), '') AS sym_typ_dok_uz
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
   LEFT JOIN WARTOSCI_KONT w ON w.id_firmy = p.id_firmy AND w.id_lata_obrot = p.id_lata_obrot AND w.nr_konta = p.konto_wn
-  LEFT JOIN TYP_DOK t ON t.id_typ_dok = n.id_typ_dok
  WHERE p.konto_wn <> ''
 UNION ALL
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
        p.konto_ma, 1,
-       0, p.kwota_ma, 0, p.kwota_ma_w,
+       CAST(0 AS BIGINT), p.kwota_ma, CAST(0 AS BIGINT), p.kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki, p.lp,
-       coalesce(w.nazwa_konta, ''), coalesce(t.sym_typ_dok_uz, '')
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka), p.lp,
+       coalesce(w.nazwa_konta, ''), coalesce((SELECT t.sym_typ_dok_uz FROM TYP_DOK t WHERE t.id_typ_dok = n.id_typ_dok), '')
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
   LEFT JOIN WARTOSCI_KONT w ON w.id_firmy = p.id_firmy AND w.id_lata_obrot = p.id_lata_obrot AND w.nr_konta = p.konto_ma
-  LEFT JOIN TYP_DOK t ON t.id_typ_dok = n.id_typ_dok
  WHERE p.konto_ma <> '';
 
 CREATE VIEW POZ_DOK_VIEW_UNION_BT_EXT AS
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokument_pozycja, p.id_nag_dok, p.lp,
        p.konto_wn AS konto, 0 AS strona,
-       p.kwota_wn AS kwota_wn, 0 AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, 0 AS kwota_ma_w,
+       p.kwota_wn AS kwota_wn, CAST(0 AS BIGINT) AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, CAST(0 AS BIGINT) AS kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki AS sygnatura, p.lp AS nr_poz_dok,
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka) AS sygnatura, p.lp AS nr_poz_dok,
        coalesce(b.id_bt_dane, 0) AS id_bt_dane, coalesce(b.bt_klasyfikacja, '') AS bt_klasyfikacja, coalesce(b.typ, '') AS typ,
        coalesce(b.rodzaj_wy, 0) AS rodzaj_wy, coalesce(b.rodzaj_k, 0) AS rodzaj_k, coalesce(b.rodzaj_z, 0) AS rodzaj_z,
        coalesce(b.rodzaj_x, 0) AS rodzaj_x, coalesce(b.rodzaj_d, 0) AS rodzaj_d, coalesce(b.rodzaj_wp, 0) AS rodzaj_wp,
-       coalesce(w.nazwa_konta, '') AS nazwa_konta, coalesce(t.sym_typ_dok_uz, '') AS sym_typ_dok_uz
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+       coalesce(w.nazwa_konta, '') AS nazwa_konta, coalesce((SELECT t.sym_typ_dok_uz FROM TYP_DOK t WHERE t.id_typ_dok = n.id_typ_dok), '') AS sym_typ_dok_uz
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
   LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
   LEFT JOIN WARTOSCI_KONT w ON w.id_firmy = p.id_firmy AND w.id_lata_obrot = p.id_lata_obrot AND w.nr_konta = p.konto_wn
-  LEFT JOIN TYP_DOK t ON t.id_typ_dok = n.id_typ_dok
  WHERE p.konto_wn <> ''
 UNION ALL
 SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
        p.konto_ma, 1,
-       0, p.kwota_ma, 0, p.kwota_ma_w,
+       CAST(0 AS BIGINT), p.kwota_ma, CAST(0 AS BIGINT), p.kwota_ma_w,
        p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       n.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
+       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
        n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, k.kod_paczki, p.lp,
+       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka), p.lp,
        coalesce(b.id_bt_dane, 0), coalesce(b.bt_klasyfikacja, ''), coalesce(b.typ, ''),
        coalesce(b.rodzaj_wy, 0), coalesce(b.rodzaj_k, 0), coalesce(b.rodzaj_z, 0),
        coalesce(b.rodzaj_x, 0), coalesce(b.rodzaj_d, 0), coalesce(b.rodzaj_wp, 0),
-       coalesce(w.nazwa_konta, ''), coalesce(t.sym_typ_dok_uz, '')
-  FROM POZ_DOK p JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok LEFT JOIN PACZKA k ON k.id_paczka = n.id_paczka
+       coalesce(w.nazwa_konta, ''), coalesce((SELECT t.sym_typ_dok_uz FROM TYP_DOK t WHERE t.id_typ_dok = n.id_typ_dok), '')
+  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
   LEFT JOIN BT_DANE b ON b.id_poz_dok = p.id_poz_dok AND b.lp = 1
   LEFT JOIN WARTOSCI_KONT w ON w.id_firmy = p.id_firmy AND w.id_lata_obrot = p.id_lata_obrot AND w.nr_konta = p.konto_ma
-  LEFT JOIN TYP_DOK t ON t.id_typ_dok = n.id_typ_dok
  WHERE p.konto_ma <> '';

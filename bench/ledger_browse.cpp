@@ -1,0 +1,213 @@
+// The ledger browse at scale, on a benchmark ledger made by `ksiega demo --lines N`
+// (company 1, 2026): the entries list of one account ("Księga główna"), its summary, the
+// period-turnover list and "Zaznacz wszystko" stored into ZAZNACZENIE. Prints one table
+// per run; each figure is the median of --runs repetitions (the first one warms caches).
+//   ledger_browse URL [--account 130-01] [--prefix 13] [--runs 7] [--sorts]
+// bench/ledger_browse.sh builds the demo databases and runs this over them.
+#include "frame/marks/SelectionStore.h"
+#include "ledger/turnovers/PeriodTurnoverList.h"
+#include "platform/db/Database.h"
+#include "platform/db/SqlText.h"
+#include "platform/db/demo/LedgerGenerator.h"
+#include "platform/runtime/FilterExpression.h"
+#include "platform/ui/list/PagedListModel.h"
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <sys/resource.h>
+
+using namespace ksiega;
+
+namespace {
+
+struct Options {
+    QString url;
+    QString account = db::demo::hotAccount();
+    QString prefix = QStringLiteral("13");
+    int runs = 7;
+    bool sorts = false;
+};
+
+Options parse(const QStringList& args) {
+    Options o;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto next = [&] { return i + 1 < args.size() ? args[++i] : QString(); };
+        if (a == QLatin1String("--account")) o.account = next();
+        else if (a == QLatin1String("--prefix")) o.prefix = next();
+        else if (a == QLatin1String("--runs")) o.runs = std::max(1, next().toInt());
+        else if (a == QLatin1String("--sorts")) o.sorts = true;
+        else o.url = a;
+    }
+    return o;
+}
+
+// Median milliseconds of `runs` timed calls after one untimed call.
+double medianMs(int runs, const std::function<void()>& work) {
+    work();
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+long peakRssMb() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss / 1024;
+}
+
+struct Year {
+    int64_t id = 0;
+    int start = 0, end = 0;
+};
+
+// The list as the window builds it: the view, its columns, the default order, the filter.
+ui::ListQuery entriesQuery(const QString& filter) {
+    using ui::ColumnKind;
+    ui::ListQuery q;
+    q.source = QStringLiteral("POZ_DOK_VIEW_UNION");
+    q.columns = {{"nr_ewid_dok", "Nr ewidencyjny", ColumnKind::Text, 12},
+                 {"data_biezaca", "Data księgowania", ColumnKind::Date, 10},
+                 {"data_okresu", "Okres", ColumnKind::Date, 10},
+                 {"nr_dok_org", "Nr dokumentu", ColumnKind::Text, 12},
+                 {"data_dok_org", "Data dokumentu", ColumnKind::Date, 10},
+                 {"opis", "Opis pozycji", ColumnKind::Text, 30},
+                 {"kwota_wn", "Kwota Dt", ColumnKind::Money, 14},
+                 {"kwota_ma", "Kwota Ct", ColumnKind::Money, 14},
+                 {"kwota_wn_w", "Kwota Dt waluta", ColumnKind::Money, 14},
+                 {"kwota_ma_w", "Kwota Ct waluta", ColumnKind::Money, 14},
+                 {"waluta", "Waluta", ColumnKind::Text, 3},
+                 {"sygnatura", "Dziennik", ColumnKind::Text, 6},
+                 {"id_uzyt_p", "Użytkownik", ColumnKind::Text, 8},
+                 {"id_nag_dok", "", ColumnKind::Integer, 0},
+                 {"id_poz_dok", "", ColumnKind::Integer, 0},
+                 {"strona", "", ColumnKind::Integer, 0}};
+    q.idColumn = QStringLiteral("id_dokument_pozycja");
+    q.sort = ui::SortOrder::ascending(QStringLiteral("Nr ewidencyjny"), {"nr_ewid_dok"});
+    q.ranges = {{"id_firmy", int64_t(1)}};
+    const FilterTranslation t = translateFilter(filter);
+    if (!t.ok()) qFatal("filter: %s", qPrintable(t.error));
+    q.filter.where = t.where;
+    return q;
+}
+
+void row(const char* what, const QString& value, const char* note = "") {
+    std::printf("| %-34s | %16s | %s\n", what, qPrintable(value), note);
+}
+
+QString ms(double v) { return QString::number(v, 'f', 2) + QStringLiteral(" ms"); }
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const Options o = parse(app.arguments());
+    if (o.url.isEmpty()) {
+        std::fprintf(stderr, "usage: ledger_browse URL [--account A] [--prefix P] [--runs N] [--sorts]\n");
+        return 2;
+    }
+    auto db = db::Database::open(o.url);
+    Year y;
+    {
+        db::Rows r = db->select(QStringLiteral("select id_lata_obrot, poczatek_roku, koniec_roku from LATA_OBROTOWE "
+                                               "where id_firmy=1 and rok_obrotowy='2026'"));
+        if (!r.next()) qFatal("no fiscal year 2026 of company 1: make the database with ksiega demo --lines N");
+        y = {r.int64(0), r.integer(1), r.integer(2)};
+    }
+    const int64_t lines = db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_lata_obrot=?"), {y.id}).value_or(0);
+    const QString tail = QStringLiteral(" AND PDU:status=2 AND PDU:czy_rk<>10 AND PDU:id_lata_obrot=%1").arg(y.id);
+    const QString accountFilter = fieldEquals(QStringLiteral("PDU:konto"), o.account) + tail;
+    const QString prefixFilter = sqlPiece(QStringLiteral("konto like ") + db::quoted(o.prefix + QLatin1Char('%'))) + tail;
+
+    std::printf("ledger_browse %s: %lld lines in the year, account %s, prefix %s, median of %d runs, load %.2f\n",
+                qPrintable(o.url), qlonglong(lines), qPrintable(o.account), qPrintable(o.prefix), o.runs, [] {
+                    double l[1] = {0};
+                    return getloadavg(l, 1) == 1 ? l[0] : -1.0;
+                }());
+    std::printf("| %-34s | %16s |\n", "measure", "value");
+
+    // The entries list: first page (200 rows) and the next page, default order.
+    ui::PagedListModel model(*db, entriesQuery(accountFilter));
+    row("first page, account", ms(medianMs(o.runs, [&] { model.toFirst(); })));
+    row("next page, account", ms(medianMs(o.runs, [&] {
+            model.toFirst();
+            model.fetchMore();
+        }) - medianMs(o.runs, [&] { model.toFirst(); })));
+    ui::PagedListModel prefixModel(*db, entriesQuery(prefixFilter));
+    row("first page, prefix", ms(medianMs(std::min(o.runs, 3), [&] { prefixModel.toFirst(); })));
+
+    // The summary: the window's aggregate over the view, and the same written by hand on POZ_DOK.
+    const QString raw = translateFilter(accountFilter).where;
+    const QString summarySql = QStringLiteral("select sum(kwota_wn),sum(kwota_ma),sum(kwota_wn_w),sum(kwota_ma_w),count(*) "
+                                              "from POZ_DOK_VIEW_UNION where id_lata_obrot=%1 AND %2").arg(y.id).arg(raw);
+    int64_t matching = 0;
+    const double summary = medianMs(o.runs, [&] {
+        db::Rows r = db->select(summarySql);
+        if (r.next()) matching = r.int64(4);
+    });
+    const QString bareSql = QStringLiteral(
+        "select sum(wn), sum(ma), sum(wn_w), sum(ma_w), sum(n) from ("
+        "select sum(kwota_wn) wn, 0 ma, sum(kwota_wn_w) wn_w, 0 ma_w, count(*) n from POZ_DOK "
+        "where id_lata_obrot=? and konto_wn=? and status=2 and czy_rk<>10 union all "
+        "select 0, sum(kwota_ma), 0, sum(kwota_ma_w), count(*) from POZ_DOK "
+        "where id_lata_obrot=? and konto_ma=? and status=2 and czy_rk<>10) s");
+    const double bare = medianMs(o.runs, [&] { db->select(bareSql, {y.id, o.account, y.id, o.account}).next(); });
+    // The same sums with the view read in a subquery that SQLite cannot merge into the
+    // aggregate ("limit -1"): it then opens the union and leaves the header out.
+    const QString nestedSql = QStringLiteral("select sum(kwota_wn),sum(kwota_ma),sum(kwota_wn_w),sum(kwota_ma_w),count(*) "
+                                             "from (select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from POZ_DOK_VIEW_UNION "
+                                             "where id_lata_obrot=%1 AND %2 limit -1) v").arg(y.id).arg(raw);
+    const double nested = db->engine() == db::Engine::Sqlite
+                              ? medianMs(o.runs, [&] { db->select(nestedSql).next(); }) : summary;
+    row("summary (view)", ms(summary), qPrintable(QStringLiteral("%1 matching rows").arg(matching)));
+    row("summary (view in a subquery)", ms(nested));
+    row("bare aggregate (POZ_DOK)", ms(bare), qPrintable(QStringLiteral("ratios %1 / %2").arg(summary / bare, 0, 'f', 2)
+                                                            .arg(nested / bare, 0, 'f', 2)));
+    row("summary lines/s", QString::number(qint64(matching / (summary / 1000.0))));
+    row("bare aggregate lines/s", QString::number(qint64(matching / (bare / 1000.0))));
+
+    // The period-turnover list: OBLICZ_OBROTY_DLA_KONTA for BO, each month, BZ.
+    ledger::PeriodTurnoverList periods(*db);
+    ledger::PeriodTurnoverQuery pq{1, y.id, y.start, y.end, QStringLiteral("PLN"), o.account, true, 0};
+    const double periodMs = medianMs(o.runs, [&] { periods.rebuild(pq); });
+    row("period list", ms(periodMs), qPrintable(QStringLiteral("%1 rows").arg(periods.rows().size())));
+
+    // "Zaznacz wszystko" and the store of the marks (browser 40).
+    marks::MarksList all;
+    all.markAll();
+    marks::StoreRequest request;
+    request.user = 1;
+    request.view = QStringLiteral("POZ_DOK_VIEW_UNION");
+    request.filter = accountFilter;
+    int64_t stored = 0;
+    const double store = medianMs(std::min(o.runs, 5), [&] { stored = marks::storeMarks(*db, all, request).stored; });
+    row("mark all + store", ms(store), qPrintable(QStringLiteral("%1 ids").arg(stored)));
+    row("stored ids/s", QString::number(qint64(stored / (store / 1000.0))));
+    marks::clearMarks(*db, marks::BrowserLedgerByAccounts, 1);
+
+    if (o.sorts) {
+        // Every sort order of the list: first page, ascending and descending.
+        for (const char* column : {"nr_ewid_dok", "data_biezaca", "data_okresu", "nr_dok_org", "data_dok_org",
+                                   "data_oper_gosp", "kwota_wn", "kwota_ma", "kwota_wn_w", "kwota_ma_w", "opis",
+                                   "data_zatwierdzenia", "nr_sys_dok"}) {
+            for (bool descending : {false, true}) {
+                ui::SortOrder s;
+                s.keys = {{QString::fromLatin1(column), descending}};
+                model.setSort(s);
+                const double t = medianMs(std::min(o.runs, 3), [&] { model.toFirst(); });
+                row(qPrintable(QStringLiteral("first page by %1 %2").arg(column, descending ? "desc" : "asc")), ms(t));
+            }
+        }
+    }
+    row("peak RSS", QString::number(peakRssMb()) + QStringLiteral(" MB"));
+    return 0;
+}
