@@ -4,7 +4,9 @@
 // per run; each figure is the median of --runs repetitions (the first one warms caches).
 //   ledger_browse URL [--account 130-01] [--prefix 13] [--runs 7] [--sorts]
 // bench/ledger_browse.sh builds the demo databases and runs this over them.
+#include "frame/SessionContext.h"
 #include "frame/marks/SelectionStore.h"
+#include "ledger/accounts/LedgerEntriesController.h"
 #include "ledger/turnovers/PeriodTurnoverList.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlText.h"
@@ -193,6 +195,36 @@ int main(int argc, char** argv) {
     row("mark all + store", ms(store), qPrintable(QStringLiteral("%1 ids").arg(stored)));
     row("stored ids/s", QString::number(qint64(stored / (store / 1000.0))));
     marks::clearMarks(*db, marks::BrowserLedgerByAccounts, 1);
+
+    // The same through the window's own controller: choosing the account (filter built, list
+    // read from its first page) and the "Podsumowanie" totals.
+    {
+        SessionContext session;
+        session.DANE_ID_FIRMY = 1;
+        session.DANE_LATA_OBROTOWE = y.id;
+        session.DANE_POCZATEK_ROKU = y.start;
+        session.DANE_KONIEC_ROKU = y.end;
+        session.DANE_ID_UZYTKOWNIKA_NR = 1;
+        ledger::LedgerEntriesController controller(*db, session);
+        controller.setAccount(o.account, true);
+        row("controller: choose account", ms(medianMs(o.runs, [&] { controller.rebuild(); })),
+            qPrintable(QStringLiteral("%1 rows held").arg(controller.entries().heldRows())));
+        const double totals = medianMs(o.runs, [&] {
+            controller.summary().invalidate(false);
+            controller.computeTotals();
+        });
+        row("controller: summary totals", ms(totals),
+            qPrintable(QStringLiteral("%1 x bare, %2 lines/s").arg(totals / bare, 0, 'f', 2)
+                           .arg(qint64(matching / (totals / 1000.0)))));
+        const double markAll = medianMs(std::min(o.runs, 5), [&] {
+            controller.unmarkAll();
+            controller.markAll();
+            controller.storeMarks();
+        });
+        row("controller: mark all + store", ms(markAll),
+            qPrintable(QStringLiteral("%1 ids/s").arg(qint64(matching / (markAll / 1000.0)))));
+        marks::clearMarks(*db, marks::BrowserLedgerByAccounts, 1);
+    }
 
     if (o.sorts) {
         // Every sort order of the list: first page, ascending and descending.
