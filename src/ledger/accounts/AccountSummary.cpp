@@ -48,14 +48,15 @@ bool AccountSummary::computeTotals(const SummaryScope& scope) {
     // Count and the four sums in one pass over the rows. The rows are read in a subquery
     // that names only the amounts: aggregating the union view directly makes SQLite build
     // every column of every row (the header join included), about fifteen times slower.
-    // "limit -1" keeps SQLite from flattening the subquery back into the aggregate.
+    // "limit -1" keeps SQLite from flattening the subquery back into the aggregate. The
+    // fiscal year (one company's) scopes the rows; a company condition beside it would make
+    // every row leave the account index for the table.
     const QString keepSubquery = m_db.engine() == db::Engine::Sqlite ? QStringLiteral(" limit -1") : QString();
     auto rows = m_db.select(QStringLiteral("select count(*), coalesce(sum(kwota_wn),0), coalesce(sum(kwota_ma),0), "
                                            "coalesce(sum(kwota_wn_w),0), coalesce(sum(kwota_ma_w),0) from "
                                            "(select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "
-                                           "where id_firmy=? AND %2%3) entries")
-                                .arg(scope.viewName, t.where, keepSubquery),
-                            {scope.company});
+                                           "where %2%3) entries")
+                                .arg(scope.viewName, t.where, keepSubquery));
     if (rows.next()) {
         m_totals.count = rows.int64(0);
         m_totals.dt = rows.money(1);

@@ -36,8 +36,7 @@ struct SummaryRow {
 
 // What the totals are taken over.
 struct SummaryScope {
-    int64_t company = 0;       // DANE_ID_FIRMY
-    int64_t fiscalYear = 0;    // DANE_LATA_OBROTOWE
+    int64_t fiscalYear = 0;    // DANE_LATA_OBROTOWE (a year belongs to one company)
     QString viewName;          // the entry view
     QString rawFilter;         // the list's raw filter ("" = the whole year)
 };

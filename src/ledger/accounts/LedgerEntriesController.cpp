@@ -214,7 +214,7 @@ marks::StoreOutcome LedgerEntriesController::storeMarks(const marks::StoreProgre
 // ---- figures ----
 
 SummaryScope LedgerEntriesController::summaryScope() const {
-    return {m_session.DANE_ID_FIRMY, m_session.DANE_LATA_OBROTOWE, m_viewName, m_filter.rawFilter};
+    return {m_session.DANE_LATA_OBROTOWE, m_viewName, m_filter.rawFilter};
 }
 
 bool LedgerEntriesController::computeTotals() {
