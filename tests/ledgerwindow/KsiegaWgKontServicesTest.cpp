@@ -91,7 +91,7 @@ TEST_P(KsiegaWgKontServicesTest, documentButtonRefusesOpeningBalanceAndDocuments
     EXPECT_EQ(dialogs.last().text, MSG_BILANS_OTWARCIA);
 
     auto other = db::Database::open(url());
-    ASSERT_EQ(server::Popraw_Dokument(*other, july, "akowal"), 0);
+    ASSERT_EQ(server::Popraw_Dokument(*other, july, "akowal").value_or(-1), 0);
     dialogs.clear();
     pressDocument(1);
     ASSERT_FALSE(dialogs.empty());
