@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,8 +58,8 @@ protected:
         window = std::make_unique<KsiegaWgKontWindow>(*controller);
         services->attach(window.get());
         window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         window->chooseAccount("990");
         controller->chooseSort(2);   // "Okres obrotowy": the opening balance first
         list = window->findChild<QTableView*>("LIST1");
@@ -71,8 +72,14 @@ protected:
         WindowTest::TearDown();
     }
     void pressDocument(int row) {
+        list->setCurrentIndex({});
         list->selectRow(row);
-        QTest::keyClick(list, Qt::Key_D, Qt::ControlModifier);
+        list->setFocus();
+        ASSERT_EQ(controller->currentRow(), row);
+        ASSERT_TRUE(controller->documentEnabled());
+        auto* button = window->findChild<QPushButton*>("B_POKAZ");
+        ASSERT_EQ(button->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        button->click();
     }
     int rows() { return controller->entries().entries().rowCount(); }
 

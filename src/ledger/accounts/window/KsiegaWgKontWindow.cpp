@@ -308,7 +308,14 @@ void KsiegaWgKontWindow::chooseAccount(const QString& account) {
 
 void KsiegaWgKontWindow::afterEntriesChange() {
     sync();
-    if (m_c.viewMode() == 0 && m_c.entries().entries().rowCount() > 0) m_entries->selectRow(0);
+    if (m_c.viewMode() == 0 && m_c.entries().entries().rowCount() > 0) {
+        m_entries->selectRow(0);
+        // The view keeps its current index through a reset: the controller is told anyway.
+        if (m_c.currentRow() != 0) {
+            m_c.setCurrentRow(0);
+            fillPreview();
+        }
+    }
 }
 
 void KsiegaWgKontWindow::sync() {
