@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QSplitter>
 #include <QTableView>
 #include <QTest>
 #include <QTreeView>
@@ -67,20 +66,3 @@ TEST_P(KsiegaWgKontWindowTest, clickingAnAccountInTheTreeFillsTheEntriesList) {
     EXPECT_EQ(findAccount(tree->model(), "130-01").data().toString(), "130-01  Rachunek bieżący PKO");
 }
 
-TEST_P(KsiegaWgKontWindowTest, splitterPositionsStoredWithTheWindowComeBackWhenItOpens) {
-    WindowSwitches switches;
-    switches.vsplitPos = 420;
-    switches.hsplitPos = 300;
-    KsiegaWgKontController controller(db(), session());
-    controller.accountFilterWindow = nullptr;
-    controller.open(switches);
-    KsiegaWgKontWindow window(controller);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_NEAR(window.findChild<QSplitter*>("VSPLIT")->sizes().value(0), 420, 40);
-    EXPECT_NEAR(window.findChild<QSplitter*>("HSPLIT")->sizes().value(0), 300, 40);
-    window.reject();
-    WindowSwitches stored;
-    controller.storeSwitches(stored);
-    EXPECT_NEAR(double(stored.vsplitPos), 420, 40);
-}

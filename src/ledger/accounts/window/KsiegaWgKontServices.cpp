@@ -75,7 +75,7 @@ void KsiegaWgKontServices::contacts(const CurrentEntry& entry) {
 }
 
 void KsiegaWgKontServices::service(const QString& item) {
-    if (item == QLatin1String("Podgląd pól")) {
+    if (item == QStringLiteral("Podgląd pól")) {
         const auto fields = m_c.fieldPreview();
         if (!fields.empty() && showFields) showFields(fields);
     } else if (item == QLatin1String("Konfiguracja kolumn")) {
