@@ -89,7 +89,7 @@ TEST_P(AccountTreeTest, registerAccountShowsItsCardsWithTurnoversOnYes) {
     recompute();
     auto t = tree();
     dialogs.answer(1);
-    const std::optional<AccountChoice> choice = t->showRegisterAccounts("201-01");
+    const std::optional<ChosenAccount> choice = t->showRegisterAccounts("201-01");
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->account, "201-01-001");
     EXPECT_TRUE(choice->wholeAccount);

@@ -44,7 +44,7 @@ TEST_P(KsiegaWgKontControllerTest, deniedRightsDisablePrintAndDocumentButAnAdmin
         auto c = opened();
         EXPECT_FALSE(c->printEnabled());
         EXPECT_FALSE(c->documentEnabled());
-        c->openDocument = [&](const CurrentEntry&) { ++opened_; };
+        c->openDocument = [&](const CurrentEntry&) { ++opened_; return false; };
         c->print = [&] { ++printed; };
         c->chooseAccount("130-01");
         c->setCurrentRow(0);
@@ -56,7 +56,7 @@ TEST_P(KsiegaWgKontControllerTest, deniedRightsDisablePrintAndDocumentButAnAdmin
     auto admin = opened();
     EXPECT_TRUE(admin->printEnabled());
     EXPECT_TRUE(admin->documentEnabled());
-    admin->openDocument = [&](const CurrentEntry& e) { ++opened_; EXPECT_GT(e.idNagDok, 0); };
+    admin->openDocument = [&](const CurrentEntry& e) { ++opened_; EXPECT_GT(e.idNagDok, 0); return false; };
     admin->chooseAccount("130-01");
     admin->setCurrentRow(0);
     admin->showDocument();

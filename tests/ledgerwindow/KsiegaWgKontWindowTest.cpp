@@ -65,3 +65,4 @@ TEST_P(KsiegaWgKontWindowTest, clickingAnAccountInTheTreeFillsTheEntriesList) {
     window.findChild<QAbstractButton*>("POKAZ_NAZWE_KONTA")->click();
     EXPECT_EQ(findAccount(tree->model(), "130-01").data().toString(), "130-01  Rachunek bieżący PKO");
 }
+

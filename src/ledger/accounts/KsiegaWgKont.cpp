@@ -2,6 +2,7 @@
 #include "frame/database/ModuleDatabase.h"
 #include "frame/window/WindowProcedure.h"
 #include "ksiega/ksiega.h"
+#include "ledger/accounts/window/KsiegaWgKontServices.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "platform/ui/help/HelpTopics.h"
 
@@ -11,8 +12,10 @@ void KSIEGA_WG_KONT() {
     runWindow({QStringLiteral("KSIEGA_WG_KONT"), ledger::KsiegaWgKontController::SECTION, help::KSIEGA_WG_KONT},
               [](WindowProcedure& window) {
                   ledger::KsiegaWgKontController controller(moduleDatabase(), session());
+                  ledger::KsiegaWgKontServices services(controller, moduleDatabase(), session());
                   controller.open(window.switches());
                   ledger::KsiegaWgKontWindow view(controller);
+                  services.attach(&view);
                   window.attach(&view);
                   view.exec();
                   controller.storeSwitches(window.switches());

@@ -131,11 +131,11 @@ bool AccountTreeController::isRegisterAccount(const QString& account) const {
     return at != m_index.constEnd() && m_entries[size_t(*at)].registerAccount;
 }
 
-AccountChoice AccountTreeController::choiceFor(const QString& account) const {
+ChosenAccount AccountTreeController::choiceFor(const QString& account) const {
     return {account, !hasChildren(account) && !isRegisterAccount(account)};
 }
 
-std::optional<AccountChoice> AccountTreeController::showRegisterAccounts(const QString& registerAccount) {
+std::optional<ChosenAccount> AccountTreeController::showRegisterAccounts(const QString& registerAccount) {
     const auto at = m_index.constFind(registerAccount);
     if (at == m_index.constEnd() || !m_entries[size_t(*at)].registerAccount) return std::nullopt;
     if (ui::dialogs().question(QUESTION_CARDS, ui::BUTTONS_TAK_NIE, 1, ui::TITLE_PYTANIE) != 1) return std::nullopt;
@@ -177,7 +177,7 @@ std::optional<AccountChoice> AccountTreeController::showRegisterAccounts(const Q
         m_entries.push_back({card, registerAccount, kind, false, true});
     }
     publish();
-    return AccountChoice{cards.front(), true};
+    return ChosenAccount{cards.front(), true};
 }
 
 QString AccountTreeController::search(const QString& text) const {

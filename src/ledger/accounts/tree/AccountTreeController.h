@@ -21,7 +21,7 @@ namespace ksiega::ledger {
 
 // What choosing a node makes current: the account and whether it is matched exactly (1)
 // or with every account beginning with it (0).
-struct AccountChoice {
+struct ChosenAccount {
     QString account;
     bool wholeAccount = false;
 };
@@ -50,13 +50,13 @@ public:
     bool isRegisterAccount(const QString& account) const;
     // The choice a click on the node makes: a branch shows every account below it, a leaf
     // itself exactly.
-    AccountChoice choiceFor(const QString& account) const;
+    ChosenAccount choiceFor(const QString& account) const;
 
     // The register's card accounts that have turnovers in the year (OBROTY_I_SALDA),
     // added below the register account as leaves; the first becomes the choice.
     // Asks "Czy chcesz przeglądać konta kartotekowe ?" first; nullopt on "Nie", or after
     // "Brak zapisów na koncie kartotekowym." when no card has turnovers.
-    std::optional<AccountChoice> showRegisterAccounts(const QString& registerAccount);
+    std::optional<ChosenAccount> showRegisterAccounts(const QString& registerAccount);
 
     // ?STRSZUKAJ: the first account (depth first) beginning with the text; "" when none.
     QString search(const QString& text) const;

@@ -3,7 +3,9 @@
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ksiega/ksiega.h"
 #include "ledger/accounts/EntryListColumns.h"
+#include "platform/runtime/Date.h"
 #include "platform/ui/dialogs/Dialogs.h"
+#include <QDate>
 
 namespace ksiega::ledger {
 
@@ -85,7 +87,7 @@ void KsiegaWgKontController::setCurrency(const QString& symbol) {
     rebuildEntries();
 }
 
-void KsiegaWgKontController::applyChoice(const AccountChoice& choice) {
+void KsiegaWgKontController::applyChoice(const ChosenAccount& choice) {
     m_account = choice.account;
     m_whole = choice.wholeAccount;
     m_entries->setAccount(m_account, m_whole);
@@ -98,7 +100,7 @@ void KsiegaWgKontController::chooseAccount(const QString& account) {
 }
 
 void KsiegaWgKontController::showRegisterAccounts(const QString& account) {
-    if (std::optional<AccountChoice> card = m_tree->showRegisterAccounts(account)) applyChoice(*card);
+    if (std::optional<ChosenAccount> card = m_tree->showRegisterAccounts(account)) applyChoice(*card);
 }
 
 QString KsiegaWgKontController::accountDisplayText() {
@@ -193,8 +195,7 @@ void KsiegaWgKontController::showDocument() {
     if (!documentEnabled() || m_viewMode != 0 || m_row < 0) return;
     const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
     if (!entry) return;
-    if (openDocument) openDocument(*entry);
-    m_row = m_entries->entries().refresh(m_row);
+    if (openDocument && openDocument(*entry)) m_row = m_entries->entries().refresh(m_row);
 }
 
 void KsiegaWgKontController::printList() {
@@ -224,6 +225,24 @@ void KsiegaWgKontController::toggleSortDirection() {
     m_row = -1;
 }
 
+bool KsiegaWgKontController::dateSortOrder() const {
+    const ui::SortOrder order = entrySortOrder(m_entries->sortOrder());
+    const ui::ListQuery& query = m_entries->entries().query();
+    if (order.keys.isEmpty()) return false;
+    // The period date is a day number too, shown as its period ("Okres").
+    const QString& column = order.keys.first().column;
+    return column == QLatin1String("data_okresu") || query.kindOf(column) == ui::ColumnKind::Date;
+}
+
+int KsiegaWgKontController::locateDate(const QString& text) {
+    if (m_viewMode != 0 || !dateSortOrder()) return -1;
+    const QDate d = QDate::fromString(text.trimmed(), QStringLiteral("dd-MM-yyyy"));
+    if (!d.isValid()) return -1;
+    const int row = m_entries->entries().locateDate(date::fromQDate(d));
+    if (row >= 0) setCurrentRow(row);
+    return row;
+}
+
 QString KsiegaWgKontController::sortDirectionIcon() const {
     return m_entries->descending() ? QStringLiteral("~down.ico") : QStringLiteral("~up.ico");
 }
@@ -233,6 +252,28 @@ std::vector<PreviewRow> KsiegaWgKontController::documentPreview() {
     const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
     if (!entry) return {};
     return ledger::documentPreview(m_db, m_session.DANE_ID_FIRMY, entry->idNagDok);
+}
+
+std::vector<std::pair<QString, QString>> KsiegaWgKontController::fieldPreview() {
+    std::vector<std::pair<QString, QString>> out;
+    if (m_viewMode != 0 || m_row < 0) return out;
+    const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
+    if (!entry) return out;
+    ui::PagedListModel& list = m_entries->entries();
+    const ui::ListColumns& columns = list.query().columns;
+    for (int c = 0; c < columns.size(); ++c)
+        out.emplace_back(columns[c].name, list.index(m_row, list.firstColumn() + c).data().toString().trimmed());
+    out.emplace_back(QStringLiteral("id_nag_dok"), QString::number(entry->idNagDok));
+    out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(entry->idPozDok));
+    out.emplace_back(QStringLiteral("id_dokument_pozycja"), QString::number(entry->idDokumentPozycja));
+    out.emplace_back(QStringLiteral("strona"), entry->strona == 0 ? QStringLiteral("Dt") : QStringLiteral("Ct"));
+    const EntryRowValues v = m_entries->rowValues(m_row);
+    out.emplace_back(QStringLiteral("okresu_obrot"), v.okresu_obrot);
+    out.emplace_back(QStringLiteral("kwota_bro_WN"), v.kwota_bro_WN.toDisplay());
+    out.emplace_back(QStringLiteral("kwota_bro_MA"), v.kwota_bro_MA.toDisplay());
+    out.emplace_back(QStringLiteral("kwota_bro_WN_w"), v.kwota_bro_WN_w.toDisplay());
+    out.emplace_back(QStringLiteral("kwota_bro_MA_w"), v.kwota_bro_MA_w.toDisplay());
+    return out;
 }
 
 QStringList KsiegaWgKontController::entriesMenu() {

@@ -46,7 +46,7 @@ public:
     std::function<std::optional<SavedFilterChoice>()> chooseSavedFilter; // ?B_FILTR
     std::function<void(const QString& expression)> saveFilter;          // ?B_FILTR_ZAPISZ
     std::function<uint8_t()> accountFilterWindow;                       // FILTR; 1 = applied
-    std::function<void(const CurrentEntry&)> openDocument;              // "Dokument"
+    std::function<bool(const CurrentEntry&)> openDocument;              // "Dokument"; true: refresh
     std::function<void()> print;                                         // "Drukuj"
     std::function<void(const CurrentEntry&)> contractorContacts;        // KONTAKTY_KONTRAHENTA
     // "Podgląd pól", "Konfiguracja kolumn", "Eksport do Excela": served by the view's services.
@@ -103,6 +103,12 @@ public:
     void setShowMarked(bool on);
     void refresh();
 
+    // ?SZUKAJ_DATY serves the date sort orders, ?SZUKAJ the others.
+    bool dateSortOrder() const;
+    // ?SZUKAJ_DATY: the row of the date typed (dd-mm-yyyy) on a date sort order; -1 when
+    // the text is not a whole date, the order is not a date one or the list is empty.
+    int locateDate(const QString& text);
+
     // ?LIST3 (index of entrySortNames()) and ?B_ROS_MAL.
     void chooseSort(int choiceIndex);
     void toggleSortDirection();
@@ -120,6 +126,10 @@ public:
     int currentRow() const { return m_row; }
     std::vector<PreviewRow> documentPreview();
 
+    // "Podgląd pól": the current entry's fields (name, value as shown), its ids and the
+    // values bound per row; empty without a current entry.
+    std::vector<std::pair<QString, QString>> fieldPreview();
+
     // Popup menus in their order; "-" is a separator.
     static QStringList entriesMenu();
     static QStringList accountMenu();
@@ -136,7 +146,7 @@ public:
 private:
     void askRights();
     void summaryVisibilityChanged();
-    void applyChoice(const AccountChoice& choice);
+    void applyChoice(const ChosenAccount& choice);
 
     db::Database& m_db;
     db::PassThrough m_pt;

@@ -66,8 +66,19 @@ KsiegaWgKontWindow::KsiegaWgKontWindow(KsiegaWgKontController& controller, QWidg
     build();
     bindKeys();
     resize(1200, 760);
+    restoreSplitters();
     sync();
     m_tree->collapseAll();   // the company root open
+}
+
+void KsiegaWgKontWindow::restoreSplitters() {
+    // GGG:VSPLITPOS and GGG:HSPLITPOS are the sizes of the first panes; 0 = never stored.
+    auto restore = [](QSplitter* split, int64_t first, int total) {
+        if (first <= 0 || first >= total) return;
+        split->setSizes({int(first), total - int(first)});
+    };
+    restore(m_vsplit, m_c.vsplitPos(), width());
+    restore(m_hsplit, m_c.hsplitPos(), height() - 120);
 }
 
 KsiegaWgKontWindow::~KsiegaWgKontWindow() = default;
@@ -235,6 +246,10 @@ void KsiegaWgKontWindow::build() {
         const int row = m_c.entries().entries().locate(t);
         if (row >= 0) m_entries->selectRow(row);
     });
+    connect(m_dateLocator, &QLineEdit::textEdited, this, [this](const QString& t) {
+        const int row = m_c.locateDate(t);
+        if (row >= 0) m_entries->selectRow(row);
+    });
     connect(m_intuitive, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) m_c.setIntuitiveSearch(on); });
     connect(m_quick, &QToolButton::clicked, this, [this] { m_c.runQuickFilter(); afterEntriesChange(); });
     connect(m_savedList, &QToolButton::clicked, this, [this] { m_c.chooseSavedFilterFromList(); afterEntriesChange(); });
@@ -293,7 +308,14 @@ void KsiegaWgKontWindow::chooseAccount(const QString& account) {
 
 void KsiegaWgKontWindow::afterEntriesChange() {
     sync();
-    if (m_c.viewMode() == 0 && m_c.entries().entries().rowCount() > 0) m_entries->selectRow(0);
+    if (m_c.viewMode() == 0 && m_c.entries().entries().rowCount() > 0) {
+        m_entries->selectRow(0);
+        // The view keeps its current index through a reset: the controller is told anyway.
+        if (m_c.currentRow() != 0) {
+            m_c.setCurrentRow(0);
+            fillPreview();
+        }
+    }
 }
 
 void KsiegaWgKontWindow::sync() {
@@ -309,6 +331,8 @@ void KsiegaWgKontWindow::sync() {
     const int sortIndex = entrySortChoiceIndex(m_c.entries().sortOrder());
     if (sortIndex >= 0) m_sort->setCurrentIndex(sortIndex);
     m_direction->setIcon(icons::byName(m_c.sortDirectionIcon()));
+    m_dateLocator->setVisible(m_c.dateSortOrder());
+    m_locator->setVisible(!m_c.dateSortOrder());
     m_intuitive->setChecked(m_c.intuitiveSearch());
     m_quick->setIcon(icons::byName(m_c.quickFilterIcon()));
     m_accountFilter->setIcon(icons::byName(m_c.accountFilterIcon()));

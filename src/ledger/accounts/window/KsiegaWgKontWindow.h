@@ -41,6 +41,7 @@ protected:
 private:
     void build();
     void bindKeys();
+    void restoreSplitters();
     void fillPeriods();
     void fillPreview();
     void fillSummary();
