@@ -58,8 +58,7 @@ std::vector<PeriodTurnoverRow> periods(int count) {
     return rows;
 }
 
-SessionContext companySession() {
-    SessionContext s;
+void fillCompany(SessionContext& s) {
     s.DANE_ID_FIRMY = 1;
     s.DANE_LATA_OBROTOWE = 1;
     s.DANE_NAZWA_FIRMY = QStringLiteral("Hurtownia Łódź Sp. z o.o.");
@@ -68,7 +67,6 @@ SessionContext companySession() {
     s.DANE_NIP_FIRMY = QStringLiteral("7250000000");
     s.DANE_LATA_OBROT_NAZWA = QStringLiteral("2026");
     s.DANE_DATA_WYDRUKU = 82000;
-    return s;
 }
 
 Document layOut(const ReportDefinition& def, const std::vector<PeriodTurnoverRow>& rows) {
@@ -80,7 +78,8 @@ const QString kTitle = QStringLiteral("Zestawienie obrotów i sald konta");
 } // namespace
 
 TEST(AccountLedgerReport, persaldoKeepsTheDifferenceOnTheLargerSideOfTheLastBalance) {
-    const SessionContext s = companySession();
+    SessionContext s;
+    fillCompany(s);
     PeriodTurnoverRow bo, month;
     bo.okres = QStringLiteral("BO");
     bo.saldoDt = gr(5000);
@@ -106,9 +105,11 @@ TEST(AccountLedgerReport, persaldoKeepsTheDifferenceOnTheLargerSideOfTheLastBala
 }
 
 TEST(AccountLedgerReport, pageTotalsRunFromTheFirstRowAcrossPageBreaks) {
+    SessionContext s;
+    fillCompany(s);
     const auto rows = periods(90);
     const AccountPeriodQueue queue{QStringLiteral("130-01"), QStringLiteral("PLN"), rows};
-    const Document doc = layOut(accountLedgerDefinition(companySession(), queue, kTitle, 1, {}), rows);
+    const Document doc = layOut(accountLedgerDefinition(s, queue, kTitle, 1, {}), rows);
     ASSERT_GE(doc.pages.size(), 2u);
 
     auto lastRowOn = [&](const Page& page) {
@@ -148,7 +149,8 @@ TEST(AccountLedgerReport, pageTotalsRunFromTheFirstRowAcrossPageBreaks) {
 }
 
 TEST(AccountLedgerReport, accountNameIsAskedOnlyWithoutTheSuppressingByte) {
-    SessionContext s = companySession();
+    SessionContext s;
+    fillCompany(s);
     s.DANE_OPIS_PRN = {QStringLiteral("Wydatki, Dochody, "), QStringLiteral("Maska klasyfikacji budżetowej: 801")};
     const AccountPeriodQueue queue{QStringLiteral("130-01"), QStringLiteral("EUR"), {}};
     QStringList asked;
@@ -173,7 +175,8 @@ TEST(AccountLedgerReport, accountNameIsAskedOnlyWithoutTheSuppressingByte) {
 }
 
 TEST(AccountLedgerReport, emptyQueueGivesHeadingDescriptionColumnHeaderAndZeroTotals) {
-    SessionContext s = companySession();
+    SessionContext s;
+    fillCompany(s);
     s.DANE_WYLACZ_SZAROSC = 1;
     const AccountPeriodQueue queue{QStringLiteral("700-01"), QString(), {}};
     const QString longTitle = kTitle + QString(200, QLatin1Char('x'));
