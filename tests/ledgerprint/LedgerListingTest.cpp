@@ -63,7 +63,7 @@ TEST_P(LedgerListing, entryListingPrintsEveryLineOfItsFilterWithItsTotals) {
     // More lines than one statement fetches, most of them on the same posting date, so
     // that paging by key must walk through ties; an unposted line and another account's
     // lines stay out.
-    Transaction tx(db());
+    db::Transaction tx(db());
     for (int i = 1; i <= ledgerprint::LISTING_PAGE_ROWS + 30; ++i)
         fx->postIn2026(i % 7 == 0 ? 4 : 3, "130-01", "700-01", Money::fromMinor(i * 101));
     fx->postIn2026(3, "700-01", "130-01", zl("250,00"));
