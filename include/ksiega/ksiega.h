@@ -22,4 +22,6 @@ void KSIEGA_KILL();
 uint8_t FILTR();  // account filter window; 1 when the filter was applied
 QString KSIEGA_O_SZYBKI_FILTR(const QString& mode);  // ledger quick filter; the expression, "" when cancelled
 void KSIEGA_WG_KONT();  // "Księga główna": ledger browse by accounts
+void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName);  // account ledger printout of the period-turnover queue
+void PRN_62_KSIEGA_K_THREAD(const QString& byteText);  // the same on a thread of its own, title DANE_NAGLOWEK_WYDRUKU
 } // namespace ksiega

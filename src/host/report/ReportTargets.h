@@ -1,5 +1,5 @@
 #pragma once
-// Reports that `ksiega report NAME [options] --pdf FILE | --text FILE` can produce. A
+// Reports that `ksiega report NAME [options] --pdf FILE | --text FILE | --png FILE` can produce. A
 // report adds itself with one line in a file of its own under src/host/report/:
 //
 //   KSIEGA_REPORT_TARGET("PRN_62_KSIEGA_K", accountLedgerTarget);
@@ -39,7 +39,7 @@ struct ReportTarget {
 bool registerReportTarget(ReportTarget target);
 const ReportTarget* findReportTarget(const QString& name);
 QStringList reportTargetNames();
-// The options every report takes: db, company, year, user, date, pdf, text.
+// The options every report takes: db, company, year, user, date, pdf, text, png.
 QStringList commonReportOptions();
 
 } // namespace ksiega::host

@@ -90,6 +90,7 @@ struct ReportDefinition {
     Orientation orientation = Orientation::Portrait;
     double marginMm = 10.0;
     bool shading = true;          // grey boxes; false with DANE_WYLACZ_SZAROSC
+    bool pageTotalsRunning = false;  // "Razem na stronie" accumulates from the first row, never reset
     float fontPt = 8.0f;
     BandHeights heights;
     // Lines printed after "Razem", computed from the final totals (index = column).

@@ -96,7 +96,7 @@ void ReportLayout::breakPage() {
     newPage();
     columnHeaderBand();
     if (hasTotals(Carried)) totalsBand(Z_PRZENIESIENIA, m_running.values(), Carried, false);
-    m_page.reset();
+    if (!m_definition.pageTotalsRunning) m_page.reset();
 }
 
 void ReportLayout::headingBand() {
