@@ -22,4 +22,6 @@ void KSIEGA_KILL();
 uint8_t FILTR();  // account filter window; 1 when the filter was applied
 QString KSIEGA_O_SZYBKI_FILTR(const QString& mode);  // ledger quick filter; the expression, "" when cancelled
 void KSIEGA_WG_KONT();  // "Księga główna": ledger browse by accounts
+void RAPORT_DLA_KONTA();  // "Raport z konta": account, cash and bank reports of account ranges
+uint8_t UP_RAPORT_DLA_KONTA(uint8_t newRange);  // one range of "Raport z konta"; 1 when confirmed
 } // namespace ksiega
