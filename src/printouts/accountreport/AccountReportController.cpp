@@ -3,6 +3,7 @@
 #include "ledger/accounts/EntriesFilter.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/runtime/Date.h"
+#include <algorithm>
 
 namespace ksiega::printouts {
 

@@ -2,6 +2,7 @@
 #include "frame/SessionContext.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/runtime/Date.h"
+#include <algorithm>
 #include "platform/siblings/pickers/ChartOfAccountsPicker.h"
 #include "platform/siblings/pickers/DatePickers.h"
 #include "platform/ui/dialogs/Dialogs.h"
