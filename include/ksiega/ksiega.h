@@ -24,4 +24,6 @@ QString KSIEGA_O_SZYBKI_FILTR(const QString& mode);  // ledger quick filter; the
 void KSIEGA_WG_KONT();  // "Księga główna": ledger browse by accounts
 void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName);  // account ledger printout of the period-turnover queue
 void PRN_62_KSIEGA_K_THREAD(const QString& byteText);  // the same on a thread of its own, title DANE_NAGLOWEK_WYDRUKU
+void RAPORT_DLA_KONTA();  // "Raport z konta": account, cash and bank reports of account ranges
+uint8_t UP_RAPORT_DLA_KONTA(uint8_t newRange);  // one range of "Raport z konta"; 1 when confirmed
 } // namespace ksiega
