@@ -22,4 +22,5 @@ void KSIEGA_KILL();
 uint8_t FILTR();  // account filter window; 1 when the filter was applied
 QString KSIEGA_O_SZYBKI_FILTR(const QString& mode);  // ledger quick filter; the expression, "" when cancelled
 void KSIEGA_WG_KONT();  // "Księga główna": ledger browse by accounts
+void KSIEGA_WG_OKRESOW(const QString& parameter);  // "Przeglądanie stanu kont": ledger by periods
 } // namespace ksiega
