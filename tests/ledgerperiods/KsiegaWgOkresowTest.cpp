@@ -100,7 +100,7 @@ TEST_P(KsiegaWgOkresowTest, turnoverViewOfEveryPeriodAgreesWithTheDocumentLines)
             c->forEachTurnoverRow([&](const TurnoverRow& r) {
                 accounts.push_back(r.konto);
                 const Expected e = fromLines(r.konto, period, currency);
-                SCOPED_TRACE(currency + " " + c->period().name + " " + r.konto);
+                SCOPED_TRACE((currency + " " + c->period().name + " " + r.konto).toStdString());
                 EXPECT_EQ(r.obrotyDt, e.dt);
                 EXPECT_EQ(r.obrotyCt, e.ct);
                 if (r.konto == "234") return;   // two-balance synthetic: balances per sub-account
