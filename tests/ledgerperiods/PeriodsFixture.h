@@ -52,10 +52,19 @@ protected:
         for (int r = 0; r < m.heldRows(); ++r) out.push_back(m.idAt(r));
         return out;
     }
-    static std::vector<QString> column(ui::PagedListModel& m, const char* name) {
+    // A column of every listed row, read from the entry view (turnover rows: as listed).
+    std::vector<QString> column(ui::PagedListModel& m, const char* name) {
         while (m.canFetchMore()) m.fetchMore();
         std::vector<QString> out;
-        for (int r = 0; r < m.heldRows(); ++r) out.push_back(m.valueAt(r, QString::fromLatin1(name)).toText());
+        for (int r = 0; r < m.heldRows(); ++r) {
+            if (m.query().source == "OBROTY_I_SALDA") {
+                out.push_back(m.valueAt(r, QString::fromLatin1(name)).toText());
+                continue;
+            }
+            auto row = db().select(QStringLiteral("select %1 from POZ_DOK_VIEW_UNION where id_dokument_pozycja=?").arg(name),
+                                   {m.idAt(r)});
+            out.push_back(row.next() ? row.text(0) : QString());
+        }
         return out;
     }
 
