@@ -26,4 +26,5 @@ void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName);  // account l
 void PRN_62_KSIEGA_K_THREAD(const QString& byteText);  // the same on a thread of its own, title DANE_NAGLOWEK_WYDRUKU
 void RAPORT_DLA_KONTA();  // "Raport z konta": account, cash and bank reports of account ranges
 uint8_t UP_RAPORT_DLA_KONTA(uint8_t newRange);  // one range of "Raport z konta"; 1 when confirmed
+void KSIEGA_WG_OKRESOW(const QString& parameter);  // "Przeglądanie stanu kont": ledger by periods
 } // namespace ksiega

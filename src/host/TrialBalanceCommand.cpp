@@ -1,8 +1,10 @@
 // ksiega trial-balance: the turnovers and balances of every account in one period and
-// currency, as CSV or JSON.
+// currency, as CSV or JSON: exactly the turnover view of "Przeglądanie stanu kont"
+// (KSIEGA_WG_OKRESOW) on that period and currency, read through its controller.
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "platform/server/FiscalYear.h"
+#include "ledger/periods/KsiegaWgOkresowController.h"
 #include "platform/server/TrialBalance.h"
 #include <QTextStream>
 
@@ -24,9 +26,23 @@ int trialBalance(const Arguments& args) {
     const auto period = server::parsePeriod(*fiscalYear, periodText);
     if (!period) throw UsageError(QStringLiteral("--period must be BO, BZ or YYYY-MM of the fiscal year, not '%1'").arg(periodText));
 
+    // A batch session on the company and year; the rights of the window's buttons do not
+    // apply to a listing.
+    SessionContext session;
+    session.DANE_ID_FIRMY = company;
+    session.DANE_LATA_OBROTOWE = year;
+    session.DANE_POCZATEK_ROKU = fiscalYear->start;
+    session.DANE_KONIEC_ROKU = fiscalYear->end;
+    session.DANE_DATA_OKRESU = *period;
+    session.DANE_AKTYWNA_WALUTA = currency;
+    session.DANE_ADMINISTRATOR = 1;
+    ledger::KsiegaWgOkresowController window(*db, session);
+    window.open();
+    window.setViewMode(1);
+
     QTextStream out(stdout);
     MachineTable table(out, format, {"konto", "obroty_dt", "obroty_ct", "saldo_dt", "saldo_ct"});
-    server::forEachTrialBalanceRow(*db, *fiscalYear, *period, currency, [&](const server::TrialBalanceRow& r) {
+    window.forEachTurnoverRow([&](const ledger::TurnoverRow& r) {
         table.addRow(r.konto, {r.obrotyDt, r.obrotyCt, r.saldoDt, r.saldoCt});
     });
     table.finish();

@@ -1,0 +1,88 @@
+#include "ledger/periods/PeriodsColumns.h"
+#include "ledger/accounts/EntriesFilter.h"
+
+namespace ksiega::ledger {
+
+using ui::ColumnKind;
+
+ui::ListColumns periodEntryColumns() {
+    return {
+        {QStringLiteral("konto"), QStringLiteral("Nr konta"), ColumnKind::Text, 50},
+        {QStringLiteral("nr_ewid_dok"), QStringLiteral("Nr ewidencyjny"), ColumnKind::Text, 25},
+        {QStringLiteral("kwota_wn"), QStringLiteral("Kwota Dt"), ColumnKind::Money, 14},
+        {QStringLiteral("kwota_wn_w"), QStringLiteral("Kwota Dt/wal./"), ColumnKind::Money, 14},
+        {QStringLiteral("kwota_ma"), QStringLiteral("Kwota Ct"), ColumnKind::Money, 14},
+        {QStringLiteral("kwota_ma_w"), QStringLiteral("Kwota Ct/wal./"), ColumnKind::Money, 14},
+        {QStringLiteral("sygnatura"), QStringLiteral("Dziennik"), ColumnKind::Text, 6},
+        {QStringLiteral("data_biezaca"), QStringLiteral("Data księgowania"), ColumnKind::Date, 10},
+        {QStringLiteral("data_zatwierdzenia"), QStringLiteral("Data zatwierdz."), ColumnKind::Date, 10},
+        {QStringLiteral("nr_dok_org"), QStringLiteral("Nr dokumentu"), ColumnKind::Text, 20},
+        {QStringLiteral("data_dok_org"), QStringLiteral("Data dokumentu"), ColumnKind::Date, 10},
+        {QStringLiteral("data_oper_gosp"), QStringLiteral("Data oper. gosp."), ColumnKind::Date, 10},
+        {QStringLiteral("opis"), QStringLiteral("Opis pozycji"), ColumnKind::Text, 50},
+        {QStringLiteral("nazwa_konta"), QStringLiteral("Nazwa konta"), ColumnKind::Text, 200},
+        {QStringLiteral("id_uzyt_p"), QStringLiteral("Użytkownik"), ColumnKind::Text, 8},
+    };
+}
+
+ui::ListColumns turnoverColumns(const QString& currency, int64_t customerVariant) {
+    ui::ListColumns cols{{QStringLiteral("nr_konta"), QStringLiteral("Nr konta"), ColumnKind::Text, 50}};
+    const char* names[] = {"obr_wn", "obr_ma", "saldo_wn", "saldo_ma"};
+    const char* titles[] = {"Obroty Dt", "Obroty Ct", "Saldo Dt", "Saldo Ct"};
+    const bool home = isHomeCurrency(currency);
+    const QString suffix = home ? (customerVariant >= 1 ? QStringLiteral("_2") : QString()) : QStringLiteral("_w");
+    for (int i = 0; i < 4; ++i)
+        cols.push_back({QString::fromLatin1(names[i]) + suffix,
+                        QString::fromUtf8(titles[i]) + (home ? QString() : QStringLiteral(" /wal./")),
+                        ColumnKind::Money, 19});
+    return cols;
+}
+
+namespace {
+
+struct Choice {
+    const char* name;
+    const char* column;
+};
+
+constexpr Choice kEntryChoices[] = {
+    {"Nr ewidencyjny", "nr_ewid_dok"}, {"Data wpływu", "data_wplywu"},   {"Nr dokumentu", "nr_dok_org"},
+    {"Data księgowania", "data_biezaca"}, {"Data dokumentu", "data_dok_org"}, {"Konto", "konto"},
+    {"Dziennik", "sygnatura"},          {"Opis pozycji", "opis"},
+};
+constexpr Choice kTurnoverChoices[] = {
+    {"Nr konta", "nr_konta"}, {"Obroty Dt", "obr_wn"}, {"Obroty Ct", "obr_ma"},
+    {"Saldo Dt", "saldo_wn"}, {"Saldo Ct", "saldo_ma"},
+};
+
+template <size_t N>
+QStringList namesOf(const Choice (&choices)[N]) {
+    QStringList out;
+    for (const Choice& c : choices) out << QString::fromUtf8(c.name);
+    return out;
+}
+
+} // namespace
+
+QStringList periodEntrySortNames() { return namesOf(kEntryChoices); }
+QStringList turnoverSortNames() { return namesOf(kTurnoverChoices); }
+
+int periodsSortChoices(int viewMode) {
+    return viewMode == 1 ? int(std::size(kTurnoverChoices)) : int(std::size(kEntryChoices));
+}
+
+ui::SortOrder periodsSortOrder(int viewMode, int choice, bool descending) {
+    if (choice < 0 || choice >= periodsSortChoices(viewMode)) choice = 0;
+    const Choice& c = viewMode == 1 ? kTurnoverChoices[choice] : kEntryChoices[choice];
+    QStringList keys{QString::fromLatin1(c.column)};
+    // Turnover amounts tie often: the account breaks the tie before the row id.
+    if (viewMode == 1 && choice > 0) keys << QStringLiteral("nr_konta");
+    ui::SortOrder order = ui::SortOrder::ascending(QString::fromUtf8(c.name), keys);
+    return descending ? order.reversed() : order;
+}
+
+QString periodEntryListView(bool budgetEdition) {
+    return budgetEdition ? QStringLiteral("POZ_DOK_VIEW_UNION_BT_EXT") : QStringLiteral("POZ_DOK_VIEW_UNION_EXT");
+}
+
+} // namespace ksiega::ledger
