@@ -1,9 +1,6 @@
 // `ksiega report RAPORT_DLA_KONTA --account A --from D --to D [--date-kind K] [--currency X]`:
 // the account report of one range (dates ISO yyyy-mm-dd; K 0 = document date, 1 =
 // posting date).
-//
-// Built once the report command's registry is linked in (KSIEGA_HAS_REPORT_COMMAND).
-#ifdef KSIEGA_HAS_REPORT_COMMAND
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
 #include "host/report/ReportTargets.h"
@@ -51,4 +48,3 @@ KSIEGA_REPORT_TARGET("RAPORT_DLA_KONTA", accountReportTarget,
                      QStringLiteral("--account A --from yyyy-mm-dd --to yyyy-mm-dd [--date-kind 0|1] [--currency X]"));
 
 } // namespace ksiega::host
-#endif

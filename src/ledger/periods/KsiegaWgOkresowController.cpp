@@ -288,7 +288,7 @@ bool KsiegaWgOkresowController::computeTotals() {
         return false;
     }
     // The counts and sums read the plain entry view: the same rows as the list.
-    return m_summary.computeTotals({m_session.DANE_ID_FIRMY, m_session.DANE_LATA_OBROTOWE, m_sumView, m_filter.rawFilter});
+    return m_summary.computeTotals({m_session.DANE_LATA_OBROTOWE, m_sumView, m_filter.rawFilter});
 }
 
 std::vector<PreviewRow> KsiegaWgOkresowController::entryPreview() {
