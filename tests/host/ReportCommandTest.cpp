@@ -8,6 +8,7 @@
 #include "support/TestDatabase.h"
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace ksiega;
@@ -51,9 +52,11 @@ TEST_P(ReportCommand, accountLedgerPdfHoldsHeadingRowsTotalsAndEnd) {
     const QString text = pdfText(pdf);
     for (const char* expected :
          {"Przykładowa Spółka z o.o.", "Rok obrotowy: 2026", "Zestawienie obrotów i sald konta", "Waluta: PLN",
-          "Konto: 130-01  Rachunek bieżący PKO", "Okres obrachunkowy", "BO", "BZ", "10 000,00", "Razem", "Persaldo",
+          "Okres obrachunkowy", "BO", "BZ", "10 000,00", "Razem", "Persaldo",
           "Koniec wydruku"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    // pdftotext may join the two blanks between the number and the name.
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Konto: 130-01 +Rachunek bieżący PKO"))));
 
     const QString txt = dir.filePath(QStringLiteral("konto.txt"));
     ASSERT_EQ(runCommand({QStringLiteral("PRN_62_KSIEGA_K"), QStringLiteral("--db"), url(), QStringLiteral("--company"),
