@@ -9,8 +9,8 @@
 namespace ksiega::pickers {
 
 PickerDialog::PickerDialog(PickerList& list, QWidget* parent) : QDialog(parent), m_list(list) {
-    setObjectName(list.spec().objectName);
-    setWindowTitle(list.spec().title);
+    setObjectName(list.definition().objectName);
+    setWindowTitle(list.definition().title);
     auto* layout = new QVBoxLayout(this);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("LIST1"));

@@ -6,9 +6,9 @@ void PickerMarks::toggle(int64_t id) {
     if (!m_ids.erase(id)) m_ids.insert(id);
 }
 
-PickerList::PickerList(db::Database& db, PickerSpec spec)
-    : m_db(db), m_spec(std::move(spec)), m_model(std::make_unique<ui::PagedListModel>(m_db, m_spec.query)) {
-    if (m_spec.severalAllowed) m_model->setMarks(&m_marks);
+PickerList::PickerList(db::Database& db, PickerDefinition definition)
+    : m_db(db), m_definition(std::move(definition)), m_model(std::make_unique<ui::PagedListModel>(m_db, m_definition.query)) {
+    if (m_definition.severalAllowed) m_model->setMarks(&m_marks);
     m_model->toFirst();
     if (m_model->heldRows() > 0) m_current = 0;
 }
@@ -27,9 +27,9 @@ bool PickerList::choose() {
 QString PickerList::chosenText(const QString& column) const { return textOf(m_chosenId, column); }
 
 QString PickerList::textOf(int64_t id, const QString& column) const {
-    // Column and table names come from the stand-in's own specification, never from a person.
+    // Column and table names come from the stand-in's own definition, never from a person.
     return m_db
-        .scalarText(QStringLiteral("select %1 from %2 where %3=?").arg(column, m_spec.query.source, m_spec.query.idColumn),
+        .scalarText(QStringLiteral("select %1 from %2 where %3=?").arg(column, m_definition.query.source, m_definition.query.idColumn),
                     {id})
         .value_or(QString());
 }

@@ -9,7 +9,7 @@
 
 namespace ksiega::pickers {
 
-struct PickerSpec {
+struct PickerDefinition {
     QString objectName;      // the window's name
     QString title;
     ui::ListQuery query;     // source, columns, id column, sort and the company/year ranges
@@ -32,11 +32,11 @@ private:
 
 class PickerList {
 public:
-    PickerList(db::Database& db, PickerSpec spec);
+    PickerList(db::Database& db, PickerDefinition definition);
     PickerList(const PickerList&) = delete;
     PickerList& operator=(const PickerList&) = delete;
 
-    const PickerSpec& spec() const { return m_spec; }
+    const PickerDefinition& definition() const { return m_definition; }
     ui::PagedListModel& model() { return *m_model; }
     db::Database& database() { return m_db; }
 
@@ -58,7 +58,7 @@ public:
 
 private:
     db::Database& m_db;
-    PickerSpec m_spec;
+    PickerDefinition m_definition;
     PickerMarks m_marks;
     std::unique_ptr<ui::PagedListModel> m_model;
     int m_current = -1;

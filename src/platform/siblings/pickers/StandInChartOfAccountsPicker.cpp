@@ -38,15 +38,15 @@ ChartOfAccountsPicker& chartOfAccountsPicker() { return g_replacement ? *g_repla
 void replaceChartOfAccountsPicker(ChartOfAccountsPicker* picker) { g_replacement = picker; }
 
 std::unique_ptr<PickerList> accountList(const PickerContext& context) {
-    PickerSpec spec;
-    spec.objectName = QStringLiteral("PLAN_KONT");
-    spec.title = QStringLiteral("Plan kont");
-    spec.query = pickerQuery(QStringLiteral("WARTOSCI_KONT"), QStringLiteral("id_wartosci_kont"),
+    PickerDefinition picker;
+    picker.objectName = QStringLiteral("PLAN_KONT");
+    picker.title = QStringLiteral("Plan kont");
+    picker.query = pickerQuery(QStringLiteral("WARTOSCI_KONT"), QStringLiteral("id_wartosci_kont"),
                              {{QStringLiteral("nr_konta"), QStringLiteral("Numer konta"), ui::ColumnKind::Text, 25},
                               {QStringLiteral("nazwa_konta"), QStringLiteral("Nazwa konta"), ui::ColumnKind::Text, 50}},
                              {QStringLiteral("nr_konta")}, context.company, context.year);
-    spec.severalAllowed = true;
-    return std::make_unique<PickerList>(context.db, std::move(spec));
+    picker.severalAllowed = true;
+    return std::make_unique<PickerList>(context.db, std::move(definition));
 }
 
 QString finishAccountPick(PickerList& list, const PickerContext& context) {
@@ -56,15 +56,15 @@ QString finishAccountPick(PickerList& list, const PickerContext& context) {
 }
 
 std::unique_ptr<PickerList> classificationList(const PickerContext& context, bool several) {
-    PickerSpec spec;
-    spec.objectName = QStringLiteral("BT_SLOWNIK_KLASYFIKACJI");
-    spec.title = QStringLiteral("Klasyfikacja budżetowa");
-    spec.query = pickerQuery(QStringLiteral("KLASYFIKACJA_BUDZETOWA"), QStringLiteral("id_klasyfikacji"),
+    PickerDefinition picker;
+    picker.objectName = QStringLiteral("BT_SLOWNIK_KLASYFIKACJI");
+    picker.title = QStringLiteral("Klasyfikacja budżetowa");
+    picker.query = pickerQuery(QStringLiteral("KLASYFIKACJA_BUDZETOWA"), QStringLiteral("id_klasyfikacji"),
                              {{QStringLiteral("symbol"), QStringLiteral("Symbol"), ui::ColumnKind::Text, 20},
                               {QStringLiteral("nazwa"), QStringLiteral("Nazwa"), ui::ColumnKind::Text, 60}},
                              {QStringLiteral("symbol"), QStringLiteral("data_od")}, context.company);
-    spec.severalAllowed = several;
-    return std::make_unique<PickerList>(context.db, std::move(spec));
+    picker.severalAllowed = several;
+    return std::make_unique<PickerList>(context.db, std::move(definition));
 }
 
 QString finishClassificationPick(PickerList& list, const PickerContext& context) {

@@ -25,17 +25,17 @@ void replaceDocumentPicker(DocumentPicker* picker) { g_replacement = picker; }
 
 std::unique_ptr<PickerList> documentList(const PickerContext& context) {
     using ui::ColumnKind;
-    PickerSpec spec;
-    spec.objectName = QStringLiteral("DOKUMENTY_PRZEG");
-    spec.title = QStringLiteral("Dokumenty");
-    spec.query = pickerQuery(QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"),
+    PickerDefinition picker;
+    picker.objectName = QStringLiteral("DOKUMENTY_PRZEG");
+    picker.title = QStringLiteral("Dokumenty");
+    picker.query = pickerQuery(QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"),
                              {{QStringLiteral("nr_ewid_dok"), QStringLiteral("Nr ewidencyjny"), ColumnKind::Text, 25},
                               {QStringLiteral("nr_dok_org"), QStringLiteral("Nr dokumentu"), ColumnKind::Text, 20},
                               {QStringLiteral("data_dok_org"), QStringLiteral("Data dokumentu"), ColumnKind::Date, 10},
                               {QStringLiteral("opis"), QStringLiteral("Opis"), ColumnKind::Text, 40}},
                              {QStringLiteral("nr_ewid_dok")}, context.company, context.year);
-    spec.severalAllowed = true;
-    return std::make_unique<PickerList>(context.db, std::move(spec));
+    picker.severalAllowed = true;
+    return std::make_unique<PickerList>(context.db, std::move(definition));
 }
 
 int64_t finishDocumentPick(PickerList& list, const PickerContext& context) {

@@ -39,15 +39,15 @@ std::unique_ptr<PickerList> partyList(const PickerContext& context, PartyKind ki
                                    {"URZEDY", "id_urzedu", "URZEDY", "Urzędy"}};
     const Table& t = tables[int(kind)];
     const QString id = QString::fromLatin1(t.id);
-    PickerSpec spec;
-    spec.objectName = QString::fromLatin1(t.name);
-    spec.title = QString::fromUtf8(t.title);
-    spec.query = pickerQuery(QString::fromLatin1(t.source), id,
+    PickerDefinition picker;
+    picker.objectName = QString::fromLatin1(t.name);
+    picker.title = QString::fromUtf8(t.title);
+    picker.query = pickerQuery(QString::fromLatin1(t.source), id,
                              {{QStringLiteral("nazwa"), QStringLiteral("Nazwa"), ui::ColumnKind::Text, 50},
                               {QStringLiteral("symbol"), QStringLiteral("Symbol"), ui::ColumnKind::Text, 20},
                               {id, QStringLiteral("Id"), ui::ColumnKind::Integer, 8}},
                              {QStringLiteral("nazwa")}, context.company);
-    return std::make_unique<PickerList>(context.db, std::move(spec));
+    return std::make_unique<PickerList>(context.db, std::move(definition));
 }
 
 PartyChoice finishPartyPick(PickerList& list) {
