@@ -46,7 +46,7 @@ std::unique_ptr<PickerList> accountList(const PickerContext& context) {
                               {QStringLiteral("nazwa_konta"), QStringLiteral("Nazwa konta"), ui::ColumnKind::Text, 50}},
                              {QStringLiteral("nr_konta")}, context.company, context.year);
     picker.severalAllowed = true;
-    return std::make_unique<PickerList>(context.db, std::move(definition));
+    return std::make_unique<PickerList>(context.db, std::move(picker));
 }
 
 QString finishAccountPick(PickerList& list, const PickerContext& context) {
@@ -64,7 +64,7 @@ std::unique_ptr<PickerList> classificationList(const PickerContext& context, boo
                               {QStringLiteral("nazwa"), QStringLiteral("Nazwa"), ui::ColumnKind::Text, 60}},
                              {QStringLiteral("symbol"), QStringLiteral("data_od")}, context.company);
     picker.severalAllowed = several;
-    return std::make_unique<PickerList>(context.db, std::move(definition));
+    return std::make_unique<PickerList>(context.db, std::move(picker));
 }
 
 QString finishClassificationPick(PickerList& list, const PickerContext& context) {

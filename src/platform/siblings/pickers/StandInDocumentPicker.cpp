@@ -35,7 +35,7 @@ std::unique_ptr<PickerList> documentList(const PickerContext& context) {
                               {QStringLiteral("opis"), QStringLiteral("Opis"), ColumnKind::Text, 40}},
                              {QStringLiteral("nr_ewid_dok")}, context.company, context.year);
     picker.severalAllowed = true;
-    return std::make_unique<PickerList>(context.db, std::move(definition));
+    return std::make_unique<PickerList>(context.db, std::move(picker));
 }
 
 int64_t finishDocumentPick(PickerList& list, const PickerContext& context) {

@@ -47,7 +47,7 @@ std::unique_ptr<PickerList> partyList(const PickerContext& context, PartyKind ki
                               {QStringLiteral("symbol"), QStringLiteral("Symbol"), ui::ColumnKind::Text, 20},
                               {id, QStringLiteral("Id"), ui::ColumnKind::Integer, 8}},
                              {QStringLiteral("nazwa")}, context.company);
-    return std::make_unique<PickerList>(context.db, std::move(definition));
+    return std::make_unique<PickerList>(context.db, std::move(picker));
 }
 
 PartyChoice finishPartyPick(PickerList& list) {
