@@ -6,9 +6,8 @@ namespace ksiega::ledger {
 
 using ui::ColumnKind;
 
-ui::ListColumns entryListColumns() {
+ui::ListColumns entryDocumentColumns() {
     return {
-        {QStringLiteral("data_okresu"), QStringLiteral("Okres"), ColumnKind::Integer, 20},
         {QStringLiteral("nr_ewid_dok"), QStringLiteral("Nr ewidencyjny"), ColumnKind::Text, 25},
         {QStringLiteral("kwota_wn"), QStringLiteral("Kwota Dt"), ColumnKind::Money, 14},
         {QStringLiteral("kwota_wn_w"), QStringLiteral("Kwota Dt/wal./"), ColumnKind::Money, 14},
@@ -21,8 +20,14 @@ ui::ListColumns entryListColumns() {
         {QStringLiteral("data_dok_org"), QStringLiteral("Data dokumentu"), ColumnKind::Date, 10},
         {QStringLiteral("data_oper_gosp"), QStringLiteral("Data oper. gosp."), ColumnKind::Date, 10},
         {QStringLiteral("opis"), QStringLiteral("Opis pozycji"), ColumnKind::Text, 50},
-        {QStringLiteral("id_uzyt_p"), QStringLiteral("Użytkownik"), ColumnKind::Text, 8},
     };
+}
+
+ui::ListColumns entryListColumns() {
+    ui::ListColumns columns{{QStringLiteral("data_okresu"), QStringLiteral("Okres"), ColumnKind::Integer, 20}};
+    columns += entryDocumentColumns();
+    columns.append({QStringLiteral("id_uzyt_p"), QStringLiteral("Użytkownik"), ColumnKind::Text, 8});
+    return columns;
 }
 
 QStringList entryColumnTitles() {

@@ -17,6 +17,9 @@ inline constexpr const char* kEntryIdColumn = "id_dokument_pozycja";
 
 // The data columns (the mark column comes first on screen, from the list model).
 ui::ListColumns entryListColumns();
+// The document and amount columns both ledger entry lists show, from "Nr ewidencyjny" to
+// "Opis pozycji", in their order.
+ui::ListColumns entryDocumentColumns();
 // Titles of the data columns, in order.
 QStringList entryColumnTitles();
 

@@ -1,14 +1,15 @@
 #pragma once
-// The mark column of the entries list, routed through the controller so that a click on
-// the icon or a popup item changes the marked figures with the marks.
-#include "ledger/accounts/LedgerEntriesController.h"
+// The mark column of an entries list, routed through the list's controller so that a click
+// on the icon or a popup item changes the marked figures with the marks. Serves every
+// controller with isMarked / toggleMarkById / markAll / unmarkAll / invertMarks.
 #include "platform/ui/list/MarksList.h"
 
 namespace ksiega::ledger {
 
-class EntryMarks : public ui::MarksList {
+template <class Controller>
+class ControllerMarks : public ui::MarksList {
 public:
-    explicit EntryMarks(LedgerEntriesController& c) : m_c(c) {}
+    explicit ControllerMarks(Controller& c) : m_c(c) {}
     bool isMarked(int64_t id) const override { return m_c.isMarked(id); }
     void toggle(int64_t id) override { m_c.toggleMarkById(id); }
     void markAll() override { m_c.markAll(); }
@@ -16,7 +17,7 @@ public:
     void invert() override { m_c.invertMarks(); }
 
 private:
-    LedgerEntriesController& m_c;
+    Controller& m_c;
 };
 
 } // namespace ksiega::ledger

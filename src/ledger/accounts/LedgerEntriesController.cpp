@@ -17,7 +17,7 @@ const QString kNothing = QStringLiteral("1=0");
 LedgerEntriesController::LedgerEntriesController(db::Database& db, const SessionContext& session)
     : m_db(db), m_session(session), m_viewName(entryViewName(session.DANE_CZY_WERSJA_BUDZET != 0)),
       m_currency(session.activeCurrency()), m_summary(db), m_periods(db) {
-    m_markColumn = std::make_unique<EntryMarks>(*this);
+    m_markColumn = std::make_unique<ControllerMarks<LedgerEntriesController>>(*this);
     ui::ListQuery q;
     q.source = m_viewName;
     q.columns = entryListColumns();

@@ -35,7 +35,6 @@ struct CurrentEntry {
 };
 
 class EntriesListModel;
-class EntryMarks;
 
 class LedgerEntriesController {
 public:
@@ -136,7 +135,7 @@ private:
     marks::MarksList m_marks;
     AccountSummary m_summary;
     PeriodTurnoverList m_periods;
-    std::unique_ptr<EntryMarks> m_markColumn;
+    std::unique_ptr<ui::MarksList> m_markColumn;
     std::unique_ptr<EntriesListModel> m_model;
 };
 

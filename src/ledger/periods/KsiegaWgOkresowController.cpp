@@ -1,6 +1,7 @@
 #include "ledger/periods/KsiegaWgOkresowController.h"
 #include "frame/rights/AccessRights.h"
 #include "ledger/accounts/EntriesFilter.h"
+#include "ledger/accounts/EntryMarks.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "ledger/periods/PeriodsColumns.h"
 #include "platform/db/passthrough/PassThrough.h"
@@ -10,20 +11,6 @@
 #include "platform/ui/dialogs/Dialogs.h"
 
 namespace ksiega::ledger {
-
-// The mark column of LIST1, routed through the controller so that the figures follow.
-class PeriodEntryMarks : public ui::MarksList {
-public:
-    explicit PeriodEntryMarks(KsiegaWgOkresowController& c) : m_c(c) {}
-    bool isMarked(int64_t id) const override { return m_c.isMarked(id); }
-    void toggle(int64_t id) override { m_c.toggleMarkById(id); }
-    void markAll() override { m_c.markAll(); }
-    void unmarkAll() override { m_c.unmarkAll(); }
-    void invert() override { m_c.invertMarks(); }
-
-private:
-    KsiegaWgOkresowController& m_c;
-};
 
 namespace {
 
@@ -39,7 +26,7 @@ QString normalisedCurrency(const QString& symbol) {
 KsiegaWgOkresowController::KsiegaWgOkresowController(db::Database& db, SessionContext& session)
     : m_db(db), m_session(session), m_listView(periodEntryListView(session.DANE_CZY_WERSJA_BUDZET != 0)),
       m_sumView(ledger::entryViewName(session.DANE_CZY_WERSJA_BUDZET != 0)), m_summary(db) {
-    m_markColumn = std::make_unique<PeriodEntryMarks>(*this);
+    m_markColumn = std::make_unique<ControllerMarks<KsiegaWgOkresowController>>(*this);
     ui::ListQuery e;
     e.source = m_listView;
     e.columns = periodEntryColumns();

@@ -36,7 +36,6 @@ struct TurnoverRow {
     Money obrotyDt, obrotyCt, saldoDt, saldoCt;
 };
 
-class PeriodEntryMarks;
 
 class KsiegaWgOkresowController {
 public:
@@ -163,7 +162,7 @@ private:
     QString m_filterError;
     marks::MarksList m_marks;
     AccountSummary m_summary;
-    std::unique_ptr<PeriodEntryMarks> m_markColumn;
+    std::unique_ptr<ui::MarksList> m_markColumn;
     std::unique_ptr<ui::PagedListModel> m_entries;
     std::unique_ptr<ui::PagedListModel> m_turnovers;
 };

@@ -1,28 +1,17 @@
 #include "ledger/periods/PeriodsColumns.h"
 #include "ledger/accounts/EntriesFilter.h"
+#include "ledger/accounts/EntryListColumns.h"
 
 namespace ksiega::ledger {
 
 using ui::ColumnKind;
 
 ui::ListColumns periodEntryColumns() {
-    return {
-        {QStringLiteral("konto"), QStringLiteral("Nr konta"), ColumnKind::Text, 50},
-        {QStringLiteral("nr_ewid_dok"), QStringLiteral("Nr ewidencyjny"), ColumnKind::Text, 25},
-        {QStringLiteral("kwota_wn"), QStringLiteral("Kwota Dt"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_wn_w"), QStringLiteral("Kwota Dt/wal./"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_ma"), QStringLiteral("Kwota Ct"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_ma_w"), QStringLiteral("Kwota Ct/wal./"), ColumnKind::Money, 14},
-        {QStringLiteral("sygnatura"), QStringLiteral("Dziennik"), ColumnKind::Text, 6},
-        {QStringLiteral("data_biezaca"), QStringLiteral("Data księgowania"), ColumnKind::Date, 10},
-        {QStringLiteral("data_zatwierdzenia"), QStringLiteral("Data zatwierdz."), ColumnKind::Date, 10},
-        {QStringLiteral("nr_dok_org"), QStringLiteral("Nr dokumentu"), ColumnKind::Text, 20},
-        {QStringLiteral("data_dok_org"), QStringLiteral("Data dokumentu"), ColumnKind::Date, 10},
-        {QStringLiteral("data_oper_gosp"), QStringLiteral("Data oper. gosp."), ColumnKind::Date, 10},
-        {QStringLiteral("opis"), QStringLiteral("Opis pozycji"), ColumnKind::Text, 50},
-        {QStringLiteral("nazwa_konta"), QStringLiteral("Nazwa konta"), ColumnKind::Text, 200},
-        {QStringLiteral("id_uzyt_p"), QStringLiteral("Użytkownik"), ColumnKind::Text, 8},
-    };
+    ui::ListColumns columns{{QStringLiteral("konto"), QStringLiteral("Nr konta"), ColumnKind::Text, 50}};
+    columns += entryDocumentColumns();
+    columns.append({QStringLiteral("nazwa_konta"), QStringLiteral("Nazwa konta"), ColumnKind::Text, 200});
+    columns.append({QStringLiteral("id_uzyt_p"), QStringLiteral("Użytkownik"), ColumnKind::Text, 8});
+    return columns;
 }
 
 ui::ListColumns turnoverColumns(const QString& currency, int64_t customerVariant) {
