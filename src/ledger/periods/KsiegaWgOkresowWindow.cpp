@@ -1,4 +1,5 @@
 #include "ledger/periods/KsiegaWgOkresowWindow.h"
+#include "platform/ui/controls/WindowControls.h"
 #include "platform/ui/icons/IconSet.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include <QCheckBox>
@@ -20,30 +21,15 @@
 namespace ksiega::ledger {
 
 namespace {
-QToolButton* toolButton(QWidget* parent, const char* name, const QString& tip, const QString& icon = {}) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    if (!icon.isEmpty()) b->setIcon(icons::byName(icon));
-    else b->setText(tip.section(QChar('('), 0, 0).trimmed());
-    return b;
-}
+using ui::pairTable;
+using ui::setCell;
+using ui::toolButton;
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip, const QString& text) {
     auto* c = new QCheckBox(text, parent);
     c->setObjectName(QString::fromLatin1(name));
     c->setToolTip(tip);
     return c;
-}
-
-QTableWidget* pairTable(QWidget* parent, const char* name) {
-    auto* t = new QTableWidget(0, 4, parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->horizontalHeader()->hide();
-    t->verticalHeader()->hide();
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    return t;
 }
 
 QTableView* listView(QWidget* parent, const char* name, ui::PagedListModel& model) {
@@ -58,11 +44,6 @@ QTableView* listView(QWidget* parent, const char* name, ui::PagedListModel& mode
     return v;
 }
 
-void setCell(QTableWidget* t, int row, int column, const QString& text, bool right = false) {
-    auto* item = new QTableWidgetItem(text);
-    if (right) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    t->setItem(row, column, item);
-}
 } // namespace
 
 KsiegaWgOkresowWindow::KsiegaWgOkresowWindow(KsiegaWgOkresowController& controller, QWidget* parent)

@@ -1,6 +1,7 @@
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "ledger/accounts/EntryListColumns.h"
 #include "platform/runtime/Picture.h"
+#include "platform/ui/controls/WindowControls.h"
 #include "platform/ui/icons/IconSet.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include "platform/ui/tree/AccountTreeWidget.h"
@@ -26,14 +27,9 @@
 namespace ksiega::ledger {
 
 namespace {
-QToolButton* toolButton(QWidget* parent, const char* name, const QString& tip, const QString& icon = {}) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    if (!icon.isEmpty()) b->setIcon(icons::byName(icon));
-    else b->setText(tip.section(QChar('('), 0, 0).trimmed());
-    return b;
-}
+using ui::pairTable;
+using ui::setCell;
+using ui::toolButton;
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip) {
     auto* c = new QCheckBox(parent);
@@ -42,21 +38,6 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip) {
     return c;
 }
 
-QTableWidget* pairTable(QWidget* parent, const char* name) {
-    auto* t = new QTableWidget(0, 4, parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->horizontalHeader()->hide();
-    t->verticalHeader()->hide();
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    return t;
-}
-
-void setCell(QTableWidget* t, int row, int column, const QString& text, bool right = false) {
-    auto* item = new QTableWidgetItem(text);
-    if (right) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    t->setItem(row, column, item);
-}
 } // namespace
 
 KsiegaWgKontWindow::KsiegaWgKontWindow(KsiegaWgKontController& controller, QWidget* parent)

@@ -1,0 +1,34 @@
+#include "platform/ui/controls/WindowControls.h"
+#include "platform/ui/icons/IconSet.h"
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace ksiega::ui {
+
+QToolButton* toolButton(QWidget* parent, const char* name, const QString& tip, const QString& icon) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    if (!icon.isEmpty()) b->setIcon(icons::byName(icon));
+    else b->setText(tip.section(QChar('('), 0, 0).trimmed());
+    return b;
+}
+
+QTableWidget* pairTable(QWidget* parent, const char* name) {
+    auto* t = new QTableWidget(0, 4, parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return t;
+}
+
+void setCell(QTableWidget* table, int row, int column, const QString& text, bool alignRight) {
+    auto* item = new QTableWidgetItem(text);
+    if (alignRight) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, column, item);
+}
+
+} // namespace ksiega::ui

@@ -1,0 +1,17 @@
+#pragma once
+// Small controls the module's windows build the same way: a tool button named by its
+// control name (an icon, or the tool tip's text before its hot key), a read-only table of
+// label/value pairs (two pairs per row), and a cell of such a table.
+#include <QString>
+
+class QTableWidget;
+class QToolButton;
+class QWidget;
+
+namespace ksiega::ui {
+
+QToolButton* toolButton(QWidget* parent, const char* name, const QString& tip, const QString& icon = {});
+QTableWidget* pairTable(QWidget* parent, const char* name);
+void setCell(QTableWidget* table, int row, int column, const QString& text, bool alignRight = false);
+
+} // namespace ksiega::ui
