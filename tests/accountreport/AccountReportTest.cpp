@@ -218,13 +218,16 @@ TEST_P(AccountReportTest, printingHandsOverTheReportOfTheChosenCode) {
     c.setDateKind(DateKind::Posting);
     std::vector<PrintRequest> started;
     accountReportHooks().chooseStatement = [](const QString& set) { return set == "KSIEGA_R" ? kCashReport : 0; };
-    accountReportHooks().startPrint = [&](const QString& p, const QString& f, const QString& h) { started.push_back({0, p, f, h}); };
+    accountReportHooks().startPrint = [&](const PrintRequest& r) { started.push_back(r); };
 
     const auto request = c.print(42, 3, true);
     ASSERT_TRUE(request);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].parameters, "66,0,3,1,0");
     EXPECT_EQ(started[0].heading, "Raport kasowy - RK Nr");
+    const CashSummary figures = c.summary();
+    EXPECT_EQ(started[0].carriedInDt, figures.carriedIn.obrotyDt);
+    EXPECT_EQ(started[0].carriedInCt, figures.carriedIn.obrotyCt);
     EXPECT_EQ(session().DANE_NAGLOWEK_WYDRUKU, "Raport kasowy - RK Nr");
     EXPECT_EQ(session().CRST_FILTR_INFO, "KSIEGA_R");
     EXPECT_EQ(session().GGG_DANE_ID_OBIEKTU, 42);

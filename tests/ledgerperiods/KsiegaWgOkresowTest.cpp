@@ -197,10 +197,10 @@ TEST_P(KsiegaWgOkresowTest, rightsGateThePrintAndTheDocumentAndPrintHandsOverThe
     session().DANE_ADMINISTRATOR = 1;
     auto c = opened();
     QString statement;
-    std::optional<PeriodsPrintJob> job;
+    std::optional<LedgerPrintJob> job;
     c->chooseStatement = [&](const QString& name) { statement = name; return 68; };
     c->askPrintRange = [&] { session().DANE_ZAKRES_PRN = 2; return true; };
-    c->startPrint = [&](const PeriodsPrintJob& j) { job = j; };
+    c->startPrint = [&](const LedgerPrintJob& j) { job = j; };
     c->choosePeriod(kMarch);
     c->setCurrentRow(0);
     const std::optional<CurrentEntry> e = c->entryAt(0);

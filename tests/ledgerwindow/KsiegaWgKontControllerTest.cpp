@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/window/KsiegaWgKontController.h"
+#include "ledger/turnovers/AccountPeriodQueue.h"
 #include "platform/ui/settings/Settings.h"
 #include <QTemporaryDir>
 
@@ -45,7 +46,7 @@ TEST_P(KsiegaWgKontControllerTest, deniedRightsDisablePrintAndDocumentButAnAdmin
         EXPECT_FALSE(c->printEnabled());
         EXPECT_FALSE(c->documentEnabled());
         c->openDocument = [&](const CurrentEntry&) { ++opened_; return false; };
-        c->print = [&] { ++printed; };
+        c->chooseStatement = [&](const QString&) { ++printed; return 68; };
         c->chooseAccount("130-01");
         c->setCurrentRow(0);
         c->showDocument();
@@ -138,6 +139,72 @@ TEST_P(KsiegaWgKontControllerTest, periodViewListsTheTurnoversOfTheAccount) {
     EXPECT_EQ(rows.front().okres, "BO");
     EXPECT_EQ(rows.back().okres, "BZ");
     EXPECT_TRUE(c->documentPreview().empty());
+}
+
+TEST_P(KsiegaWgKontControllerTest, printingHandsTheListOrTheMarkedLinesToTheLedgerPrintLibrary) {
+    auto c = opened();
+    c->chooseAccount("130-01");
+    ASSERT_GT(c->entries().entries().rowCount(), 2);
+    QString set;
+    int code = 68, range = 0, accountLedgers = 0;
+    std::optional<LedgerPrintJob> job;
+    c->chooseStatement = [&](const QString& s) { set = s; return code; };
+    c->askPrintRange = [&] { session().DANE_ZAKRES_PRN = uint8_t(range); return true; };
+    c->startPrint = [&](const LedgerPrintJob& j) { job = j; };
+    c->startAccountLedger = [&] { ++accountLedgers; };
+    session().CRST_FILTR_INFO = "old";
+
+    c->setCurrentRow(1);
+    c->printList();
+    EXPECT_EQ(set, "KSIEGA_K_1");
+    EXPECT_TRUE(session().CRST_FILTR_INFO.isEmpty());
+    EXPECT_EQ(session().CRST_FILTR_ZAPYTANIE, c->entries().rawFilter());
+    EXPECT_EQ(session().GGG_DANE_ID_OBIEKTU, c->entries().entryAt(1)->idPozDok);
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->parameters, QStringLiteral("68,0,2,%1,1,Konto: 130-01").arg(c->entries().sortOrder()));
+    EXPECT_EQ(job->filter, c->entries().filter());
+    EXPECT_EQ(job->header, "Zestawienie zapisów księgowych dla konta");
+    EXPECT_EQ(session().DANE_NAGLOWEK_WYDRUKU, job->header);
+
+    // The marked lines: the marks reach the selection store before the library reads them.
+    code = 64;
+    range = 1;
+    c->entries().toggleMark(0);
+    c->entries().toggleMark(2);
+    job.reset();
+    c->printList();
+    ASSERT_TRUE(job);
+    EXPECT_TRUE(job->parameters.startsWith("64,1,"));
+    EXPECT_EQ(job->header, "Zestawienie zapisów księgowych dla konta w walucie");
+    EXPECT_EQ(db().scalarInt("select count(*) from ZAZNACZENIE where id_browsera=40 and id_uzytkownika=?",
+                             {session().DANE_ID_UZYTKOWNIKA_NR}),
+              2);
+
+    // The current line alone, by its id and side.
+    range = 2;
+    c->printList();
+    const CurrentEntry e = *c->entries().entryAt(1);
+    EXPECT_EQ(job->filter, QStringLiteral("PDU:id_poz_dok=%1 AND PDU:strona=%2").arg(e.idPozDok).arg(e.strona));
+
+    // A code of another window, or a cancelled chooser, prints nothing.
+    for (int other : {0, 63, 66}) {
+        code = other;
+        job.reset();
+        c->printList();
+        EXPECT_FALSE(job);
+    }
+
+    // The period view prints the account ledger of its period-turnover list.
+    recompute();
+    c->setViewMode(1);
+    code = 62;
+    c->printList();
+    EXPECT_EQ(set, "KSIEGA_K_2");
+    EXPECT_EQ(accountLedgers, 1);
+    EXPECT_EQ(session().DANE_NAGLOWEK_WYDRUKU, "Zestawienie obrotów i sald dla konta");
+    const AccountPeriodQueue queue = accountPeriodQueue();
+    EXPECT_EQ(queue.konto, "130-01");
+    EXPECT_EQ(queue.rows.size(), c->entries().periodTurnovers().rows().size());
 }
 
 TEST_P(KsiegaWgKontControllerTest, switchesAreStoredAndRestoredUnderTheWindowsSection) {

@@ -4,6 +4,7 @@
 #include "ksiega/ksiega.h"
 #include "ledger/periods/KsiegaWgOkresowWindow.h"
 #include "platform/ui/help/HelpTopics.h"
+#include "printouts/listing/LedgerListingStart.h"
 
 namespace ksiega {
 
@@ -14,6 +15,14 @@ void KSIEGA_WG_OKRESOW(const QString& /*parameter*/) {
                   controller.quickFilter = [](const QString& mode) { return KSIEGA_O_SZYBKI_FILTR(mode); };
                   controller.open(window.switches());
                   ledger::KsiegaWgOkresowWindow view(controller);
+                  SessionContext& s = session();
+                  controller.chooseStatement = [&view](const QString& set) { return printouts::chooseStatement(set, &view); };
+                  controller.askPrintRange = [&view, &s] { return printouts::askPrintRange(s, &view); };
+                  controller.startPrint = [&controller, &s](const ledger::LedgerPrintJob& j) {
+                      ledgerprint::ListingJob job = printouts::sessionListingJob(s, j.parameters, j.filter, j.header);
+                      job.currency = controller.currency();
+                      printouts::startLedgerListing(std::move(job));
+                  };
                   window.attach(&view);
                   view.exec();
                   controller.storeSwitches(window.switches());

@@ -60,7 +60,7 @@ public:
     std::function<void(const DrillDownEntry&)> openDocument;              // default: DocumentDrillDown
     std::function<int(const QString& name)> chooseStatement;              // ZESTAWIENIA_CRS; 0 nothing
     std::function<bool()> askPrintRange;                                  // PARAM_PRN_BRO; sets DANE_ZAKRES_PRN
-    std::function<void(const PeriodsPrintJob&)> startPrint;              // WYDRUK_KSIEGA on its own thread
+    std::function<void(const LedgerPrintJob&)> startPrint;              // WYDRUK_KSIEGA on its own thread
 
     // --- periods and currency -----------------------------------------------------
     const std::vector<PeriodListRow>& periods() const { return periodsState().periods; }

@@ -4,20 +4,13 @@
 //   parameters = code "," range "," sort choice "," direction ",0," title line
 // Range 2 (the current row) prints the one side of the current line; any other range the
 // list's filter.
-#include <QString>
-#include <cstdint>
+#include "ledger/printing/LedgerPrintJob.h"
 #include <optional>
 
 namespace ksiega::ledger {
 
 // The statement code of the currency listing, offered by the chooser beside 61, 63, 68.
 inline constexpr int kCurrencyListingCode = 64;
-
-struct PeriodsPrintJob {
-    QString parameters;
-    QString filter;
-    QString header;   // DANE_NAGLOWEK_WYDRUKU
-};
 
 struct PeriodsPrintInput {
     int code = 0;            // what the chooser returned
@@ -32,6 +25,6 @@ struct PeriodsPrintInput {
 
 // The title of a code this window prints; none for the codes the chooser handles itself.
 std::optional<QString> periodsPrintTitle(int code);
-PeriodsPrintJob periodsPrintJob(const PeriodsPrintInput& in, const QString& header);
+LedgerPrintJob periodsPrintJob(const PeriodsPrintInput& in, const QString& header);
 
 } // namespace ksiega::ledger

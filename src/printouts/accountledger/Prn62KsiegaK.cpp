@@ -2,11 +2,11 @@
 // its thread entry PRN_62_KSIEGA_K_THREAD.
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
-#include "frame/lifecycle/ModuleState.h"
 #include "platform/report/Report.h"
 #include "platform/server/Accounts.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include "printouts/accountledger/AccountLedgerReport.h"
+#include "printouts/listing/LedgerListingStart.h"
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
@@ -19,15 +19,6 @@ namespace {
 bool onGuiThread() {
     auto* app = QCoreApplication::instance();
     return app && QThread::currentThread() == app->thread();
-}
-
-report::OutputChoice outputChoice(SessionContext& s) {
-    report::OutputChoice choice;
-    choice.toPrinter = s.DANE_DRUKARKA_EKRAN;
-    choice.copies = s.GGG_NUMCOPY > 0 ? s.GGG_NUMCOPY : 1;
-    choice.emailPdfSaveAs = &s.GGG_EMAILPDFSAVEAS;
-    choice.settings = &moduleState().moduleSettings();
-    return choice;
 }
 
 } // namespace
@@ -45,7 +36,7 @@ void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName) {
     const auto source = [&](report::RowSink& sink) { printouts::feedAccountLedgerRows(queue.rows, sink); };
     if (onGuiThread()) {
         const report::RunResult result = report::runReport(def, source, ui::dialogs());
-        report::deliver(result.document, outputChoice(s));
+        report::deliver(result.document, printouts::sessionOutputChoice(s));
         return;
     }
     // On a thread of its own the pages are laid out here and shown by the GUI thread:
@@ -54,7 +45,7 @@ void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName) {
     auto* app = QCoreApplication::instance();
     if (!app) return;
     QMetaObject::invokeMethod(
-        app, [document = std::move(result.document)] { report::deliver(document, outputChoice(session())); },
+        app, [document = std::move(result.document)] { report::deliver(document, printouts::sessionOutputChoice(session())); },
         Qt::QueuedConnection);
 }
 

@@ -129,7 +129,7 @@ std::optional<PrintRequest> AccountReportController::print(int64_t currentEntry,
     if (hooks.choosePrintRange() != 1) return std::nullopt;
 
     // The figures of the head of the printout, as they stand now.
-    (void)summary();
+    const CashSummary figures = summary();
     s.DANE_OPIS_PRN = descriptionLines();
 
     PrintRequest request;
@@ -139,7 +139,10 @@ std::optional<PrintRequest> AccountReportController::print(int64_t currentEntry,
                          QString::number(descending ? 1 : 0) + (homeCurrency() ? QStringLiteral(",0") : QStringLiteral(",1"));
     request.filter = entryFilter();
     request.heading = title;
-    hooks.startPrint(request.parameters, request.filter, request.heading);
+    const bool pln = homeCurrency();
+    request.carriedInDt = pln ? figures.carriedIn.obrotyDt : figures.carriedIn.obrotyDtW;
+    request.carriedInCt = pln ? figures.carriedIn.obrotyCt : figures.carriedIn.obrotyCtW;
+    hooks.startPrint(request);
     return request;
 }
 

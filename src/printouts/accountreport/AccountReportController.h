@@ -17,6 +17,17 @@ inline constexpr int kAccountReport = 65;   // "Raport z konta"
 inline constexpr int kCashReport = 66;      // "Raport kasowy - RK Nr"
 inline constexpr int kBankReport = 67;      // "Raport bankowy"
 
+// What a print hands over (for the caller and for tests).
+struct PrintRequest {
+    int code = 0;
+    QString parameters;
+    QString filter;
+    QString heading;
+    // "Z przeniesienia" of the summary: the turnovers before the range, in PLN or, when a
+    // currency is chosen, in that currency.
+    Money carriedInDt, carriedInCt;
+};
+
 // The pieces of other libraries that printing calls. Until they are wired in, the
 // chooser answers 0 (cancelled) and nothing is printed.
 struct AccountReportHooks {
@@ -24,19 +35,11 @@ struct AccountReportHooks {
     std::function<int(const QString& set)> chooseStatement = [](const QString&) { return 0; };
     // PARAM_PRN_BRO: 1 when the person confirmed the print range.
     std::function<int()> choosePrintRange = [] { return 1; };
-    // WYDRUK_KSIEGA on a thread of its own: parameters, entry filter, heading.
-    std::function<void(const QString& parameters, const QString& filter, const QString& heading)> startPrint =
-        [](const QString&, const QString&, const QString&) {};
+    // WYDRUK_KSIEGA on a thread of its own: parameters, entry filter, heading, and what
+    // the range carries in.
+    std::function<void(const PrintRequest&)> startPrint = [](const PrintRequest&) {};
 };
 AccountReportHooks& accountReportHooks();
-
-// What a print handed over (for the caller and for tests).
-struct PrintRequest {
-    int code = 0;
-    QString parameters;
-    QString filter;
-    QString heading;
-};
 
 class AccountReportController {
 public:

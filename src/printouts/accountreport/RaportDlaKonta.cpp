@@ -4,6 +4,7 @@
 #include "ksiega/ksiega.h"
 #include "printouts/accountreport/AccountReportWindow.h"
 #include "printouts/accountreport/RangeDialog.h"
+#include "printouts/listing/LedgerListingStart.h"
 
 namespace ksiega {
 
@@ -21,8 +22,20 @@ void RAPORT_DLA_KONTA() {
                   auto controller = std::make_unique<printouts::AccountReportController>(moduleDatabase());
                   controller->setCurrency(session().activeCurrency());
                   printouts::AccountReportWindow view(moduleDatabase(), std::move(controller));
+                  SessionContext& s = session();
+                  printouts::AccountReportHooks& hooks = printouts::accountReportHooks();
+                  const printouts::AccountReportHooks before = hooks;
+                  hooks.chooseStatement = [&view](const QString& set) { return printouts::chooseStatement(set, &view); };
+                  hooks.choosePrintRange = [&view, &s] { return printouts::askPrintRange(s, &view) ? 1 : 0; };
+                  hooks.startPrint = [&s, &view](const printouts::PrintRequest& r) {
+                      ledgerprint::ListingJob job = printouts::sessionListingJob(s, r.parameters, r.filter, r.heading);
+                      job.currency = view.controller().currency();
+                      job.broughtForward = {r.carriedInDt, r.carriedInCt};
+                      printouts::startLedgerListing(std::move(job));
+                  };
                   window.attach(&view);
                   view.exec();
+                  hooks = before;
               });
 }
 

@@ -2,7 +2,9 @@
 #include "frame/rights/AccessRights.h"
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ksiega/ksiega.h"
+#include "ledger/accounts/AccountsPrint.h"
 #include "ledger/accounts/EntryListColumns.h"
+#include "ledger/turnovers/AccountPeriodQueue.h"
 #include "platform/runtime/Date.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include <QDate>
@@ -200,7 +202,47 @@ void KsiegaWgKontController::showDocument() {
 
 void KsiegaWgKontController::printList() {
     if (!printEnabled()) return;
-    if (print) print();
+    const std::optional<CurrentEntry> entry = m_viewMode == 0 ? m_entries->entryAt(m_row) : std::nullopt;
+    m_session.CRST_FILTR_INFO.clear();
+    m_session.CRST_FILTR_TABELA.clear();
+    m_session.GGG_DANE_ID_OBIEKTU = entry ? entry->idPozDok : 0;
+    const QString set = accountsStatementSet(m_viewMode);
+    if (m_viewMode == 0) m_session.CRST_FILTR_ZAPYTANIE = m_entries->rawFilter();
+    const int code = chooseStatement ? chooseStatement(set) : 0;
+    const std::optional<QString> title = accountsPrintTitle(code);
+    if (!title) return;
+    m_session.DANE_NAGLOWEK_WYDRUKU = *title;
+    if (!askPrintRange || !askPrintRange()) return;
+
+    if (code == kAccountTurnoverStatementCode) {
+        // The period-turnover list as the window shows it (the chooser offers this code
+        // in the period view) goes to the queue the account ledger printout reads.
+        setAccountPeriodQueue({m_account, m_currency, m_entries->periodTurnovers().rows()});
+        if (startAccountLedger) startAccountLedger();
+        return;
+    }
+    const int range = m_session.DANE_ZAKRES_PRN;
+    if (range == 2 && !entry) return;   // no current line to print
+    if (range == 1) {
+        // The library reads the marks from the selection store.
+        const marks::StoreOutcome stored = m_entries->storeMarks();
+        if (!stored.ok) {
+            if (!stored.cancelled && !stored.error.isEmpty()) ui::dialogs().warning(stored.error);
+            return;
+        }
+    }
+    AccountsPrintInput in;
+    in.code = code;
+    in.range = range;
+    in.listRow = m_row >= 0 ? m_row + 1 : 0;
+    in.sortOrder = m_entries->sortOrder();
+    in.accountDisplay = accountDisplayText();
+    in.listFilter = m_entries->filter();
+    if (entry) {
+        in.idPozDok = entry->idPozDok;
+        in.strona = entry->strona;
+    }
+    if (startPrint) startPrint(accountsPrintJob(in, *title));
 }
 
 void KsiegaWgKontController::setIntuitiveSearch(bool on) {

@@ -12,6 +12,7 @@
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "ledger/accounts/tree/AccountTreeController.h"
 #include "ledger/accounts/window/DocumentPreview.h"
+#include "ledger/printing/LedgerPrintJob.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/ui/settings/WindowSettings.h"
 #include <functional>
@@ -47,7 +48,11 @@ public:
     std::function<void(const QString& expression)> saveFilter;          // ?B_FILTR_ZAPISZ
     std::function<uint8_t()> accountFilterWindow;                       // FILTR; 1 = applied
     std::function<bool(const CurrentEntry&)> openDocument;              // "Dokument"; true: refresh
-    std::function<void()> print;                                         // "Drukuj"
+    // "Drukuj":
+    std::function<int(const QString& set)> chooseStatement;             // ZESTAWIENIA_CRS; 0 nothing
+    std::function<bool()> askPrintRange;                                // PARAM_PRN_BRO; sets DANE_ZAKRES_PRN
+    std::function<void(const LedgerPrintJob&)> startPrint;             // WYDRUK_KSIEGA on its own thread
+    std::function<void()> startAccountLedger;                           // PRN_62_KSIEGA_K_THREAD("0")
     std::function<void(const CurrentEntry&)> contractorContacts;        // KONTAKTY_KONTRAHENTA
     // "Podgląd pól", "Konfiguracja kolumn", "Eksport do Excela": served by the view's services.
     std::function<void(const QString& item)> listService;

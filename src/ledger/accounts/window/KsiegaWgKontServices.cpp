@@ -7,6 +7,7 @@
 #include "platform/ui/columns/ColumnLayout.h"
 #include "platform/ui/columns/WindowConfiguration.h"
 #include "platform/ui/dialogs/Dialogs.h"
+#include "printouts/listing/LedgerListingStart.h"
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QTableView>
@@ -39,6 +40,14 @@ KsiegaWgKontServices::KsiegaWgKontServices(KsiegaWgKontController& c, db::Databa
     c.saveFilter = [this](const QString& expression) { saveQuickFilter(expression); };
     c.contractorContacts = [this](const CurrentEntry& e) { contacts(e); };
     c.listService = [this](const QString& item) { service(item); };
+    c.chooseStatement = [this](const QString& set) { return printouts::chooseStatement(set, m_window); };
+    c.askPrintRange = [this] { return printouts::askPrintRange(m_session, m_window); };
+    c.startPrint = [this](const LedgerPrintJob& j) {
+        ledgerprint::ListingJob job = printouts::sessionListingJob(m_session, j.parameters, j.filter, j.header);
+        job.currency = m_c.currency();
+        printouts::startLedgerListing(std::move(job));
+    };
+    c.startAccountLedger = [] { printouts::startAccountLedgerPrintout(QStringLiteral("0")); };
 }
 
 void KsiegaWgKontServices::attach(QWidget* window) {

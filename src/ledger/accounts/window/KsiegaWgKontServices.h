@@ -9,7 +9,9 @@
 //                     window's and are not saved). Without a quick filter nothing is saved;
 //   "Kontakty kontrahenta"  KONTAKTY_KONTRAHENTA with the contractor of the entry's document;
 //   "Podgląd pól", "Konfiguracja kolumn" (KONFIGURACJA_OKNA, list 40), "Eksport do Excela"
-//                     (EXPORT2EXCEL: the rows stream from the list's own query).
+//                     (EXPORT2EXCEL: the rows stream from the list's own query);
+//   "Drukuj"          ZESTAWIENIA_CRS, PARAM_PRN_BRO, then WYDRUK_KSIEGA with the window's
+//                     currency, or PRN_62_KSIEGA_K_THREAD for the period view's statement.
 // The services live as long as the controller whose hooks they set. Dialogs of their own
 // (file name, field preview) are members, so tests script them.
 #include "ledger/accounts/window/KsiegaWgKontController.h"

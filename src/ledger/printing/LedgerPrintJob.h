@@ -1,0 +1,20 @@
+#pragma once
+// What a ledger window hands to the ledger print library (WYDRUK_KSIEGA): the parameter
+// string, the data filter and the heading (DANE_NAGLOWEK_WYDRUKU).
+#include <QString>
+#include <cstdint>
+
+namespace ksiega::ledger {
+
+struct LedgerPrintJob {
+    QString parameters;
+    QString filter;
+    QString header;
+};
+
+// Print range 2 ("Pojedynczy") prints the one side of the current line.
+inline QString currentLineFilter(int64_t idPozDok, int strona) {
+    return QStringLiteral("PDU:id_poz_dok=%1 AND PDU:strona=%2").arg(idPozDok).arg(strona);
+}
+
+} // namespace ksiega::ledger
