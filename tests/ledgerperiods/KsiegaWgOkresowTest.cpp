@@ -212,4 +212,15 @@ TEST_P(KsiegaWgOkresowTest, rightsGateThePrintAndTheDocumentAndPrintHandsOverThe
     EXPECT_EQ(job->parameters, "68,2,1,0,0,Okres obrotowy: Marzec");
     EXPECT_EQ(job->filter, QStringLiteral("PDU:id_poz_dok=%1 AND PDU:strona=%2").arg(e->idPozDok).arg(e->strona));
     EXPECT_EQ(job->header, "Zestawienie zapisów księgowych w okresie");
+
+    // The marked lines reach the selection store before the library reads them.
+    session().DANE_ZAKRES_PRN = 0;
+    c->askPrintRange = [&] { session().DANE_ZAKRES_PRN = 1; return true; };
+    c->toggleMark(0);
+    c->printList();
+    EXPECT_TRUE(job->parameters.startsWith("68,1,"));
+    EXPECT_EQ(job->filter, c->filter().rawFilter);
+    EXPECT_EQ(db().scalarInt("select count(*) from ZAZNACZENIE where id_browsera=41 and id_uzytkownika=?",
+                             {session().DANE_ID_UZYTKOWNIKA_NR}),
+              1);
 }

@@ -408,6 +408,14 @@ void KsiegaWgOkresowController::printList() {
         in.strona = e->strona;
     }
     if (in.range == 2 && !e) return;   // no current row to print
+    if (in.range == 1) {
+        // The library reads the marks from the selection store.
+        const marks::StoreOutcome stored = storeMarks();
+        if (!stored.ok) {
+            if (!stored.cancelled && !stored.error.isEmpty()) ui::dialogs().warning(stored.error);
+            return;
+        }
+    }
     if (startPrint) startPrint(periodsPrintJob(in, m_session.DANE_NAGLOWEK_WYDRUKU));
 }
 
