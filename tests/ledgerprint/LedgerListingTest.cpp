@@ -60,11 +60,10 @@ protected:
 } // namespace
 
 TEST_P(LedgerListing, entryListingPrintsEveryLineOfItsFilterWithItsTotals) {
-    // More lines than one statement fetches, most of them on the same posting date, so
-    // that paging by key must walk through ties; an unposted line and another account's
-    // lines stay out.
+    // Several pages of lines, most of them on the same posting date; an unposted line and
+    // another account's lines stay out.
     db::Transaction tx(db());
-    for (int i = 1; i <= ledgerprint::LISTING_PAGE_ROWS + 30; ++i)
+    for (int i = 1; i <= 530; ++i)
         fx->postIn2026(i % 7 == 0 ? 4 : 3, "130-01", "700-01", Money::fromMinor(i * 101));
     fx->postIn2026(3, "700-01", "130-01", zl("250,00"));
     fx->postIn2026(3, "130-01", "700-01", zl("999,00"), /*status*/ 1);
@@ -81,6 +80,52 @@ TEST_P(LedgerListing, entryListingPrintsEveryLineOfItsFilterWithItsTotals) {
     EXPECT_EQ(countText(doc, report::RAZEM_NA_STRONIE), int(doc.pages.size()));
     EXPECT_EQ(countText(doc, report::KONIEC_WYDRUKU), 1);
     EXPECT_EQ(countText(doc, QStringLiteral("Konto: 130-01  Rachunek bieżący")), 1);
+}
+
+TEST_P(LedgerListing, linesFollowTheSortOfTheCallingList) {
+    fx->postIn2026(3, "130-01", "700-01", zl("10,00"));
+    fx->postIn2026(5, "130-01", "700-01", zl("20,00"));
+    fx->postIn2026(4, "130-01", "700-01", zl("40,00"));
+    // The texts of one column from top to bottom.
+    auto column = [](const report::Document& doc, const QString& heading) {
+        QStringList out;
+        for (const auto& page : doc.pages) {
+            double left = -1;
+            for (const auto& item : page.items)
+                if (item.text == heading) left = item.rect.left();
+            for (const auto& item : page.items)
+                if (item.kind == report::Item::Kind::Text && qAbs(item.rect.left() - left) < 0.01 && item.text != heading)
+                    out << item.text;
+        }
+        return out;
+    };
+    auto sorted = [](QStringList l, bool descending) {
+        std::sort(l.begin(), l.end());
+        if (descending) std::reverse(l.begin(), l.end());
+        return l;
+    };
+    // The ledger by periods: choice 1 "Nr ewidencyjny", descending.
+    const QStringList byNumber = column(layout(job(QStringLiteral("61,0,1,1,0,Okres"), BANK_FILTER)), "Nr ewidencyjny");
+    ASSERT_GE(byNumber.size(), 3);
+    EXPECT_EQ(byNumber, sorted(byNumber, true));
+    // Choice 4 "Data księgowania", ascending, as dates run.
+    QStringList dates = column(layout(job(QStringLiteral("61,0,4,0,0,Okres"), BANK_FILTER)), "Data księg.");
+    for (QString& d : dates) d = d.mid(6, 4) + d.mid(3, 2) + d.left(2);
+    EXPECT_EQ(dates, sorted(dates, false));
+
+    // The turnover statement by "Obroty Dt", descending.
+    ListingJob t = job(QStringLiteral("63,0,2,1,0,Okres obrotowy: Marzec"),
+                       QStringLiteral("OBR:SYM_WALUTY='PLN' AND OBR:DATA_OKRESU=%1").arg(fx->month2026(3)));
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), fx->company, fx->year2026, 0);
+    std::vector<Money> turnovers;
+    for (const QString& text : column(layout(t), "Obroty Dt")) {
+        if (text.isEmpty() || !text.at(0).isDigit()) continue;
+        turnovers.push_back(Money::parseOrThrow(QString(text).remove(' ').replace(',', '.')));
+    }
+    ASSERT_GE(turnovers.size(), 2u);
+    // The last ones are the totals of the page and the report.
+    turnovers.resize(turnovers.size() - 2);
+    EXPECT_TRUE(std::is_sorted(turnovers.rbegin(), turnovers.rend()));
 }
 
 TEST_P(LedgerListing, markedRangePrintsOnlyTheMarksOfItsBrowserAndSingleRangeTheCurrentLine) {
@@ -163,6 +208,16 @@ TEST_P(LedgerListing, cashReportCarriesInAndOut) {
     const Money outDt = zl("1 000,00") + dt, outCt = zl("300,00") + ct;
     EXPECT_EQ(lineTexts(doc, report::DO_PRZENIESIENIA).mid(1), (QStringList{shown(outDt), shown(outCt)}));
     EXPECT_TRUE(lineTexts(doc, QStringLiteral("Saldo")).contains(shown(Balance::of(outDt, outCt).dt)));
+    // The summary reads down: carried in, the report's own total, carried out, balance.
+    auto top = [&](const QString& label) {
+        double y = -1;
+        for (const auto& item : doc.pages.back().items)
+            if (item.text == label) y = item.rect.top();
+        return y;
+    };
+    EXPECT_LT(top(report::Z_PRZENIESIENIA), top(report::RAZEM));
+    EXPECT_LT(top(report::RAZEM), top(report::DO_PRZENIESIENIA));
+    EXPECT_LT(top(report::DO_PRZENIESIENIA), top(QStringLiteral("Saldo")));
 }
 
 TEST_P(LedgerListing, refusesAFilterThatIsNotAFilter) {

@@ -63,10 +63,12 @@ struct Cell {
 };
 using Row = std::vector<Cell>;
 
-// A labelled line of amounts printed after "Razem" ("Persaldo"), keyed by column index.
+// A labelled line of amounts printed with "Razem" ("Persaldo" after it, "Z przeniesienia"
+// of a cash report before it), keyed by column index.
 struct SummaryLine {
     QString label;
     std::map<int, Money> amounts;
+    bool beforeFinalTotal = false;
 };
 
 struct BandHeights {  // mm
@@ -93,7 +95,8 @@ struct ReportDefinition {
     bool pageTotalsRunning = false;  // "Razem na stronie" accumulates from the first row, never reset
     float fontPt = 8.0f;
     BandHeights heights;
-    // Lines printed after "Razem", computed from the final totals (index = column).
+    // Lines printed with "Razem" (after it unless beforeFinalTotal), computed from the
+    // final totals (index = column).
     std::function<std::vector<SummaryLine>(const std::vector<Money>& finalTotals)> closingLines;
 };
 

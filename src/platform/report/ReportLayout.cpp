@@ -67,14 +67,20 @@ Document ReportLayout::finish(bool complete) {
     if (m_document.pages.empty()) begin();
     const auto& h = m_definition.heights;
     if (complete) {
-        double need = (hasTotals(PageTotal) ? h.totals : 0) + (hasTotals(FinalTotal) ? h.totals : 0) + h.closing;
+        double need = (hasTotals(PageTotal) && !m_definition.pageTotalsRunning ? h.totals : 0) +
+                      (hasTotals(FinalTotal) ? h.totals : 0) + h.closing;
         const auto lines = m_definition.closingLines ? m_definition.closingLines(m_running.values())
                                                      : std::vector<SummaryLine>{};
         need += h.totals * double(lines.size());
         if (m_y + need > bottom() + 1e-6) breakPage();
-        if (hasTotals(PageTotal)) totalsBand(RAZEM_NA_STRONIE, m_page.values(), PageTotal, false);
+        // Running page sums on the last page would only repeat "Razem".
+        if (hasTotals(PageTotal) && !m_definition.pageTotalsRunning)
+            totalsBand(RAZEM_NA_STRONIE, m_page.values(), PageTotal, false);
+        for (const SummaryLine& line : lines)
+            if (line.beforeFinalTotal) summaryBand(line);
         if (hasTotals(FinalTotal)) totalsBand(RAZEM, m_running.values(), FinalTotal, true);
-        for (const SummaryLine& line : lines) summaryBand(line);
+        for (const SummaryLine& line : lines)
+            if (!line.beforeFinalTotal) summaryBand(line);
         closingBand();
     } else if (hasTotals(PageTotal)) {
         totalsBand(RAZEM_NA_STRONIE, m_page.values(), PageTotal, false);
@@ -130,17 +136,39 @@ void ReportLayout::columnHeaderBand() {
     for (const Column& c : m_definition.columns) lines = std::max<int>(lines, int(c.heading.count('\n')) + 1);
     const double bandHeight = lines * h.columnHeaderLine + 1.0;
     box(QRectF(left(), m_y, width(), bandHeight), m_definition.shading);
-    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
-        const QStringList parts = m_definition.columns[i].heading.split('\n');
-        double y = m_y + 0.5;
-        for (const QString& part : parts) {
-            text(QRectF(m_boxes[i].left, y, m_boxes[i].width, h.columnHeaderLine), part, Align::Center, true);
+    // Neighbouring columns whose headings start with the same line ("Obroty w okresie"
+    // over "Dt" and "Ct") print that line once across both.
+    const size_t n = m_definition.columns.size();
+    std::vector<QStringList> parts(n);
+    for (size_t i = 0; i < n; ++i) parts[i] = m_definition.columns[i].heading.split('\n');
+    auto sharesFirstLine = [&](size_t a, size_t b) {
+        return parts[a].size() > 1 && parts[b].size() > 1 && parts[a].front() == parts[b].front();
+    };
+    for (size_t i = 0; i < n; ++i) {
+        size_t first = 0;
+        if (i > 0 && sharesFirstLine(i - 1, i)) {
+            first = 1;   // drawn with the group's first column
+        } else {
+            size_t last = i;
+            while (last + 1 < n && sharesFirstLine(last, last + 1)) ++last;
+            if (last > i) {
+                const double spanWidth = m_boxes[last].left + m_boxes[last].width - m_boxes[i].left;
+                text(QRectF(m_boxes[i].left, m_y + 0.5, spanWidth, h.columnHeaderLine), parts[i].front(), Align::Center, true);
+                rule(m_boxes[i].left, m_y + 0.5 + h.columnHeaderLine, spanWidth);
+                first = 1;
+            }
+        }
+        double y = m_y + 0.5 + double(first) * h.columnHeaderLine;
+        for (qsizetype k = qsizetype(first); k < parts[i].size(); ++k) {
+            text(QRectF(m_boxes[i].left, y, m_boxes[i].width, h.columnHeaderLine), parts[i][k], Align::Center, true);
             y += h.columnHeaderLine;
         }
         if (i > 0) {
+            // Inside a group the separator starts under the shared line.
+            const double from = first == 1 && sharesFirstLine(i - 1, i) ? m_y + 0.5 + h.columnHeaderLine : m_y;
             Item sep;
             sep.kind = Item::Kind::Rule;
-            sep.rect = QRectF(m_boxes[i].left, m_y, 0, bandHeight);
+            sep.rect = QRectF(m_boxes[i].left, from, 0, m_y + bandHeight - from);
             m_document.pages.back().items.push_back(sep);
         }
     }
@@ -226,10 +254,12 @@ void ReportLayout::text(const QRectF& rect, const QString& value, Align align, b
     m_document.pages.back().items.push_back(std::move(item));
 }
 
-void ReportLayout::rule(double y) {
+void ReportLayout::rule(double y) { rule(left(), y, width()); }
+
+void ReportLayout::rule(double x, double y, double length) {
     Item item;
     item.kind = Item::Kind::Rule;
-    item.rect = QRectF(left(), y, width(), 0);
+    item.rect = QRectF(x, y, length, 0);
     m_document.pages.back().items.push_back(item);
 }
 

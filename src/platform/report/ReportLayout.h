@@ -50,6 +50,7 @@ private:
 
     void text(const QRectF& rect, const QString& text, Align align, bool bold = false, float fontPt = 0);
     void rule(double y);
+    void rule(double x, double y, double length);
     void box(const QRectF& rect, bool shaded);
     QString cellText(size_t column, const Cell& cell) const;
 

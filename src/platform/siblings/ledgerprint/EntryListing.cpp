@@ -1,6 +1,6 @@
 // The entry listings: every line of the entry view under the caller's filter, in posting
 // date order, with page totals, carried totals and "Razem". The cash, bank and account
-// reports add what was carried in and what is carried out after "Razem".
+// reports print what was carried in above "Razem" and what is carried out below it.
 #include "platform/db/Database.h"
 #include "platform/report/Texts.h"
 #include "platform/runtime/Date.h"
@@ -50,6 +50,24 @@ Scope scopeOf(const ListingJob& job, const ListingParameters& p, const QString& 
     return s;
 }
 
+// The order of the lines: what the calling list was sorted by, as the parameters say.
+struct ListingSort {
+    QString column;
+    bool descending = false;
+};
+
+ListingSort listingSort(const ListingParameters& p) {
+    if (isCashBook(p.kind))   // a: 1 posting date, 2 document date; b: descending
+        return {p.first == 2 ? QStringLiteral("data_dok_org") : QStringLiteral("data_biezaca"), p.second == 1};
+    if (p.flag != 0) return {QStringLiteral("data_biezaca"), false};   // a, b: the caller's row and sort order
+    // The ledger by periods: a is its sort choice, b its direction.
+    // Texts that may be missing sort as empty on both engines.
+    static const char* const columns[] = {"nr_ewid_dok",  "data_wplywu", "coalesce(nr_dok_org, '')", "data_biezaca",
+                                          "data_dok_org", "konto",       "coalesce(sygnatura, '')",  "coalesce(opis, '')"};
+    const QString column = p.first >= 1 && p.first <= 8 ? QString::fromLatin1(columns[p.first - 1]) : QStringLiteral("data_biezaca");
+    return {column, p.second == 1};
+}
+
 } // namespace
 
 PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, const QString& filterWhere,
@@ -82,14 +100,15 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
     }
 
     if (isCashBook(p.kind)) {
-        // After "Razem": what was carried in, what is carried out, and its balance.
+        // Around "Razem": what was carried in before it; what is carried out and its
+        // balance after it.
         const int dtColumn = firstAmount, ctColumn = firstAmount + 1;
         const BroughtForward in = job.broughtForward;
         def.closingLines = [in, dtColumn, ctColumn](const std::vector<Money>& totals) {
             const Money outDt = in.dt + totals[dtColumn], outCt = in.ct + totals[ctColumn];
             const Balance balance = Balance::of(outDt, outCt);
             return std::vector<report::SummaryLine>{
-                {report::Z_PRZENIESIENIA, {{dtColumn, in.dt}, {ctColumn, in.ct}}},
+                {report::Z_PRZENIESIENIA, {{dtColumn, in.dt}, {ctColumn, in.ct}}, true},
                 {report::DO_PRZENIESIENIA, {{dtColumn, outDt}, {ctColumn, outCt}}},
                 {QStringLiteral("Saldo"), {{dtColumn, balance.dt}, {ctColumn, balance.ct}}},
             };
@@ -98,49 +117,34 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
 
     const QString view = job.budgetEdition ? QStringLiteral("POZ_DOK_VIEW_UNION_BT") : QStringLiteral("POZ_DOK_VIEW_UNION");
     const Scope scope = scopeOf(job, p, filterWhere);
-    out.source = [view, scope, both, currency, connection](report::RowSink& sink) {
+    const ListingSort sort = listingSort(p);
+    out.source = [view, scope, sort, both, currency, connection](report::RowSink& sink) {
         db::Database& db = connection();
         sink.setTotal(db.scalarInt(QStringLiteral("SELECT count(*) FROM ") + view + QStringLiteral(" WHERE ") + scope.where,
                                    scope.params)
                           .value_or(0));
-        const QString sql = QStringLiteral(
-                                "SELECT id_dokument_pozycja, data_biezaca, nr_ewid_dok, nr_dok_org, konto, opis, waluta,"
-                                " kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w FROM ") +
-                            view + QStringLiteral(" WHERE ") + scope.where +
-                            QStringLiteral(" AND (data_biezaca > ? OR (data_biezaca = ? AND id_dokument_pozycja > ?))"
-                                           " ORDER BY data_biezaca, id_dokument_pozycja LIMIT %1")
-                                .arg(LISTING_PAGE_ROWS);
-        int64_t lastDate = -1, lastId = -1;
+        // One statement, its rows streamed to the layout as they come.
+        const QString direction = sort.descending ? QStringLiteral(" DESC") : QString();
+        db::Rows rows = db.select(
+            QStringLiteral("SELECT id_dokument_pozycja, data_biezaca, nr_ewid_dok, nr_dok_org, konto, opis, waluta,"
+                           " kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w FROM ") +
+                view + QStringLiteral(" WHERE ") + scope.where + QStringLiteral(" ORDER BY ") + sort.column + direction +
+                QStringLiteral(", data_biezaca") + direction + QStringLiteral(", id_dokument_pozycja") + direction,
+            scope.params);
         long long number = 0;
-        for (;;) {
-            db::Params params = scope.params;
-            params.push_back(lastDate);
-            params.push_back(lastDate);
-            params.push_back(lastId);
-            std::vector<report::Row> page;
-            page.reserve(LISTING_PAGE_ROWS);
-            {
-                db::Rows rows = db.select(sql, params);
-                while (rows.next()) {
-                    lastId = rows.int64(0);
-                    lastDate = rows.int64(1);
-                    report::Row row{QString::number(++number), date::toDisplay(int(lastDate)), rows.text(2).trimmed(),
-                                    rows.text(3).trimmed(), rows.text(4).trimmed(), rows.text(5).trimmed()};
-                    if (both) {
-                        const QString waluta = rows.text(6).trimmed();
-                        row.push_back(waluta.isEmpty() ? QStringLiteral("PLN") : waluta);
-                        row.insert(row.end(), {rows.money(7), rows.money(8), rows.money(9), rows.money(10)});
-                    } else if (currency) {
-                        row.insert(row.end(), {rows.money(9), rows.money(10)});
-                    } else {
-                        row.insert(row.end(), {rows.money(7), rows.money(8)});
-                    }
-                    page.push_back(std::move(row));
-                }
+        while (rows.next()) {
+            report::Row row{QString::number(++number), date::toDisplay(int(rows.int64(1))), rows.text(2).trimmed(),
+                            rows.text(3).trimmed(), rows.text(4).trimmed(), rows.text(5).trimmed()};
+            if (both) {
+                const QString waluta = rows.text(6).trimmed();
+                row.push_back(waluta.isEmpty() ? QStringLiteral("PLN") : waluta);
+                row.insert(row.end(), {rows.money(7), rows.money(8), rows.money(9), rows.money(10)});
+            } else if (currency) {
+                row.insert(row.end(), {rows.money(9), rows.money(10)});
+            } else {
+                row.insert(row.end(), {rows.money(7), rows.money(8)});
             }
-            for (const auto& row : page)
-                if (!sink.add(row)) return;
-            if (int(page.size()) < LISTING_PAGE_ROWS) return;
+            if (!sink.add(row)) return;
         }
     };
     return out;

@@ -1,7 +1,7 @@
 #pragma once
 // The listings of the ledger print library, each a report definition and a row source
-// that reads its rows page by page (keyset, 500 rows a statement) on the report's worker
-// thread. Every statement is scoped by the job's company and fiscal year as bound values;
+// that streams the rows of one sorted statement to the layout on the report's worker
+// thread (the rows are never held all at once). Every statement is scoped by the job's company and fiscal year as bound values;
 // the caller's filter enters only through translateFilter().
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportRunner.h"
@@ -21,9 +21,6 @@ struct PreparedListing {
     QString error;   // parameters or filter refused: nothing to print
     bool ok() const { return error.isEmpty(); }
 };
-
-// Rows fetched per statement.
-inline constexpr int LISTING_PAGE_ROWS = 500;
 
 PreparedListing prepareListing(const ListingJob& job, ConnectionProvider connection);
 

@@ -46,40 +46,25 @@ PreparedListing turnoverListing(const ListingJob& job, const ListingParameters& 
     QString where = QStringLiteral("id_firmy = ? AND id_lata_obrot = ?");
     const db::Params scopeParams{job.company, job.fiscalYear};
     if (!filterWhere.isEmpty()) where += QStringLiteral(" AND (") + filterWhere + QStringLiteral(")");
-    const QString sql = QStringLiteral("SELECT nr_konta, data_okresu, ") + amountColumns(job) +
-                        QStringLiteral(" FROM OBROTY_I_SALDA WHERE ") + where +
-                        QStringLiteral(" AND (nr_konta > ? OR (nr_konta = ? AND data_okresu > ?))"
-                                       " ORDER BY nr_konta, data_okresu LIMIT %1")
-                            .arg(LISTING_PAGE_ROWS);
+    // The turnover view of the ledger by periods sorts by its choice a ("Nr konta",
+    // "Obroty Dt", "Obroty Ct", "Saldo Dt", "Saldo Ct"), descending when b is 1.
+    const QStringList amounts = amountColumns(job).split(QStringLiteral(", "));
+    const QString direction = p.second == 1 ? QStringLiteral(" DESC") : QString();
+    QString order = QStringLiteral("nr_konta") + direction + QStringLiteral(", data_okresu");
+    if (p.first >= 2 && p.first <= 5)
+        order = amounts[p.first - 2] + direction + QStringLiteral(", nr_konta, data_okresu");
+    const QString sql = QStringLiteral("SELECT nr_konta, data_okresu, ") + amounts.join(QStringLiteral(", ")) +
+                        QStringLiteral(" FROM OBROTY_I_SALDA WHERE ") + where + QStringLiteral(" ORDER BY ") + order;
     const QString countSql = QStringLiteral("SELECT count(*) FROM OBROTY_I_SALDA WHERE ") + where;
 
     out.source = [sql, countSql, scopeParams, connection](report::RowSink& sink) {
         db::Database& db = connection();
         sink.setTotal(db.scalarInt(countSql, scopeParams).value_or(0));
-        QString lastAccount;
-        int64_t lastPeriod = -1;
-        bool first = true;
-        for (;;) {
-            db::Params params = scopeParams;
-            // Before the first row every account sorts after the key (an empty account
-            // number with period -1 precedes every stored row).
-            params.push_back(lastAccount);
-            params.push_back(lastAccount);
-            params.push_back(first ? int64_t(-1) : lastPeriod);
-            std::vector<report::Row> page;
-            {
-                db::Rows rows = db.select(sql, params);
-                while (rows.next()) {
-                    lastAccount = rows.text(0);
-                    lastPeriod = rows.int64(1);
-                    page.push_back({lastAccount.trimmed(), periodName(int(lastPeriod)), rows.money(2), rows.money(3),
-                                    rows.money(4), rows.money(5)});
-                }
-            }
-            first = false;
-            for (const auto& row : page)
-                if (!sink.add(row)) return;
-            if (int(page.size()) < LISTING_PAGE_ROWS) return;
+        db::Rows rows = db.select(sql, scopeParams);
+        while (rows.next()) {
+            const report::Row row{rows.text(0).trimmed(), periodName(int(rows.int64(1))), rows.money(2), rows.money(3),
+                                  rows.money(4), rows.money(5)};
+            if (!sink.add(row)) return;
         }
     };
     return out;
