@@ -8,7 +8,8 @@
 #include "platform/server/FiscalYear.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "printouts/accountreport/AccountReportController.h"
-#include "printouts/accountreport/AccountReportPrint.h"
+#include "platform/siblings/ledgerprint/LedgerListing.h"
+#include "printouts/listing/LedgerListingStart.h"
 #include "printouts/accountreport/RangeDialogController.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
@@ -262,7 +263,15 @@ TEST_P(AccountReportTest, entryFilterListsTheRangeAndQuotesTheAccount) {
 TEST_P(AccountReportTest, pdfOfTheReportHoldsItsHeadingTotalsAndEnd) {
     AccountReportController c(db());
     c.addRange({false, day(4, 1), day(4, 30), "100-01"});
-    const report::RunResult r = layoutAccountReport(db(), c, kAccountReport);
+    // "Drukuj" hands the report to the ledger print library; here it is laid out at once.
+    std::optional<PrintRequest> printed;
+    accountReportHooks().chooseStatement = [](const QString&) { return kAccountReport; };
+    accountReportHooks().startPrint = [&](const PrintRequest& request) { printed = request; };
+    ASSERT_TRUE(c.print(0, 2, false));
+    ASSERT_TRUE(printed);
+    ledgerprint::ListingJob job = sessionListingJob(session(), printed->parameters, printed->filter, printed->heading);
+    job.broughtForward = {printed->carriedInDt, printed->carriedInCt};
+    const report::RunResult r = ledgerprint::layoutListing(job, db());
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     EXPECT_EQ(r.document.rows, 3);
     QTemporaryDir dir;

@@ -4,6 +4,9 @@
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "platform/server/DocumentLocks.h"
 #include "platform/siblings/contractors/ContractorsLibrary.h"
+#include "platform/siblings/ledgerprint/LedgerPrintLibrary.h"
+#include "platform/siblings/print/PrintLibrary.h"
+#include "platform/siblings/statements/StatementsLibrary.h"
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -41,6 +44,26 @@ struct ScriptedContractors : contractors::ContractorsLibrary {
     }
 };
 
+struct ScriptedPrinting : statements::StatementsLibrary, print::PrintLibrary, ledgerprint::LedgerPrintLibrary {
+    int code = 64;
+    QString set;
+    std::vector<ledgerprint::ListingJob> jobs;
+    int ZESTAWIENIA_CRS(const QString& context, QWidget*) override {
+        set = context;
+        return code;
+    }
+    int PARAM_PRN_BRO(print::PrintGlobals g, QWidget*) override {
+        g.DANE_ZAKRES_PRN = 0;
+        g.DANE_DRUKARKA_EKRAN = 1;
+        g.GGG_NUMCOPY = 3;
+        return 1;
+    }
+    bool WYDRUK_KSIEGA(const ledgerprint::ListingJob& job) override {
+        jobs.push_back(job);
+        return true;
+    }
+};
+
 } // namespace
 
 class KsiegaWgKontServicesTest : public test::WindowTest {
@@ -66,6 +89,9 @@ protected:
     }
     void TearDown() override {
         contractors::replaceContractorsLibrary(nullptr);
+        statements::replaceStatementsLibrary(nullptr);
+        print::replacePrintLibrary(nullptr);
+        ledgerprint::replaceLedgerPrintLibrary(nullptr);
         window.reset();
         services.reset();
         controller.reset();
@@ -155,6 +181,31 @@ TEST_P(KsiegaWgKontServicesTest, contractorLibraryServesSavedFiltersTheirSavingA
     ASSERT_EQ(library.saved.size(), 1u);
     EXPECT_EQ(library.saved[0], std::make_pair(40, QStringLiteral("PDU:kwota_ma>0")));
 
+}
+
+TEST_P(KsiegaWgKontServicesTest, printButtonStartsTheListingWithTheWindowsCurrencyAndTheSessionsPrintChoice) {
+    ScriptedPrinting printing;
+    statements::replaceStatementsLibrary(&printing);
+    print::replacePrintLibrary(&printing);
+    ledgerprint::replaceLedgerPrintLibrary(&printing);
+    window->chooseAccount("130-01");
+    controller->setCurrency("EUR");
+    session().DANE_OPIS_PRN = QStringList{"Wydział handlowy"};
+    window->findChild<QPushButton*>("B_DRUKUJ")->click();
+    EXPECT_EQ(printing.set, "KSIEGA_K_1");
+    EXPECT_TRUE(printing.jobs.empty()) << "the window does not wait for the listing";
+    QTRY_COMPARE(printing.jobs.size(), size_t(1));
+    const ledgerprint::ListingJob& job = printing.jobs[0];
+    EXPECT_TRUE(job.params.startsWith("64,0,"));
+    EXPECT_EQ(job.filter, controller->entries().filter());
+    EXPECT_EQ(job.heading, "Zestawienie zapisów księgowych dla konta w walucie");
+    EXPECT_EQ(job.currency, "EUR");
+    EXPECT_EQ(job.company, session().DANE_ID_FIRMY);
+    EXPECT_EQ(job.fiscalYear, session().DANE_LATA_OBROTOWE);
+    EXPECT_EQ(job.description, QStringList{"Wydział handlowy"});
+    EXPECT_TRUE(session().DANE_OPIS_PRN.isEmpty());
+    EXPECT_EQ(job.output.toPrinter, 1);
+    EXPECT_EQ(job.output.copies, 3);
 }
 
 TEST_P(KsiegaWgKontServicesTest, quickFilterTextNarrowsTheListAndTheDateLocatorFindsAPeriod) {

@@ -1,11 +1,13 @@
-// `ksiega report RAPORT_DLA_KONTA --account A --from D --to D [--date-kind K] [--currency X]`:
-// the account report of one range (dates ISO yyyy-mm-dd; K 0 = document date, 1 =
-// posting date).
+// `ksiega report RAPORT_DLA_KONTA --account A --from D --to D [--date-kind K] [--currency X]
+//  [--code C]`: the account (65), cash (66) or bank (67) report of one range, as "Raport z
+// konta" prints it (dates ISO yyyy-mm-dd; K 0 = document date, 1 = posting date).
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
 #include "host/report/ReportTargets.h"
 #include "platform/runtime/Date.h"
-#include "printouts/accountreport/AccountReportPrint.h"
+#include "platform/siblings/ledgerprint/LedgerListing.h"
+#include "printouts/accountreport/AccountReportController.h"
+#include "printouts/listing/LedgerListingStart.h"
 
 namespace ksiega::host {
 
@@ -20,7 +22,7 @@ int dateOption(const Arguments& args, const QString& name) {
 }
 
 ReportTargetResult accountReportTarget(const Arguments& args) {
-    const SessionContext& s = session();
+    SessionContext& s = session();
     const auto account = args.option(QStringLiteral("account"));
     if (!account || account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
     const int from = dateOption(args, QStringLiteral("from"));
@@ -31,11 +33,29 @@ ReportTargetResult accountReportTarget(const Arguments& args) {
     const QString kind = args.option(QStringLiteral("date-kind"), QStringLiteral("0"));
     if (kind != QLatin1String("0") && kind != QLatin1String("1")) throw UsageError(QStringLiteral("--date-kind takes 0 or 1"));
 
+    const int code = args.option(QStringLiteral("code"), QStringLiteral("65")).toInt();
+    if (code != printouts::kAccountReport && code != printouts::kCashReport && code != printouts::kBankReport)
+        throw UsageError(QStringLiteral("--code takes 65, 66 or 67"));
+
+    // The window's "Drukuj" with the chooser answered by --code; the listing is laid out here.
     printouts::AccountReportController controller(moduleDatabase());
     controller.addRange({from == to, from, to, account->trimmed()});
-    controller.setDateKind(kind == QLatin1String("1") ? printouts::DateKind::Posting : printouts::DateKind::Document);
+    const bool posting = kind == QLatin1String("1");
+    controller.setDateKind(posting ? printouts::DateKind::Posting : printouts::DateKind::Document);
     controller.setCurrency(args.option(QStringLiteral("currency"), s.activeCurrency()));
-    report::RunResult r = printouts::layoutAccountReport(moduleDatabase(), controller, printouts::kAccountReport);
+    printouts::AccountReportHooks& hooks = printouts::accountReportHooks();
+    const printouts::AccountReportHooks before = hooks;
+    hooks.chooseStatement = [code](const QString&) { return code; };
+    hooks.choosePrintRange = [] { return 1; };
+    hooks.startPrint = [](const printouts::PrintRequest&) {};
+    const std::optional<printouts::PrintRequest> request = controller.print(0, posting ? 1 : 2, false);
+    hooks = before;
+    if (!request) return ReportTargetResult::failed(QStringLiteral("nothing to print"));
+
+    ledgerprint::ListingJob job = printouts::sessionListingJob(s, request->parameters, request->filter, request->heading);
+    job.currency = controller.currency();
+    job.broughtForward = {request->carriedInDt, request->carriedInCt};
+    report::RunResult r = ledgerprint::layoutListing(job, moduleDatabase());
     if (!r.error.isEmpty()) return ReportTargetResult::failed(r.error);
     return ReportTargetResult::pages(std::move(r.document));
 }
@@ -44,7 +64,8 @@ ReportTargetResult accountReportTarget(const Arguments& args) {
 
 KSIEGA_REPORT_TARGET("RAPORT_DLA_KONTA", accountReportTarget,
                      QStringList{QStringLiteral("account"), QStringLiteral("from"), QStringLiteral("to"),
-                                 QStringLiteral("date-kind"), QStringLiteral("currency")},
-                     QStringLiteral("--account A --from yyyy-mm-dd --to yyyy-mm-dd [--date-kind 0|1] [--currency X]"));
+                                 QStringLiteral("date-kind"), QStringLiteral("currency"), QStringLiteral("code")},
+                     QStringLiteral("--account A --from yyyy-mm-dd --to yyyy-mm-dd [--date-kind 0|1] [--currency X] "
+                                    "[--code 65|66|67]"));
 
 } // namespace ksiega::host

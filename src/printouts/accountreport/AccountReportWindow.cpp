@@ -231,7 +231,8 @@ void AccountReportWindow::printReport() {
     const int row = m_entries->currentIndex().isValid() ? m_entries->currentIndex().row() : -1;
     const int64_t entry = row >= 0 ? m_model->idAt(row) : 0;
     ui::BusyCursor busy;
-    m_controller->print(entry, 1, false);
+    // The printout follows the list: ordered by the dates of the chosen kind.
+    m_controller->print(entry, m_controller->dateKind() == DateKind::Posting ? 1 : 2, false);
 }
 
 } // namespace ksiega::printouts

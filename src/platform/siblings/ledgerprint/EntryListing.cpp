@@ -56,9 +56,12 @@ struct ListingSort {
     bool descending = false;
 };
 
+// The account, cash and bank reports of a range of document dates show and sort by them.
+bool byDocumentDate(const ListingParameters& p) { return isCashBook(p.kind) && p.first == 2; }
+
 ListingSort listingSort(const ListingParameters& p) {
     if (isCashBook(p.kind))   // a: 1 posting date, 2 document date; b: descending
-        return {p.first == 2 ? QStringLiteral("data_dok_org") : QStringLiteral("data_biezaca"), p.second == 1};
+        return {byDocumentDate(p) ? QStringLiteral("data_dok_org") : QStringLiteral("data_biezaca"), p.second == 1};
     if (p.flag != 0) return {QStringLiteral("data_biezaca"), false};   // a, b: the caller's row and sort order
     // The ledger by periods: a is its sort choice, b its direction.
     // Texts that may be missing sort as empty on both engines.
@@ -78,7 +81,7 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
     const bool currency = p.inCurrency();
     const bool both = p.kind == ListingKind::CurrencyEntries;
     def.columns = {Column::text(QStringLiteral("Lp."), 0.8, Align::Right),
-                   Column::text(QStringLiteral("Data księg."), 1.5),
+                   Column::text(byDocumentDate(p) ? QStringLiteral("Data dok.") : QStringLiteral("Data księg."), 1.5),
                    Column::text(QStringLiteral("Nr ewidencyjny"), 2.2),
                    Column::text(QStringLiteral("Nr dokumentu"), 2.2),
                    Column::text(QStringLiteral("Konto"), 1.8),
@@ -118,7 +121,8 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
     const QString view = job.budgetEdition ? QStringLiteral("POZ_DOK_VIEW_UNION_BT") : QStringLiteral("POZ_DOK_VIEW_UNION");
     const Scope scope = scopeOf(job, p, filterWhere);
     const ListingSort sort = listingSort(p);
-    out.source = [view, scope, sort, both, currency, connection](report::RowSink& sink) {
+    const QString dateColumn = byDocumentDate(p) ? QStringLiteral("data_dok_org") : QStringLiteral("data_biezaca");
+    out.source = [view, scope, sort, dateColumn, both, currency, connection](report::RowSink& sink) {
         db::Database& db = connection();
         sink.setTotal(db.scalarInt(QStringLiteral("SELECT count(*) FROM ") + view + QStringLiteral(" WHERE ") + scope.where,
                                    scope.params)
@@ -126,7 +130,7 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
         // One statement, its rows streamed to the layout as they come.
         const QString direction = sort.descending ? QStringLiteral(" DESC") : QString();
         db::Rows rows = db.select(
-            QStringLiteral("SELECT id_dokument_pozycja, data_biezaca, nr_ewid_dok, nr_dok_org, konto, opis, waluta,"
+            QStringLiteral("SELECT id_dokument_pozycja, ") + dateColumn + QStringLiteral(", nr_ewid_dok, nr_dok_org, konto, opis, waluta,"
                            " kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w FROM ") +
                 view + QStringLiteral(" WHERE ") + scope.where + QStringLiteral(" ORDER BY ") + sort.column + direction +
                 QStringLiteral(", data_biezaca") + direction + QStringLiteral(", id_dokument_pozycja") + direction,
