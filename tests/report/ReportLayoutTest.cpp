@@ -78,6 +78,23 @@ TEST(ReportLayout, twoPageReportCarriesAndRestartsItsTotals) {
     EXPECT_EQ(doc.rows, 80);
 }
 
+TEST(ReportLayout, amountsCarriedIntoTheReportCountAtPageBreaksButNotInRazem) {
+    ReportDefinition def = exampleReport();
+    const Money inDt = Money::fromMinor(100000), inCt = Money::fromMinor(25000);
+    def.carriedIn = {{2, inDt}, {3, inCt}};
+    const Document doc = layOut(def, 80);
+    ASSERT_EQ(doc.pages.size(), 2u);
+    const auto rows1 = rowsOn(doc.pages[0]);
+    const QStringList out = bandTexts(doc.pages[0], DO_PRZENIESIENIA);
+    ASSERT_GE(out.size(), 3);
+    EXPECT_EQ(out[1], amount(inDt + sumDt(rows1)));
+    EXPECT_EQ(out[2], amount(inCt + sumCt(rows1)));
+    EXPECT_EQ(bandTexts(doc.pages[1], Z_PRZENIESIENIA).mid(1, 2), out.mid(1, 2));
+    std::vector<int> all(80);
+    for (int n = 1; n <= 80; ++n) all[size_t(n - 1)] = n;
+    EXPECT_EQ(bandTexts(doc.pages[1], RAZEM).mid(1, 2), (QStringList{amount(sumDt(all)), amount(sumCt(all))}));
+}
+
 TEST(ReportLayout, emptyReportKeepsHeadingZeroTotalsAndClosingLine) {
     const Document doc = layOut(exampleReport(), 0);
     ASSERT_EQ(doc.pages.size(), 1u);

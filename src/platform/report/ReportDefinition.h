@@ -93,6 +93,9 @@ struct ReportDefinition {
     double marginMm = 10.0;
     bool shading = true;          // grey boxes; false with DANE_WYLACZ_SZAROSC
     bool pageTotalsRunning = false;  // "Razem na stronie" accumulates from the first row, never reset
+    // Amounts the report starts from (a cash report's opening turnovers), by column: the
+    // "Do przeniesienia" / "Z przeniesienia" of its page breaks count them, "Razem" does not.
+    std::map<int, Money> carriedIn;
     float fontPt = 8.0f;
     BandHeights heights;
     // Lines printed with "Razem" (after it unless beforeFinalTotal), computed from the

@@ -98,11 +98,18 @@ void ReportLayout::newPage() {
 
 void ReportLayout::breakPage() {
     if (hasTotals(PageTotal)) totalsBand(RAZEM_NA_STRONIE, m_page.values(), PageTotal, false);
-    if (hasTotals(Carried)) totalsBand(DO_PRZENIESIENIA, m_running.values(), Carried, false);
+    if (hasTotals(Carried)) totalsBand(DO_PRZENIESIENIA, carriedValues(), Carried, false);
     newPage();
     columnHeaderBand();
-    if (hasTotals(Carried)) totalsBand(Z_PRZENIESIENIA, m_running.values(), Carried, false);
+    if (hasTotals(Carried)) totalsBand(Z_PRZENIESIENIA, carriedValues(), Carried, false);
     if (!m_definition.pageTotalsRunning) m_page.reset();
+}
+
+std::vector<Money> ReportLayout::carriedValues() const {
+    std::vector<Money> values = m_running.values();
+    for (const auto& [column, amount] : m_definition.carriedIn)
+        if (column >= 0 && size_t(column) < values.size()) values[size_t(column)] += amount;
+    return values;
 }
 
 void ReportLayout::headingBand() {

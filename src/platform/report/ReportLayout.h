@@ -39,6 +39,8 @@ private:
 
     void newPage();
     void breakPage();
+    // What a page carries to the next: the running sums plus what the report carried in.
+    std::vector<Money> carriedValues() const;
     void headingBand();
     void descriptionBand();
     void columnHeaderBand();

@@ -107,6 +107,7 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
         // balance after it.
         const int dtColumn = firstAmount, ctColumn = firstAmount + 1;
         const BroughtForward in = job.broughtForward;
+        def.carriedIn = {{dtColumn, in.dt}, {ctColumn, in.ct}};
         def.closingLines = [in, dtColumn, ctColumn](const std::vector<Money>& totals) {
             const Money outDt = in.dt + totals[dtColumn], outCt = in.ct + totals[ctColumn];
             const Balance balance = Balance::of(outDt, outCt);
