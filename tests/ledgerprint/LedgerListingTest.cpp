@@ -3,6 +3,7 @@
 #include "platform/db/Database.h"
 #include "platform/report/PdfWriter.h"
 #include "platform/report/Texts.h"
+#include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include "platform/siblings/ledgerprint/LedgerListing.h"
 #include "support/LedgerFixture.h"
@@ -126,6 +127,36 @@ TEST_P(LedgerListing, linesFollowTheSortOfTheCallingList) {
     // The last ones are the totals of the page and the report.
     turnovers.resize(turnovers.size() - 2);
     EXPECT_TRUE(std::is_sorted(turnovers.rbegin(), turnovers.rend()));
+}
+
+TEST_P(LedgerListing, accountReportSortedByRegisterNumberDescending) {
+    // Register numbers that run against the posting dates.
+    const int64_t docs[] = {fx->postIn2026(3, "130-01", "700-01", zl("10,00")), fx->postIn2026(4, "130-01", "700-01", zl("20,00")),
+                            fx->postIn2026(5, "130-01", "700-01", zl("30,00"))};
+    const char* numbers[] = {"R-3", "R-1", "R-2"};
+    for (int i = 0; i < 3; ++i) {
+        db().execute("update NAG_DOK set nr_ewid_dok=? where id_nag_dok=?", {QString::fromLatin1(numbers[i]), docs[i]});
+        db().execute("update POZ_DOK set nr_ewid_dok=? where id_nag_dok=?", {QString::fromLatin1(numbers[i]), docs[i]});
+    }
+    const report::Document doc = layout(job(QStringLiteral("81,0,3,1,0"), BANK_FILTER));
+    QStringList numbersShown, dates;
+    for (const auto& page : doc.pages) {
+        double numberLeft = -1, dateLeft = -1;
+        for (const auto& item : page.items) {
+            if (item.text == "Nr ewidencyjny") numberLeft = item.rect.left();
+            if (item.text == "Data księg.") dateLeft = item.rect.left();
+        }
+        for (const auto& item : page.items) {
+            if (item.kind != report::Item::Kind::Text) continue;
+            if (qAbs(item.rect.left() - numberLeft) < 0.01 && item.text.startsWith("R-")) numbersShown << item.text;
+            if (qAbs(item.rect.left() - dateLeft) < 0.01 && item.text.count('-') == 2) dates << item.text;
+        }
+    }
+    EXPECT_EQ(numbersShown, (QStringList{"R-3", "R-2", "R-1"}));
+    // Beside the number the posting date stands: March first, then May, then April.
+    ASSERT_GE(dates.size(), 3);
+    EXPECT_EQ(dates.mid(0, 3), (QStringList{date::toDisplay(fx->month2026(3)), date::toDisplay(fx->month2026(5)),
+                                            date::toDisplay(fx->month2026(4))}));
 }
 
 TEST_P(LedgerListing, markedRangePrintsOnlyTheMarksOfItsBrowserAndSingleRangeTheCurrentLine) {

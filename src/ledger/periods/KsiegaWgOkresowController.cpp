@@ -4,6 +4,7 @@
 #include "ledger/accounts/EntryMarks.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "ledger/periods/PeriodsColumns.h"
+#include "ledger/shared/EntryPreview.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/runtime/FilterExpression.h"
 #include "platform/runtime/Picture.h"
@@ -280,25 +281,7 @@ bool KsiegaWgOkresowController::computeTotals() {
 
 std::vector<PreviewRow> KsiegaWgOkresowController::entryPreview() {
     if (viewMode() != 0 || m_row < 0 || m_row >= m_entries->heldRows()) return {};
-    const int64_t id = m_entries->idAt(m_row);
-    db::Rows r = m_db.select(QStringLiteral("select nr_ewid_dok, data_biezaca, konto, nr_dok_org, data_dok_org, data_oper_gosp, "
-                                            "kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w, opis, data_zatwierdzenia, nazwa_konta "
-                                            "from %1 where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
-                                 .arg(m_listView),
-                             {m_session.DANE_ID_FIRMY, id / 2, id});
-    if (!r.next()) return {};
-    const Picture day("@D6-"), amount("@N-14_`2");
-    auto d = [&](int c) { return day.format(r.int64(c)); };
-    auto m = [&](int c) { return amount.format(r.money(c)).trimmed(); };
-    return {
-        {QStringLiteral("Nr ewidencyjny"), r.text(0), QStringLiteral("Data księgowania"), d(1)},
-        {QStringLiteral("Konto"), r.text(2), QStringLiteral("Nr dokumentu"), r.text(3)},
-        {QStringLiteral("Data dokumentu"), d(4), QStringLiteral("Data oper. gosp."), d(5)},
-        {QStringLiteral("Kwota Dt"), m(6), QStringLiteral("Kwota Ct"), m(7)},
-        {QStringLiteral("Kwota Dt w walucie"), m(8), QStringLiteral("Kwota Ct w walucie"), m(9)},
-        {QStringLiteral("Opis pozycji"), r.text(10), QStringLiteral("Data zatwierdzenia"), d(11)},
-        {QStringLiteral("Nazwa konta"), r.text(12), QString(), QString()},
-    };
+    return ledger::entryPreview(m_db, {m_listView, m_session.DANE_ID_FIRMY, m_entries->idAt(m_row), false});
 }
 
 // ---- current entry and marks ----

@@ -1,59 +1,48 @@
 #include "printouts/accountreport/AccountReportWindow.h"
 #include "frame/SessionContext.h"
-#include "ledger/accounts/EntriesFilter.h"
-#include "platform/runtime/FilterExpression.h"
+#include "ledger/accounts/window/FieldPreviewDialog.h"
+#include "ledger/shared/ListServices.h"
+#include "platform/siblings/documents/DocumentsLibrary.h"
+#include "platform/ui/controls/WindowControls.h"
 #include "platform/ui/dialogs/Dialogs.h"
+#include "platform/ui/icons/IconSet.h"
 #include "platform/ui/list/ListViewBinding.h"
-#include "platform/ui/list/PagedListModel.h"
 #include "printouts/accountreport/RangeDialog.h"
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace ksiega::printouts {
 
 namespace {
 
-ui::ListQuery entriesQuery(DateKind kind) {
-    using ui::ColumnKind;
-    ui::ListQuery q;
-    q.source = ledger::entryViewName(session().DANE_CZY_WERSJA_BUDZET != 0);
-    q.idColumn = QStringLiteral("id_dokument_pozycja");
-    q.columns = {
-        {QStringLiteral("nr_ewid_dok"), QStringLiteral("Nr ewidencyjny"), ColumnKind::Text, 25},
-        {QStringLiteral("data_biezaca"), QStringLiteral("Data księg."), ColumnKind::Date, 10},
-        {QStringLiteral("data_dok_org"), QStringLiteral("Data dok."), ColumnKind::Date, 10},
-        {QStringLiteral("kwota_wn"), QStringLiteral("Kwota Dt"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_wn_w"), QStringLiteral("Kwota Dt /wal./"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_ma"), QStringLiteral("Kwota Ct"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_ma_w"), QStringLiteral("Kwota Ct /wal./"), ColumnKind::Money, 14},
-        {QStringLiteral("nr_dziennik"), QStringLiteral("Nr w dzienniku"), ColumnKind::Integer, 12},
-        {QStringLiteral("nr_dok_org"), QStringLiteral("Nr dokumentu"), ColumnKind::Text, 20},
-        {QStringLiteral("data_oper_gosp"), QStringLiteral("Data oper. gosp."), ColumnKind::Date, 10},
-        {QStringLiteral("nr_poz_dok"), QStringLiteral("Nr poz."), ColumnKind::Integer, 4},
-        {QStringLiteral("opis"), QStringLiteral("Opis pozycji"), ColumnKind::Text, 50},
-        {QStringLiteral("id_uzyt_p"), QStringLiteral("Użytkownik"), ColumnKind::Text, 8},
-    };
-    const QString date = kind == DateKind::Posting ? QStringLiteral("data_biezaca") : QStringLiteral("data_dok_org");
-    q.sort = ui::SortOrder::ascending(QStringLiteral("Data"), {date});
-    q.filter.where = QStringLiteral("1=0");
-    return q;
-}
+using ui::setCell;
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& tip = {}) {
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QKeySequence& key = {}) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
-    if (!tip.isEmpty()) b->setToolTip(tip);
+    if (!key.isEmpty()) b->setShortcut(key);
     return b;
+}
+
+void fillMenu(QMenu& menu, const QStringList& items) {
+    for (const QString& item : items) {
+        if (item == QLatin1String("-")) menu.addSeparator();
+        else menu.addAction(item);
+    }
 }
 
 } // namespace
@@ -62,11 +51,38 @@ AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<Accou
     : QDialog(parent), m_db(db), m_controller(std::move(controller)) {
     setObjectName(QStringLiteral("RAPORT_DLA_KONTA"));
     setWindowTitle(QStringLiteral("Raport z konta"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
 
+    chooseExportFile = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Eksport do Excela"), QString(), QStringLiteral("Excel (*.xlsx)"));
+    };
+    showFields = [this](const std::vector<std::pair<QString, QString>>& fields) {
+        ledger::FieldPreviewDialog dialog(fields, this);
+        dialog.exec();
+    };
+    // The document window belongs to this window.
+    m_controller->openDocument = [this](const ledger::DrillDownEntry& entry) {
+        return ledger::DocumentDrillDown(m_db, session(), ui::dialogs(), documents::documentsLibrary()).open(entry, this);
+    };
+    m_controller->listService = [this](const QString& item) { listService(item); };
+
+    build();
+    bindKeys();
+    ledger::applyStoredColumns({*m_entries, m_controller->entries(), AccountReportController::BROWSER_ID,
+                                session().DANE_ID_UZYTKOWNIKA_NR});
+    resize(1200, 720);
+    refresh();
+}
+
+AccountReportWindow::~AccountReportWindow() = default;
+
+void AccountReportWindow::build() {
+    AccountReportController& c = *m_controller;
     m_ranges = new QListWidget(this);
     m_ranges->setObjectName(QStringLiteral("LIST2"));
-    auto* add = button(this, "B_DODAJ_G", QStringLiteral("+"), QStringLiteral("Dodaj nowy zakres dla konta... (Ctrl+Ins)"));
-    auto* remove = button(this, "B_USUN_G", QStringLiteral("-"), QStringLiteral("Usuń podświetloną pozycję (Ctrl+Del)"));
+    m_ranges->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* add = ui::toolButton(this, "B_DODAJ_G", QStringLiteral("Dodaj nowy zakres dla konta... (Ctrl+Ins)"), QStringLiteral("Drzewo_plus.ico"));
+    auto* remove = ui::toolButton(this, "B_USUN_G", QStringLiteral("Usuń podświetloną pozycję (Ctrl+Del)"), QStringLiteral("Drzewo_minus.ico"));
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
     remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
 
@@ -76,13 +92,16 @@ AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<Accou
 
     m_entries = new QTableView(this);
     m_entries->setObjectName(QStringLiteral("LIST1"));
-    m_model = new ui::PagedListModel(db, entriesQuery(m_controller->dateKind()), this);
-    m_entries->setModel(m_model);
-    new ui::ListViewBinding(*m_entries, *m_model);
+    m_entries->setModel(&c.entries());
+    m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_entries->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_entries->verticalHeader()->hide();
+    new ui::ListViewBinding(*m_entries, c.entries());
 
-    auto* sheet = new QTabWidget(this);
-    sheet->setObjectName(QStringLiteral("SHEET1"));
-    m_summary = new QTableWidget(3, 9, this);
+    m_sheet = new QTabWidget(this);
+    m_sheet->setObjectName(QStringLiteral("SHEET1"));
+    m_summary = new QTableWidget(3, 9, m_sheet);
     m_summary->setObjectName(QStringLiteral("LIST6"));
     m_summary->setHorizontalHeaderLabels({QString(), QStringLiteral("Obroty Dt"), QStringLiteral("Saldo Dt"),
                                           QStringLiteral("Obroty Ct"), QStringLiteral("Saldo Ct"),
@@ -90,32 +109,49 @@ AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<Accou
                                           QStringLiteral("Obroty Ct /wal./"), QStringLiteral("Saldo Ct /wal./")});
     m_summary->verticalHeader()->hide();
     m_summary->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* document = new QTableWidget(0, 4, this);
-    document->setObjectName(QStringLiteral("LIST7"));
-    sheet->addTab(m_summary, QStringLiteral("&Podsumowanie"));
-    sheet->addTab(document, QStringLiteral("&Dokument księgowy"));
+    m_preview = ui::pairTable(m_sheet, "LIST7");
+    auto* tab1 = new QWidget(m_sheet);
+    tab1->setObjectName(QStringLiteral("TAB1"));
+    (new QVBoxLayout(tab1))->addWidget(m_summary);
+    auto* tab2 = new QWidget(m_sheet);
+    tab2->setObjectName(QStringLiteral("TAB2"));
+    (new QVBoxLayout(tab2))->addWidget(m_preview);
+    m_sheet->addTab(tab1, QStringLiteral("&Podsumowanie"));
+    m_sheet->addTab(tab2, QStringLiteral("&Dokument księgowy"));
 
     m_byDocument = new QRadioButton(QStringLiteral("wg daty d&okumentu"), this);
     m_byDocument->setObjectName(QStringLiteral("RODZAJ_DATY"));
     m_byPosting = new QRadioButton(QStringLiteral("wg daty &księgowania"), this);
-    (m_controller->dateKind() == DateKind::Posting ? m_byPosting : m_byDocument)->setChecked(true);
+    (c.dateKind() == DateKind::Posting ? m_byPosting : m_byDocument)->setChecked(true);
 
     m_currency = new QComboBox(this);
     m_currency->setObjectName(QStringLiteral("WAL:SYM_WALUTY"));
     {
-        db::Rows r = db.select(QStringLiteral("select sym_waluty from WALUTY order by sym_waluty limit 200"));
-        while (r.next()) m_currency->addItem(r.text(0));
+        db::Rows r = m_db.select(QStringLiteral("select sym_waluty from WALUTY order by sym_waluty limit 200"));
+        while (r.next()) m_currency->addItem(r.text(0).trimmed());
     }
-    m_currency->setCurrentText(m_controller->currency());
+    if (m_currency->findText(c.currency()) < 0) m_currency->insertItem(0, c.currency());
+    m_currency->setCurrentText(c.currency());
 
-    auto* refreshButton = button(this, "B_REFRESZ", QStringLiteral("Odśwież"), QStringLiteral("Odśwież (F5)"));
+    m_sort = new QComboBox(this);
+    m_sort->setObjectName(QStringLiteral("S:NAZWA"));
+    m_sort->setToolTip(QStringLiteral("Sortuj wg... (F6)"));
+    m_sort->addItems(AccountReportController::sortNames());
+    m_direction = ui::toolButton(this, "B_ROS_MAL", QStringLiteral("Sortuj rosnąco/malejąco (Ctrl+F6)"), c.sortDirectionIcon());
+    m_locator = new QLineEdit(this);
+    m_locator->setObjectName(QStringLiteral("SZUKAJ"));
+    m_dateLocator = new QLineEdit(this);
+    m_dateLocator->setObjectName(QStringLiteral("SZUKAJ_DATY"));
+    m_dateLocator->setInputMask(QStringLiteral("99-99-9999;_"));
+    m_previewSwitch = new QCheckBox(QStringLiteral("Podgląd"), this);
+    m_previewSwitch->setObjectName(QStringLiteral("CZY_POKAZ_ZAKLADKE_R"));
+    m_previewSwitch->setToolTip(QStringLiteral("Ukryj/pokaż podgląd (Ctrl+P)"));
+
+    auto* refreshButton = ui::toolButton(this, "B_REFRESZ", QStringLiteral("Odśwież (F5)"));
     refreshButton->setShortcut(QKeySequence(Qt::Key_F5));
-    auto* show = button(this, "B_POKAZ", QStringLiteral("Dokument"));
-    show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
-    show->setEnabled(false);   // the document window is opened from the ledger browse
+    auto* show = button(this, "B_POKAZ", QStringLiteral("Dokument"), QKeySequence(Qt::CTRL | Qt::Key_F2));
     auto* print = button(this, "B_DRUKUJ", QStringLiteral("Drukuj"));
-    auto* close = button(this, "CLOSE", QStringLiteral("Zamknij"));
-    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    auto* close = button(this, "CLOSE", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
 
     auto* left = new QVBoxLayout;
     auto* rangeButtons = new QHBoxLayout;
@@ -131,10 +167,14 @@ AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<Accou
     top->addWidget(m_byPosting);
     top->addWidget(m_currency);
     right->addLayout(top);
+    auto* tools = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_sort, m_direction, m_locator, m_dateLocator, refreshButton, m_previewSwitch})
+        tools->addWidget(w);
+    tools->addStretch();
+    right->addLayout(tools);
     right->addWidget(m_entries, 3);
-    right->addWidget(sheet, 1);
+    right->addWidget(m_sheet, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(refreshButton);
     bottom->addStretch();
     bottom->addWidget(show);
     bottom->addWidget(print);
@@ -144,62 +184,114 @@ AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<Accou
     layout->addLayout(left, 1);
     layout->addLayout(right, 4);
 
-    connect(add, &QPushButton::clicked, this, &AccountReportWindow::addRange);
-    connect(remove, &QPushButton::clicked, this, &AccountReportWindow::removeRange);
+    connect(add, &QToolButton::clicked, this, &AccountReportWindow::addRange);
+    connect(remove, &QToolButton::clicked, this, &AccountReportWindow::removeRange);
     connect(m_ranges, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0 || row == m_controller->currentIndex()) return;
+        if (m_syncing || row < 0 || row == m_controller->currentIndex()) return;
         m_controller->setCurrent(row);
         refresh();
     });
     connect(m_ranges, &QListWidget::itemDoubleClicked, this, [this] { editRange(); });
+    connect(m_ranges, &QListWidget::customContextMenuRequested, this, &AccountReportWindow::rangesPopup);
     connect(m_byPosting, &QRadioButton::toggled, this, [this](bool on) {
+        if (m_syncing) return;
         m_controller->setDateKind(on ? DateKind::Posting : DateKind::Document);
         refresh();
     });
-    connect(m_currency, &QComboBox::currentTextChanged, this, [this](const QString& c) {
-        m_controller->setCurrency(c);
+    connect(m_currency, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        if (m_syncing) return;
+        m_controller->setCurrency(text);
         refresh();
     });
-    connect(refreshButton, &QPushButton::clicked, this, &AccountReportWindow::refresh);
+    connect(m_sort, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (m_syncing) return;
+        m_controller->chooseSort(i);
+        refresh();
+    });
+    connect(m_direction, &QToolButton::clicked, this, [this] {
+        m_controller->toggleSortDirection();
+        refresh();
+    });
+    auto locateTo = [this](int row) {
+        if (row >= 0) m_entries->selectRow(row);
+    };
+    connect(m_locator, &QLineEdit::textEdited, this, [this, locateTo](const QString& t) { locateTo(m_controller->locate(t)); });
+    connect(m_dateLocator, &QLineEdit::textEdited, this, [this, locateTo](const QString& t) { locateTo(m_controller->locateDate(t)); });
+    connect(m_previewSwitch, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_syncing) return;
+        m_controller->setPreviewShown(on);
+        m_sheet->setVisible(on);
+    });
+    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& i) {
+        m_controller->setCurrentRow(i.row());
+        fillPreview();
+    });
+    connect(m_entries, &QTableView::doubleClicked, this, &AccountReportWindow::showDocument);
+    connect(m_entries, &QTableView::customContextMenuRequested, this, &AccountReportWindow::entriesPopup);
+    connect(refreshButton, &QToolButton::clicked, this, [this] {
+        m_controller->reloadEntries();
+        refresh();
+    });
+    connect(show, &QPushButton::clicked, this, &AccountReportWindow::showDocument);
     connect(print, &QPushButton::clicked, this, &AccountReportWindow::printReport);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    refresh();
 }
 
-AccountReportWindow::~AccountReportWindow() = default;
+void AccountReportWindow::bindKeys() {
+    auto key = [this](const QKeySequence& k, auto fn) { connect(new QShortcut(k, this), &QShortcut::activated, this, fn); };
+    key(QKeySequence(Qt::Key_F6), [this] { m_sort->setFocus(); m_sort->showPopup(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { m_direction->click(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { m_previewSwitch->toggle(); });
+}
 
 void AccountReportWindow::fillRanges() {
-    QSignalBlocker block(m_ranges);
     m_ranges->clear();
     for (const AccountRange& r : m_controller->ranges()) m_ranges->addItem(r.text());
     m_ranges->setCurrentRow(m_controller->currentIndex());
 }
 
+void AccountReportWindow::fillSort() {
+    const AccountReportController& c = *m_controller;
+    m_sort->setCurrentIndex(int(c.sortChoice()));
+    m_direction->setIcon(icons::byName(c.sortDirectionIcon()));
+    m_dateLocator->setVisible(c.dateSortOrder());
+    m_locator->setVisible(!c.dateSortOrder());
+    m_previewSwitch->setChecked(c.previewShown());
+    m_sheet->setVisible(c.previewShown());
+    (c.dateKind() == DateKind::Posting ? m_byPosting : m_byDocument)->setChecked(true);
+    m_currency->setCurrentText(c.currency());
+}
+
 void AccountReportWindow::fillSummary() {
-    const CashSummary s = m_controller->summary();
-    int row = 0;
-    for (const SummaryRow* r : {&s.carriedIn, &s.total, &s.carriedOut}) {
-        const Money values[] = {r->obrotyDt, r->saldoDt, r->obrotyCt, r->saldoCt, r->obrotyDtW, r->saldoDtW, r->obrotyCtW, r->saldoCtW};
-        m_summary->setItem(row, 0, new QTableWidgetItem(r->label));
-        for (int c = 0; c < 8; ++c) {
-            auto* item = new QTableWidgetItem(values[c].toDisplay());
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_summary->setItem(row, c + 1, item);
-        }
-        ++row;
+    const std::vector<SummaryLine> lines = m_controller->summaryLines();
+    m_summary->setRowCount(int(lines.size()));
+    for (int row = 0; row < int(lines.size()); ++row) {
+        setCell(m_summary, row, 0, lines[size_t(row)].label);
+        for (int c = 0; c < lines[size_t(row)].values.size(); ++c) setCell(m_summary, row, c + 1, lines[size_t(row)].values[c], true);
+    }
+}
+
+void AccountReportWindow::fillPreview() {
+    const std::vector<ledger::PreviewRow> rows = m_controller->entryPreview();
+    m_preview->setRowCount(int(rows.size()));
+    for (int i = 0; i < int(rows.size()); ++i) {
+        setCell(m_preview, i, 0, rows[size_t(i)].label1);
+        setCell(m_preview, i, 1, rows[size_t(i)].value1);
+        setCell(m_preview, i, 2, rows[size_t(i)].label2);
+        setCell(m_preview, i, 3, rows[size_t(i)].value2);
     }
 }
 
 void AccountReportWindow::refresh() {
+    m_syncing = true;
     fillRanges();
+    fillSort();
+    m_syncing = false;
     m_name->setText(m_controller->accountName());
-    ui::ListQuery q = entriesQuery(m_controller->dateKind());
-    const QString filter = m_controller->entryFilter();
-    const FilterTranslation t = translateFilter(filter);
-    q.filter.where = filter.isEmpty() || !t.ok() ? QStringLiteral("1=0") : t.where;
-    m_model->setQuery(q);
+    if (m_controller->currentRow() >= 0) m_entries->selectRow(m_controller->currentRow());
     ui::BusyCursor busy;
     fillSummary();
+    fillPreview();
 }
 
 void AccountReportWindow::addRange() {
@@ -207,8 +299,6 @@ void AccountReportWindow::addRange() {
     if (dialog.exec() != QDialog::Accepted) return;
     m_controller->addRange(dialog.controller().result());
     m_controller->setDateKind(dialog.controller().dateKind());
-    QSignalBlocker block(m_byPosting);
-    (m_controller->dateKind() == DateKind::Posting ? m_byPosting : m_byDocument)->setChecked(true);
     refresh();
 }
 
@@ -227,12 +317,44 @@ void AccountReportWindow::removeRange() {
     refresh();
 }
 
+void AccountReportWindow::showDocument() {
+    m_controller->showDocument();
+    if (m_controller->currentRow() >= 0) m_entries->selectRow(m_controller->currentRow());
+    fillSummary();
+    fillPreview();
+}
+
 void AccountReportWindow::printReport() {
-    const int row = m_entries->currentIndex().isValid() ? m_entries->currentIndex().row() : -1;
-    const int64_t entry = row >= 0 ? m_model->idAt(row) : 0;
     ui::BusyCursor busy;
-    // The printout follows the list: ordered by the dates of the chosen kind.
-    m_controller->print(entry, m_controller->dateKind() == DateKind::Posting ? 1 : 2, false);
+    m_controller->printList();
+}
+
+void AccountReportWindow::entriesPopup(const QPoint& at) {
+    QMenu menu(this);
+    fillMenu(menu, AccountReportController::entriesMenu());
+    if (QAction* chosen = menu.exec(m_entries->viewport()->mapToGlobal(at))) m_controller->entriesMenuAction(chosen->text());
+}
+
+void AccountReportWindow::rangesPopup(const QPoint& at) {
+    QMenu menu(this);
+    fillMenu(menu, AccountReportController::rangesMenu());
+    QAction* chosen = menu.exec(m_ranges->viewport()->mapToGlobal(at));
+    if (!chosen) return;
+    if (chosen->text() == QLatin1String("Dodaj")) addRange();
+    else removeRange();
+}
+
+void AccountReportWindow::listService(const QString& item) {
+    if (item == QLatin1String("Podgląd")) {
+        const auto fields = m_controller->fieldPreview();
+        if (!fields.empty() && showFields) showFields(fields);
+    } else if (item == QLatin1String("Konfiguracja kolumn")) {
+        ledger::configureColumns({*m_entries, m_controller->entries(), AccountReportController::BROWSER_ID,
+                                  session().DANE_ID_UZYTKOWNIKA_NR});
+    } else if (item == QLatin1String("Eksport do Excela") && chooseExportFile) {
+        const QString path = chooseExportFile();
+        if (!path.isEmpty()) ledger::exportList(m_controller->entries(), path);
+    }
 }
 
 } // namespace ksiega::printouts

@@ -1,18 +1,21 @@
 #pragma once
-// The window "Raport z konta": ranges, the entries of the current range, the summary.
-// Every rule is the controller's; this class only shows it.
+// The window "Raport z konta": ranges, the entries of the current range with their sort
+// and locators, the summary and the current entry's preview. Every rule is the
+// controller's; this class only shows it and binds the controls to it.
 #include "printouts/accountreport/AccountReportController.h"
 #include <QDialog>
 #include <memory>
 
-class QListWidget;
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
 class QTableView;
 class QTableWidget;
-class QRadioButton;
-class QComboBox;
-
-namespace ksiega::ui { class PagedListModel; }
+class QToolButton;
 
 namespace ksiega::printouts {
 
@@ -23,27 +26,47 @@ public:
     ~AccountReportWindow() override;
     AccountReportController& controller() { return *m_controller; }
 
-    // Shows the current range: its list row, name, entries and summary.
+    // Shows the controller's state: the ranges, name, sort, entries, summary, preview.
     void refresh();
     void addRange();      // ?B_DODAJ_G: UP_RAPORT_DLA_KONTA
     void editRange();     // double click on a range
     void removeRange();   // ?B_USUN_G
     void printReport();   // ?B_DRUKUJ
+    void showDocument();  // ?B_POKAZ, double click on LIST1
+
+    // The file "Eksport do Excela" writes ("" = the person gave up).
+    std::function<QString()> chooseExportFile;
+    // Shows "Podgląd".
+    std::function<void(const std::vector<std::pair<QString, QString>>&)> showFields;
 
 private:
+    void build();
+    void bindKeys();
     void fillRanges();
+    void fillSort();
     void fillSummary();
+    void fillPreview();
+    void entriesPopup(const QPoint& at);
+    void rangesPopup(const QPoint& at);
+    void listService(const QString& item);
 
     db::Database& m_db;
     std::unique_ptr<AccountReportController> m_controller;
     QListWidget* m_ranges = nullptr;
     QLineEdit* m_name = nullptr;
     QTableView* m_entries = nullptr;
-    ui::PagedListModel* m_model = nullptr;
+    QTabWidget* m_sheet = nullptr;
     QTableWidget* m_summary = nullptr;
+    QTableWidget* m_preview = nullptr;
     QRadioButton* m_byDocument = nullptr;
     QRadioButton* m_byPosting = nullptr;
     QComboBox* m_currency = nullptr;
+    QComboBox* m_sort = nullptr;
+    QToolButton* m_direction = nullptr;
+    QLineEdit* m_locator = nullptr;
+    QLineEdit* m_dateLocator = nullptr;
+    QCheckBox* m_previewSwitch = nullptr;
+    bool m_syncing = false;
 };
 
 } // namespace ksiega::printouts

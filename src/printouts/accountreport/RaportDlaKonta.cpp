@@ -17,10 +17,11 @@ printouts::AccountRange& heldRange() {
 } // namespace
 
 void RAPORT_DLA_KONTA() {
-    runWindow({QStringLiteral("RAPORT_DLA_KONTA"), QStringLiteral("Raport_dla_konta"), QStringLiteral("08_04_raport_z_konta.htm")},
+    runWindow({QStringLiteral("RAPORT_DLA_KONTA"), printouts::AccountReportController::SECTION, QStringLiteral("08_04_raport_z_konta.htm")},
               [](WindowProcedure& window) {
                   auto controller = std::make_unique<printouts::AccountReportController>(moduleDatabase());
                   controller->setCurrency(session().activeCurrency());
+                  controller->open(window.switches());
                   printouts::AccountReportWindow view(moduleDatabase(), std::move(controller));
                   SessionContext& s = session();
                   printouts::AccountReportHooks& hooks = printouts::accountReportHooks();
@@ -35,6 +36,7 @@ void RAPORT_DLA_KONTA() {
                   };
                   window.attach(&view);
                   view.exec();
+                  view.controller().storeSwitches(window.switches());
                   hooks = before;
               });
 }

@@ -1,4 +1,5 @@
 #include "ledger/accounts/window/KsiegaWgKontController.h"
+#include "ledger/shared/ListServices.h"
 #include "frame/rights/AccessRights.h"
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ksiega/ksiega.h"
@@ -301,10 +302,7 @@ std::vector<std::pair<QString, QString>> KsiegaWgKontController::fieldPreview() 
     if (m_viewMode != 0 || m_row < 0) return out;
     const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
     if (!entry) return out;
-    ui::PagedListModel& list = m_entries->entries();
-    const ui::ListColumns& columns = list.query().columns;
-    for (int c = 0; c < columns.size(); ++c)
-        out.emplace_back(columns[c].name, list.index(m_row, list.firstColumn() + c).data().toString().trimmed());
+    out = rowFields(m_entries->entries(), m_row);
     out.emplace_back(QStringLiteral("id_nag_dok"), QString::number(entry->idNagDok));
     out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(entry->idPozDok));
     out.emplace_back(QStringLiteral("id_dokument_pozycja"), QString::number(entry->idDokumentPozycja));

@@ -2,22 +2,18 @@
 #include "ksiega/ksiega.h"
 #include "ledger/accounts/DocumentDrillDown.h"
 #include "ledger/accounts/window/FieldPreviewDialog.h"
+#include "ledger/shared/ListServices.h"
 #include "platform/siblings/contractors/ContractorsLibrary.h"
 #include "platform/siblings/documents/DocumentsLibrary.h"
-#include "platform/ui/columns/ColumnLayout.h"
-#include "platform/ui/columns/WindowConfiguration.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include "printouts/listing/LedgerListingStart.h"
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QTableView>
 
 namespace ksiega::ledger {
 
 namespace {
 constexpr int BROWSER = KsiegaWgKontController::BROWSER_ID;
-// The name of the mark column in a stored layout.
-const QString MARK_COLUMN = QStringLiteral("flaga");
 } // namespace
 
 KsiegaWgKontServices::KsiegaWgKontServices(KsiegaWgKontController& c, db::Database& db, SessionContext& session)
@@ -52,11 +48,8 @@ KsiegaWgKontServices::KsiegaWgKontServices(KsiegaWgKontController& c, db::Databa
 
 void KsiegaWgKontServices::attach(QWidget* window) {
     m_window = window;
-    QTableView* view = entriesView();
-    if (!view) return;
-    ui::WindowConfiguration config(m_db, m_session.DANE_ID_UZYTKOWNIKA_NR);
-    if (const auto layout = ui::ColumnLayout::fromText(config.KONFIGURACJA_OKNA(2, BROWSER, QString())))
-        ui::applyLayout(*view->horizontalHeader(), columnNames(), *layout);
+    if (QTableView* view = entriesView())
+        applyStoredColumns({*view, m_c.entries().entries(), BROWSER, m_session.DANE_ID_UZYTKOWNIKA_NR});
 }
 
 std::optional<SavedFilterChoice> KsiegaWgKontServices::chooseSaved() {
@@ -94,46 +87,20 @@ void KsiegaWgKontServices::service(const QString& item) {
     }
 }
 
-QStringList KsiegaWgKontServices::columnNames() const {
-    ui::PagedListModel& list = m_c.entries().entries();
-    QStringList names;
-    if (list.hasMarkColumn()) names << MARK_COLUMN;
-    for (const ui::ListColumn& column : list.query().columns) names << column.name;
-    return names;
-}
-
 QTableView* KsiegaWgKontServices::entriesView() const {
     return m_window ? m_window->findChild<QTableView*>(QStringLiteral("LIST1")) : nullptr;
 }
 
 void KsiegaWgKontServices::configureColumns() {
-    QTableView* view = entriesView();
-    if (!view) return;
-    ui::PagedListModel& list = m_c.entries().entries();
-    ui::WindowConfiguration config(m_db, m_session.DANE_ID_UZYTKOWNIKA_NR);
-    QHash<QString, QString> titles;
-    for (const ui::ListColumn& column : list.query().columns) titles.insert(column.name, column.title);
-    config.setTitles(BROWSER, titles);
-    config.KONFIGURACJA_OKNA_PUNKTY(list.hasMarkColumn() ? 1 : 0, BROWSER);
-    const QStringList names = columnNames();
-    const QString before = ui::captureLayout(*view->horizontalHeader(), names).toText();
-    const QString after = config.KONFIGURACJA_OKNA(3, BROWSER, before);
-    if (after == before) return;
-    if (const auto layout = ui::ColumnLayout::fromText(after)) ui::applyLayout(*view->horizontalHeader(), names, *layout);
+    if (QTableView* view = entriesView())
+        ledger::configureColumns({*view, m_c.entries().entries(), BROWSER, m_session.DANE_ID_UZYTKOWNIKA_NR});
 }
 
 void KsiegaWgKontServices::exportList() {
     if (!chooseExportFile) return;
-    QString path = chooseExportFile();
+    const QString path = chooseExportFile();
     if (path.isEmpty()) return;
-    if (!path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) path += QLatin1String(".xlsx");
-    std::unique_ptr<ui::Progress> progress = ui::dialogs().progress(QStringLiteral("Eksport do Excela"));
-    m_lastExport = ui::EXPORT2EXCEL(m_c.entries().entries(), path, [&](int percent) {
-        progress->setValue(percent);
-        return !progress->cancelled();
-    });
-    progress.reset();
-    if (!m_lastExport.error.isEmpty()) ui::dialogs().warning(m_lastExport.error);
+    m_lastExport = ledger::exportList(m_c.entries().entries(), path);
 }
 
 } // namespace ksiega::ledger

@@ -45,7 +45,6 @@ private:
     void service(const QString& item);
     void configureColumns();
     void exportList();
-    QStringList columnNames() const;
     QTableView* entriesView() const;
 
     KsiegaWgKontController& m_c;

@@ -60,8 +60,15 @@ struct ListingSort {
 bool byDocumentDate(const ListingParameters& p) { return isCashBook(p.kind) && p.first == 2; }
 
 ListingSort listingSort(const ListingParameters& p) {
-    if (isCashBook(p.kind))   // a: 1 posting date, 2 document date; b: descending
-        return {byDocumentDate(p) ? QStringLiteral("data_dok_org") : QStringLiteral("data_biezaca"), p.second == 1};
+    if (isCashBook(p.kind)) {
+        // a: 1 posting date, 2 document date, 3 register number, 4 document number; b: descending.
+        switch (p.first) {
+        case 2: return {QStringLiteral("data_dok_org"), p.second == 1};
+        case 3: return {QStringLiteral("nr_ewid_dok"), p.second == 1};
+        case 4: return {QStringLiteral("coalesce(nr_dok_org, '')"), p.second == 1};
+        default: return {QStringLiteral("data_biezaca"), p.second == 1};
+        }
+    }
     if (p.flag != 0) return {QStringLiteral("data_biezaca"), false};   // a, b: the caller's row and sort order
     // The ledger by periods: a is its sort choice, b its direction.
     // Texts that may be missing sort as empty on both engines.

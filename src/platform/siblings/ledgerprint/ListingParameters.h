@@ -4,8 +4,10 @@
 //          balances, 81 account report, 66 cash report, 67 bank report;
 //   range  DANE_ZAKRES_PRN: 0 every listed line, 1 the marked lines, 2 the current line;
 //   a, b   the caller's sort: the ledger by periods (flag 0) gives its sort choice and
-//          direction (1 descending); the account, cash and bank reports a 1 for posting
-//          date or 2 for document date order, and the direction; the ledger by accounts
+//          direction (1 descending); the account, cash and bank reports the sort
+//          choice of their list (1 posting date, 2 document date, 3 register number,
+//          4 document number; the date column shows the document date only for 2) and
+//          the direction; the ledger by accounts
 //          (flag 1) its list row and sort order, which leave the posting-date order;
 //   flag   for the entry listings the browse the call comes from (1 ledger by accounts,
 //          marks of browser 40; 0 ledger by periods, browser 41); for 81/66/67 the
