@@ -1,6 +1,7 @@
 // An entry listing of the demo ledger (about 100,000 listed lines) laid out and written
-// to PDF: the time of each step and the peak resident memory. SQLite in a temporary file.
-//   ./build/bench/ledger_listing_pdf [generated lines, default 50000: two listed per line]
+// to PDF: the time of each step and the peak resident memory. SQLite in a temporary file,
+// or PostgreSQL when KSIEGA_BENCH_PG holds a server URL.
+//   [KSIEGA_BENCH_PG=URL] ./build/bench/ledger_listing_pdf [generated lines, default 50000: two listed per line]
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/db/demo/DemoTarget.h"
 #include "platform/db/demo/LedgerGenerator.h"
@@ -35,7 +36,15 @@ int main(int argc, char** argv) {
     const int lines = argc > 1 ? std::atoi(argv[1]) : 50000;
 
     QTemporaryDir dir;
-    auto db = db::demo::openEmptyDatabase("sqlite:" + dir.filePath("ledger.db"), true);
+    // KSIEGA_BENCH_PG names a PostgreSQL server: the ledger goes into a schema of its own there.
+    const QString pg = qEnvironmentVariable("KSIEGA_BENCH_PG");
+    QString url = "sqlite:" + dir.filePath("ledger.db");
+    if (!pg.isEmpty()) {
+        const QString schema = QStringLiteral("bench_listing_%1").arg(QCoreApplication::applicationPid());
+        db::Database::open(pg)->executeScript("DROP SCHEMA IF EXISTS " + schema + " CASCADE");
+        url = pg + (pg.contains('?') ? "&schema=" : "?schema=") + schema;
+    }
+    auto db = db::demo::openEmptyDatabase(url, true);
     db::demo::buildDemoBase(*db);
     db::demo::LedgerOptions o;
     o.lines = lines;

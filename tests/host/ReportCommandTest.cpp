@@ -71,6 +71,45 @@ TEST_P(ReportCommand, accountLedgerPdfHoldsHeadingRowsTotalsAndEnd) {
     EXPECT_TRUE(plain.contains(QStringLiteral("Koniec wydruku")));
 }
 
+TEST_P(ReportCommand, cashReportAndEntryListingGoThroughTheLedgerPrintLibrary) {
+    test::LedgerFixture f(db());
+    QTemporaryDir dir;
+    const QStringList base{QStringLiteral("--db"), url(), QStringLiteral("--company"), QString::number(f.company),
+                           QStringLiteral("--year"), QStringLiteral("2026")};
+    auto textOf = [](const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? QString::fromUtf8(in.readAll()) : QString();
+    };
+    const QString cash = dir.filePath(QStringLiteral("kasa.txt"));
+    ASSERT_EQ(runCommand(QStringList{QStringLiteral("RAPORT_DLA_KONTA")} + base +
+                         QStringList{"--account", "130-01", "--from", "2026-03-01", "--to", "2026-03-31", "--date-kind", "1",
+                                     "--code", "66", "--text", cash}),
+              0);
+    const QString text = textOf(cash);
+    for (const char* expected : {"Raport kasowy - RK Nr", "Konto: 130-01", "Zakres: od 01-03-2026 do 31-03-2026 wg daty księgowania",
+                                 "Waluta: PLN", "Z przeniesienia", "Razem", "Do przeniesienia", "Koniec wydruku"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    // A range outside the fiscal year is refused and nothing is written.
+    const QString outside = dir.filePath(QStringLiteral("poza.txt"));
+    EXPECT_NE(runCommand(QStringList{QStringLiteral("RAPORT_DLA_KONTA")} + base +
+                         QStringList{"--account", "130-01", "--from", "2025-12-01", "--to", "2026-01-31", "--text", outside}),
+              0);
+    EXPECT_FALSE(QFile::exists(outside));
+    EXPECT_THROW(runCommand(QStringList{QStringLiteral("RAPORT_DLA_KONTA")} + base +
+                            QStringList{"--account", "130-01", "--from", "2026-03-01", "--to", "2026-03-31", "--code", "68",
+                                        "--text", outside}),
+                 UsageError);
+
+    const QString listing = dir.filePath(QStringLiteral("zapisy.txt"));
+    ASSERT_EQ(runCommand(QStringList{QStringLiteral("WYDRUK_KSIEGA")} + base +
+                         QStringList{"--params", "68,0,0,1,1,Konto: 130-01", "--filter", "PDU:konto='130-01'", "--title",
+                                     "Zestawienie zapisów księgowych dla konta", "--text", listing}),
+              0);
+    const QString lines = textOf(listing);
+    for (const char* expected : {"Zestawienie zapisów księgowych dla konta", "Konto: 130-01", "Razem", "Koniec wydruku"})
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(expected))) << expected << "\n" << lines.toStdString();
+}
+
 TEST_P(ReportCommand, refusesUnknownReportsOptionsAndMissingOutput) {
     test::LedgerFixture f(db());
     QTemporaryDir dir;

@@ -120,6 +120,29 @@ TEST(ReportOutput, saveAsPdfSwitchWritesThePdfAndIsCleared) {
     installSaveFileChooser({});
 }
 
+TEST(ReportOutput, savingAPdfShowsProgressAndAStopLeavesNoFile) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("raport.pdf"));
+    ui::ScriptedDialogs dialogs;
+    EXPECT_EQ(savePdf(twoPages(), file, dialogs), PdfSaved::Written);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].values.back(), 100);
+    EXPECT_TRUE(pdfText(file).contains(KONIEC_WYDRUKU));
+
+    // "Anuluj" after the first of two pages: no half file, no warning.
+    QFile::remove(file);
+    ui::ScriptedDialogs stopping;
+    stopping.cancelProgressAt(50);
+    EXPECT_EQ(savePdf(twoPages(), file, stopping), PdfSaved::Stopped);
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(stopping.shown().size(), 1u);
+
+    // A file that cannot be written is a warning.
+    ui::ScriptedDialogs failing;
+    EXPECT_EQ(savePdf(twoPages(), dir.filePath(QStringLiteral("brak/raport.pdf")), failing), PdfSaved::Failed);
+    EXPECT_EQ(failing.shown().size(), 2u);
+}
+
 TEST(ReportOutput, previewNavigatesAndKeepsItsZoomUnderTheReportName) {
     QTemporaryDir dir;
     Settings settings(dir.filePath(QStringLiteral("ksiega.ini")));

@@ -4,14 +4,22 @@
 
 namespace ksiega::db {
 
+QString schemaFile(const QString& name) {
+    QFile f(QStringLiteral(":/schema/") + name);
+    if (!f.open(QIODevice::ReadOnly)) throw DbError(QStringLiteral("missing schema file %1").arg(name));
+    return QString::fromUtf8(f.readAll());
+}
+
 QString schemaSql(Engine engine) {
     QDir dir(QStringLiteral(":/schema"));
     QStringList files = dir.entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name);
+    // "NN_name.sql" serves both engines; "NN_name.sqlite.sql" and "NN_name.postgresql.sql"
+    // one each, where the two read the same definition best in different forms.
+    const QString other = engine == Engine::Sqlite ? QStringLiteral(".postgresql.sql") : QStringLiteral(".sqlite.sql");
     QString script;
     for (const QString& name : files) {
-        QFile f(dir.filePath(name));
-        if (!f.open(QIODevice::ReadOnly)) throw DbError(QStringLiteral("missing schema file %1").arg(name));
-        script += QString::fromUtf8(f.readAll()) + QLatin1Char('\n');
+        if (name.endsWith(other)) continue;
+        script += schemaFile(name) + QLatin1Char('\n');
     }
     script.replace(QStringLiteral("{{ID}}"), engine == Engine::Sqlite
                        ? QStringLiteral("INTEGER PRIMARY KEY")
@@ -34,9 +42,15 @@ void createSchema(Database& db) {
         db.executeScript(schemaSql(db.engine()));
         db.executeScript(QStringLiteral("CREATE TABLE WERSJA_SCHEMATU (wersja INTEGER NOT NULL, opis VARCHAR(100) NOT NULL DEFAULT '')"));
     }
-    // Migrations from older versions go here, one step per version.
+    // Migrations from older versions, one step per version.
+    if (version == 1 && db.engine() == Engine::Postgres) {
+        // 2: the entry views in their PostgreSQL form (SQLite keeps its form).
+        db.executeScript(QStringLiteral("DROP VIEW IF EXISTS POZ_DOK_VIEW_UNION_BT_EXT; DROP VIEW IF EXISTS POZ_DOK_VIEW_UNION_EXT;"
+                                        " DROP VIEW IF EXISTS POZ_DOK_VIEW_UNION_BT; DROP VIEW IF EXISTS POZ_DOK_VIEW_UNION;"));
+        db.executeScript(schemaFile(QStringLiteral("09_entry_views.postgresql.sql")));
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
-               {kSchemaVersion, QStringLiteral("schemat utworzony")});
+               {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();
 }
 

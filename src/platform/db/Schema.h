@@ -1,12 +1,13 @@
 #pragma once
 // The one schema of the ledger database, for SQLite and PostgreSQL alike. The table and
 // view definitions are the .sql files beside this one; {{ID}} stands for the engine's
-// identity primary key.
+// identity primary key; a file named NN_name.sqlite.sql or NN_name.postgresql.sql holds
+// the form one engine reads best of definitions that give both the same rows.
 #include "platform/db/Database.h"
 
 namespace ksiega::db {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // Creates every table, view and index in an empty database (one transaction).
 // Does nothing when the schema is already there at the current version; later versions

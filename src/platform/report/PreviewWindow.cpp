@@ -118,7 +118,7 @@ void PreviewWindow::refresh() {
 void PreviewWindow::saveAsPdf() {
     const QString file = choosePdfFile(m_document.name + QStringLiteral(".pdf"), this);
     if (file.isEmpty()) return;
-    if (!writePdf(m_document, file)) ui::dialogs().warning(QStringLiteral("Nie można zapisać pliku %1.").arg(file));
+    savePdf(m_document, file, ui::dialogs());
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {

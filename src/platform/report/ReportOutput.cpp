@@ -13,10 +13,7 @@ Delivery deliver(const Document& document, const OutputChoice& choice) {
         *choice.emailPdfSaveAs = 0;
         const QString file = choosePdfFile(document.name + QStringLiteral(".pdf"));
         if (file.isEmpty()) return delivery;
-        if (!writePdf(document, file)) {
-            ui::dialogs().warning(QStringLiteral("Nie można zapisać pliku %1.").arg(file));
-            return delivery;
-        }
+        if (savePdf(document, file, ui::dialogs()) != PdfSaved::Written) return delivery;
         delivery.how = Delivered::Pdf;
         delivery.pdfFile = file;
         return delivery;

@@ -113,30 +113,3 @@ CREATE INDEX POZ_DOK_KWOTA_WN_W ON POZ_DOK (id_firmy, id_lata_obrot, kwota_wn_w,
 CREATE INDEX POZ_DOK_KWOTA_MA_W ON POZ_DOK (id_firmy, id_lata_obrot, kwota_ma_w, id_poz_dok);
 CREATE INDEX POZ_DOK_OPIS ON POZ_DOK (id_firmy, id_lata_obrot, opis, id_poz_dok);
 
--- One row per side of a line: strona 0 = Dt, 1 = Ct. id_dokument_pozycja = 2 * id_poz_dok + strona
--- identifies the row in the selection store.
--- Written so that both engines keep the union open to a list's ORDER BY ... LIMIT (each arm
--- read in index order and merged): the arms' columns have the same type affinity (hence the
--- CASTs of the constant amounts, without which SQLite computes the whole union and sorts it),
--- and nr_ewid_dok comes from the line's copy. The header is a LEFT JOIN (every line has one)
--- so that a query that reads no header column, such as the sums, leaves NAG_DOK out.
-CREATE VIEW POZ_DOK_VIEW_UNION AS
-SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 AS id_dokument_pozycja, p.id_nag_dok, p.lp,
-       p.konto_wn AS konto, 0 AS strona,
-       p.kwota_wn AS kwota_wn, CAST(0 AS BIGINT) AS kwota_ma, p.kwota_wn_w AS kwota_wn_w, CAST(0 AS BIGINT) AS kwota_ma_w,
-       p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
-       n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka) AS sygnatura, p.lp AS nr_poz_dok
-  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
- WHERE p.konto_wn <> ''
-UNION ALL
-SELECT p.id_firmy, p.id_lata_obrot, p.id_poz_dok, p.id_poz_dok * 2 + 1, p.id_nag_dok, p.lp,
-       p.konto_ma, 1,
-       CAST(0 AS BIGINT), p.kwota_ma, CAST(0 AS BIGINT), p.kwota_ma_w,
-       p.waluta, p.kurs_waluty, p.opis, p.data_okresu, p.status, p.czy_rk,
-       p.nr_ewid_dok, n.nr_dok_org, n.nr_sys_dok, n.nr_dziennik, n.data_biezaca, n.data_dok_org, n.data_wplywu,
-       n.data_oper_gosp, n.data_zatwierdzenia, n.id_uzyt_p, n.id_paczka, n.id_typ_dok, n.id_kontrahenta,
-       n.rodzaj_kartoteki, (SELECT k.kod_paczki FROM PACZKA k WHERE k.id_paczka = n.id_paczka), p.lp
-  FROM POZ_DOK p LEFT JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok
- WHERE p.konto_ma <> '';
