@@ -10,8 +10,7 @@
 #include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "printouts/accountreport/AccountReportController.h"
 #include "printouts/accountreport/AccountReportWindow.h"
-#include "support/LedgerFixture.h"
-#include "support/TestDatabase.h"
+#include "AccountReportFixture.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,41 +26,22 @@ using ksiega::test::zl;
 
 namespace {
 
-int day(int m, int d) { return date::fromYmd(2026, m, d); }
+using test::day;
 
-class AccountReportList : public test::DbTest {
+class AccountReportList : public test::AccountReportDbTest {
 protected:
     void SetUp() override {
-        test::DbTest::SetUp();
-        fx = std::make_unique<test::LedgerFixture>(db());
-        resetSession();
-        const auto year = server::loadFiscalYear(db(), fx->company, fx->year2026);
-        SessionContext& s = session();
-        s.DANE_ID_FIRMY = fx->company;
-        s.DANE_LATA_OBROTOWE = fx->year2026;
-        s.DANE_POCZATEK_ROKU = year->start;
-        s.DANE_KONIEC_ROKU = year->end;
-        s.DANE_ID_UZYT = fx->login;
+        test::AccountReportDbTest::SetUp();
         // Cash account 100-01 in April: document and posting dates run apart, the
         // document numbers apart from the register numbers.
-        kp1 = addCashDocument("KP/1", "Z-2", day(4, 1), day(4, 3), "100-01", "201-01-001", "300.00");
-        kw1 = addCashDocument("KW/1", "Z-3", day(4, 3), day(4, 1), "202-01-001", "100-01", "120.50");
-        kp2 = addCashDocument("KP/2", "Z-1", day(4, 10), day(4, 10), "100-01", "700-01", "80.00");
+        kp1 = addCashDocument("KP/1", "Z-2", day(4, 1), day(4, 3), 2, "100-01", "201-01-001", "300.00");
+        kw1 = addCashDocument("KW/1", "Z-3", day(4, 3), day(4, 1), 2, "202-01-001", "100-01", "120.50");
+        kp2 = addCashDocument("KP/2", "Z-1", day(4, 10), day(4, 10), 2, "100-01", "700-01", "80.00");
         db().execute("update NAG_DOK set nr_dziennik=17 where id_nag_dok=?", {kw1});
     }
     void TearDown() override {
         documents::replaceDocumentsLibrary(nullptr);
-        fx.reset();
-        test::DbTest::TearDown();
-    }
-
-    int64_t addCashDocument(const char* nr, const char* docNr, int docDate, int postDate, const char* dt, const char* ct,
-                            const char* pln) {
-        const int64_t id = fx->addDocument({fx->year2026, date::monthPeriod(2026, date::month(postDate)), 2, 0, nr, ""});
-        db().execute("update NAG_DOK set nr_dok_org=?, data_dok_org=?, data_biezaca=? where id_nag_dok=?",
-                     {QString::fromLatin1(docNr), docDate, postDate, id});
-        fx->post(id, dt, ct, zl(pln));
-        return id;
+        test::AccountReportDbTest::TearDown();
     }
 
     std::unique_ptr<AccountReportController> april() {
@@ -79,10 +59,7 @@ protected:
         return out;
     }
 
-    std::unique_ptr<test::LedgerFixture> fx;
     int64_t kp1 = 0, kw1 = 0, kp2 = 0;
-    ui::ScriptedDialogs dialogs;
-    ui::ScopedDialogs installed{dialogs};
 };
 KSIEGA_ON_BOTH_ENGINES(AccountReportList);
 

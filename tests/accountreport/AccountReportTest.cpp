@@ -11,8 +11,7 @@
 #include "platform/siblings/ledgerprint/LedgerListing.h"
 #include "printouts/listing/LedgerListingStart.h"
 #include "printouts/accountreport/RangeDialogController.h"
-#include "support/LedgerFixture.h"
-#include "support/TestDatabase.h"
+#include "AccountReportFixture.h"
 #include <QProcess>
 #include <QRegularExpression>
 #include "platform/runtime/FilterExpression.h"
@@ -24,46 +23,24 @@ using ksiega::test::zl;
 
 namespace {
 
-int day(int m, int d) { return date::fromYmd(2026, m, d); }
+using test::day;
 
-class AccountReportTest : public test::DbTest {
+class AccountReportTest : public test::AccountReportDbTest {
 protected:
     void SetUp() override {
-        test::DbTest::SetUp();
-        fx = std::make_unique<test::LedgerFixture>(db());
-        resetSession();
-        const auto year = server::loadFiscalYear(db(), fx->company, fx->year2026);
+        test::AccountReportDbTest::SetUp();
         SessionContext& s = session();
-        s.DANE_ID_FIRMY = fx->company;
-        s.DANE_LATA_OBROTOWE = fx->year2026;
-        s.DANE_POCZATEK_ROKU = year->start;
-        s.DANE_KONIEC_ROKU = year->end;
         s.DANE_DATA_BIEZACA = day(4, 17);
         s.DANE_NAZWA_FIRMY = QStringLiteral("Hurtownia Łódź Sp. z o.o.");
         // Cash account 100-01 in April: document and posting dates apart, one unposted line.
-        addCashDocument("KP/1", day(4, 1), day(4, 3), 2, "100-01", "201-01-001", "300.00");
-        addCashDocument("KW/1", day(4, 3), day(4, 1), 2, "202-01-001", "100-01", "120.50");
-        addCashDocument("KP/2", day(4, 10), day(4, 10), 2, "100-01", "700-01", "80.00");
-        addCashDocument("KW/2", day(4, 15), day(4, 15), 1, "401", "100-01", "999.99");
-        addCashDocument("KP/3", day(5, 2), day(5, 2), 2, "100-01", "201-01-002", "45.00");
+        addCashDocument("KP/1", nullptr, day(4, 1), day(4, 3), 2, "100-01", "201-01-001", "300.00");
+        addCashDocument("KW/1", nullptr, day(4, 3), day(4, 1), 2, "202-01-001", "100-01", "120.50");
+        addCashDocument("KP/2", nullptr, day(4, 10), day(4, 10), 2, "100-01", "700-01", "80.00");
+        addCashDocument("KW/2", nullptr, day(4, 15), day(4, 15), 1, "401", "100-01", "999.99");
+        addCashDocument("KP/3", nullptr, day(5, 2), day(5, 2), 2, "100-01", "201-01-002", "45.00");
         // The account's opening balance.
         fx->post(fx->openingPln, "100-01", "", zl("500.00"));
     }
-    void TearDown() override {
-        accountReportHooks() = AccountReportHooks{};
-        fx.reset();
-        test::DbTest::TearDown();
-    }
-
-    void addCashDocument(const char* nr, int docDate, int postDate, int status, const char* dt, const char* ct, const char* pln) {
-        const int64_t id = fx->addDocument({fx->year2026, date::monthPeriod(2026, date::month(postDate)), status, 0, nr, ""});
-        db().execute("update NAG_DOK set data_dok_org=?, data_biezaca=? where id_nag_dok=?", {docDate, postDate, id});
-        fx->post(id, dt, ct, zl(pln));
-    }
-
-    std::unique_ptr<test::LedgerFixture> fx;
-    ui::ScriptedDialogs dialogs;
-    ui::ScopedDialogs installed{dialogs};
 };
 
 // Sums of one side of an account's lines, taken straight from the lines.
