@@ -1,6 +1,7 @@
 // PRN_62_KSIEGA_K against a real ledger: the queue filled as the browse fills it, the
 // account name looked up in the chart, the description queue emptied, the pages saved
 // as a PDF through the save-as switch.
+#include "support/PdfText.h"
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
 #include "frame/lifecycle/ModuleState.h"
@@ -18,16 +19,9 @@
 #include <ksiega/ksiega.h>
 
 using namespace ksiega;
+using ksiega::test::pdfText;
 
 namespace {
-
-QString pdfText(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                          file, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 class Prn62KsiegaK : public test::DbTest {
 protected:

@@ -12,6 +12,7 @@
 #include "printouts/listing/LedgerListingStart.h"
 #include "printouts/accountreport/RangeDialogController.h"
 #include "AccountReportFixture.h"
+#include "support/PdfText.h"
 #include <QProcess>
 #include <QRegularExpression>
 #include "platform/runtime/FilterExpression.h"
@@ -254,10 +255,7 @@ TEST_P(AccountReportTest, pdfOfTheReportHoldsItsHeadingTotalsAndEnd) {
     QTemporaryDir dir;
     const QString file = dir.filePath("raport.pdf");
     ASSERT_TRUE(report::writePdf(r.document, file));
-    QProcess p;
-    p.start("pdftotext", {"-layout", "-enc", "UTF-8", file, "-"});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = test::pdfText(file);
     for (const char* expected : {"Raport z konta", "Hurtownia Łódź Sp. z o.o.", "Konto: 100-01", "Zakres: od 01-04-2026 do 30-04-2026",
                                  "Z przeniesienia", "Razem", "Do przeniesienia", "Koniec wydruku", "KW/1"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();

@@ -1,5 +1,6 @@
 // ksiega report: the account ledger printout of a real ledger written to PDF and text,
 // and the options it refuses.
+#include "support/PdfText.h"
 #include "frame/SessionContext.h"
 #include "frame/lifecycle/ModuleState.h"
 #include "host/Subcommands.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 using namespace ksiega;
+using ksiega::test::pdfText;
 using namespace ksiega::host;
 
 namespace {
@@ -19,14 +21,6 @@ namespace {
 int runCommand(const QStringList& args) {
     const Subcommand& command = subcommands().at(QStringLiteral("report"));
     return command.run(Arguments(args, command.flagNames));
-}
-
-QString pdfText(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                          file, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 class ReportCommand : public test::DbTest {

@@ -7,6 +7,7 @@
 #include "platform/server/Turnovers.h"
 #include "platform/siblings/ledgerprint/LedgerListing.h"
 #include "support/LedgerFixture.h"
+#include "support/PdfText.h"
 #include "support/TestDatabase.h"
 #include <QProcess>
 #include <QTemporaryDir>
@@ -264,10 +265,7 @@ TEST_P(LedgerListing, pdfHoldsHeadingRowsPageTotalsAndEnd) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("listing.pdf"));
     ASSERT_TRUE(report::writePdf(doc, pdf, 96));
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    const QString text = pdfText(pdf);
     for (const QString& expected :
          {QStringLiteral("Zestawienie zapisów księgowych dla konta"), QStringLiteral("Hurtownia Łódź Sp. z o.o."),
           QStringLiteral("Konto: 130-01"), QStringLiteral("PK/5/"), report::RAZEM_NA_STRONIE,

@@ -1,5 +1,6 @@
 // The renderers and the delivery: PDF text as pdftotext reads it, the text file, the PNG
 // page image, the save-as-PDF switch and the preview window.
+#include "support/PdfText.h"
 #include "ExampleReport.h"
 #include "platform/report/PreviewWindow.h"
 #include "platform/report/SaveFileChooser.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace ksiega;
+using ksiega::test::pdfText;
 using namespace ksiega::report;
 using ksiega::test::amount;
 using ksiega::test::exampleReport;
@@ -25,14 +27,6 @@ Document twoPages() {
     return layoutReport(exampleReport(), [](RowSink& sink) {
                for (int n = 1; n <= 80; ++n) sink.add(exampleRow(n));
            }).document;
-}
-
-QString pdfText(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                          file, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace
