@@ -19,7 +19,7 @@ ledgerprint::ListingJob sessionListingJob(SessionContext& s, const QString& para
     job.company = s.DANE_ID_FIRMY;
     job.fiscalYear = s.DANE_LATA_OBROTOWE;
     job.userNumber = s.DANE_ID_UZYTKOWNIKA_NR;
-    job.currency = s.activeCurrency().trimmed().isEmpty() ? QStringLiteral("PLN") : s.activeCurrency().trimmed().toUpper();
+    job.currency = s.activeCurrency().toUpper();
     job.budgetEdition = s.DANE_CZY_WERSJA_BUDZET != 0;
     job.customerVariant = s.customerVariant;
     for (const QString& line : {s.DANE_NAZWA_FIRMY, s.DANE_ADRES1_FIRMY, s.DANE_ADRES2_FIRMY})
