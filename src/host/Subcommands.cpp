@@ -1,4 +1,5 @@
 #include "host/Subcommands.h"
+#include "platform/db/Schema.h"
 #include <QDir>
 #include <QStandardPaths>
 
@@ -59,7 +60,9 @@ QString defaultDatabasePath() {
 QString defaultDatabaseUrl() { return QStringLiteral("sqlite:") + defaultDatabasePath(); }
 
 std::unique_ptr<db::Database> openDatabase(const Arguments& args) {
-    return db::Database::open(args.option(QStringLiteral("db"), defaultDatabaseUrl()));
+    auto db = db::Database::open(args.option(QStringLiteral("db"), defaultDatabaseUrl()));
+    db::upgradeSchema(*db);
+    return db;
 }
 
 int64_t companyArgument(db::Database& db, const Arguments& args) {

@@ -90,7 +90,8 @@ TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
     f.postIn2026(3, "130-01", "700-01", zl("10.00"));
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (1, 'schemat utworzony')");
-    db::createSchema(db());
+    db::upgradeSchema(db());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    EXPECT_EQ(db().scalarText("select opis from WERSJA_SCHEMATU where wersja=?", {db::kSchemaVersion}), "schemat uaktualniony");
     EXPECT_GT(db().scalarInt("select count(*) from POZ_DOK_VIEW_UNION_BT_EXT where konto = '130-01'").value_or(0), 0);
 }

@@ -1,4 +1,5 @@
 #include "host/gui/HostDatabase.h"
+#include "platform/db/Schema.h"
 #include "platform/runtime/Date.h"
 #include <QFileInfo>
 
@@ -15,6 +16,7 @@ std::unique_ptr<db::Database> openExistingDatabase(const Arguments& args) {
     auto db = db::Database::open(url);
     if (!db->tableExists(QStringLiteral("FIRMA")))
         throw UsageError(QStringLiteral("the database %1 holds no ledger; %2").arg(url, howToCreate));
+    db::upgradeSchema(*db);
     return db;
 }
 

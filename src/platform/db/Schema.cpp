@@ -54,4 +54,9 @@ void createSchema(Database& db) {
     tx.commit();
 }
 
+void upgradeSchema(Database& db) {
+    const int version = schemaVersion(db);
+    if (version > 0 && version != kSchemaVersion) createSchema(db);
+}
+
 } // namespace ksiega::db

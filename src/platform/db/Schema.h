@@ -13,6 +13,10 @@ constexpr int kSchemaVersion = 2;
 // Does nothing when the schema is already there at the current version; later versions
 // migrate here. Throws DbError.
 void createSchema(Database& db);
+// A ledger of an older schema version is brought up to the current one (one
+// transaction); nothing happens to a database without a schema or at the current
+// version. Throws DbError for a newer version.
+void upgradeSchema(Database& db);
 int schemaVersion(Database& db);   // 0 when there is no schema
 QString schemaSql(Engine engine);  // the whole script, as sent to the engine
 
