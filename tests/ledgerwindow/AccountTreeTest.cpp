@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "ledger/accounts/tree/AccountTreeController.h"
 
 using namespace ksiega;

@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/window/KsiegaWgKontController.h"
 #include "ledger/turnovers/AccountPeriodQueue.h"

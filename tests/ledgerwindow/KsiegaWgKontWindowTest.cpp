@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 // The ledger fixture with a session on its company and 2026, scripted dialogs and a
-// clean module state, for the tests of the ledger browse window.
+// clean module state, for the tests of the ledger windows.
 #include "frame/SessionContext.h"
 #include "frame/lifecycle/ModuleState.h"
 #include "platform/runtime/Date.h"
