@@ -7,7 +7,7 @@
 #include "frame/SessionContext.h"
 #include "frame/marks/SelectionStore.h"
 #include "ledger/accounts/LedgerEntriesController.h"
-#include "ledger/turnovers/PeriodTurnoverList.h"
+#include "entries/turnovers/PeriodTurnoverList.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlText.h"
 #include "platform/db/demo/LedgerGenerator.h"
@@ -178,8 +178,8 @@ int main(int argc, char** argv) {
     row("bare aggregate lines/s", QString::number(qint64(matching / (bare / 1000.0))));
 
     // The period-turnover list: OBLICZ_OBROTY_DLA_KONTA for BO, each month, BZ.
-    ledger::PeriodTurnoverList periods(*db);
-    ledger::PeriodTurnoverQuery pq{1, y.id, y.start, y.end, QStringLiteral("PLN"), o.account, true, 0};
+    entries::PeriodTurnoverList periods(*db);
+    entries::PeriodTurnoverQuery pq{1, y.id, y.start, y.end, QStringLiteral("PLN"), o.account, true, 0};
     const double periodMs = medianMs(o.runs, [&] { periods.rebuild(pq); });
     row("period list", ms(periodMs), qPrintable(QStringLiteral("%1 rows").arg(periods.rows().size())));
 

@@ -127,7 +127,7 @@ int entries(const Arguments& args) {
     if (summary) {
         if (!c.computeTotals()) throw UsageError(c.summary().lastError());
         Table table(out, format, {QStringLiteral("etykieta"), QStringLiteral("wartosc")}, {false, true});
-        for (const ledger::SummaryRow& r : c.summaryRows()) {
+        for (const entries::SummaryRow& r : c.summaryRows()) {
             table.add({r.left.label, r.left.machine()});
             table.add({r.right.label, r.right.machine()});
         }

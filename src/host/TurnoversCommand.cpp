@@ -2,7 +2,7 @@
 // period turnovers, running sums and balances, as CSV or JSON.
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
-#include "ledger/turnovers/PeriodTurnoverList.h"
+#include "entries/turnovers/PeriodTurnoverList.h"
 #include "platform/server/FiscalYear.h"
 #include <QTextStream>
 
@@ -26,7 +26,7 @@ int turnovers(const Arguments& args) {
     const auto fiscalYear = server::loadFiscalYear(*db, company, year);
     if (!fiscalYear) throw UsageError(QStringLiteral("no fiscal year %1 for company %2").arg(year).arg(company));
 
-    ledger::PeriodTurnoverList list(*db);
+    entries::PeriodTurnoverList list(*db);
     list.rebuild({company, year, fiscalYear->start, fiscalYear->end, currency, account->trimmed(), whole == QLatin1String("1"), 0});
 
     QTextStream out(stdout);

@@ -8,8 +8,8 @@
 using namespace ksiega;
 using namespace ksiega::report;
 using namespace ksiega::printouts;
-using ksiega::ledger::PeriodTurnoverRow;
-using ksiega::ledger::AccountPeriodQueue;
+using ksiega::entries::PeriodTurnoverRow;
+using ksiega::entries::AccountPeriodQueue;
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
 #include "frame/lifecycle/ModuleState.h"
-#include "ledger/turnovers/PeriodTurnoverList.h"
+#include "entries/turnovers/PeriodTurnoverList.h"
 #include "platform/report/SaveFileChooser.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
-#include "ledger/turnovers/AccountPeriodQueue.h"
+#include "entries/turnovers/AccountPeriodQueue.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
 #include <QProcess>
@@ -50,10 +50,10 @@ TEST_P(Prn62KsiegaK, printsTheQueueWithTheAccountNameAndEmptiesTheDescriptionLin
     s.DANE_OPIS_PRN = {QStringLiteral("Opis dodatkowy")};
     s.GGG_EMAILPDFSAVEAS = 1;
 
-    ledger::PeriodTurnoverList list(db());
+    entries::PeriodTurnoverList list(db());
     list.rebuild({f.company, f.year2026, date::fromYmd(2026, 1, 1), date::fromYmd(2026, 12, 31), QStringLiteral("PLN"),
                   QStringLiteral("130-01"), true, 0});
-    ledger::setAccountPeriodQueue({QStringLiteral("130-01"), QStringLiteral("PLN"), list.rows()});
+    entries::setAccountPeriodQueue({QStringLiteral("130-01"), QStringLiteral("PLN"), list.rows()});
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("konto.pdf"));

@@ -2,7 +2,7 @@
 // they are kept in, the preview of an entry, the document of an entry, and the window
 // that binds them.
 #include "frame/SessionContext.h"
-#include "ledger/accounts/DocumentDrillDown.h"
+#include "entries/drilldown/DocumentDrillDown.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/DocumentLocks.h"
 #include "platform/server/FiscalYear.h"
@@ -139,7 +139,7 @@ TEST_P(AccountReportList, previewShowsTheCurrentEntryWithItsJournalNumber) {
     auto c = april();
     EXPECT_TRUE(c->entryPreview().empty()) << "no current entry";
     c->setCurrentRow(1);   // KW/1, on the Ct side of 100-01
-    const std::vector<ledger::PreviewRow> rows = c->entryPreview();
+    const std::vector<entries::PreviewRow> rows = c->entryPreview();
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0].label1, "Nr ewidencyjny");
     EXPECT_EQ(rows[0].value1, "KW/1");
@@ -206,8 +206,8 @@ TEST_P(AccountReportList, documentOfAnEntryRefusesOpeningBalanceAndLockedDocumen
 TEST_P(AccountReportList, windowOpensTheDocumentFromItsButtonAndDoubleClickAndShowsTheEntry) {
     auto c = april();
     AccountReportWindow window(db(), std::move(c));
-    std::vector<ledger::DrillDownEntry> opened;
-    window.controller().openDocument = [&](const ledger::DrillDownEntry& e) {
+    std::vector<entries::DrillDownEntry> opened;
+    window.controller().openDocument = [&](const entries::DrillDownEntry& e) {
         opened.push_back(e);
         return false;
     };

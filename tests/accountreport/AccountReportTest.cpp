@@ -9,7 +9,7 @@
 #include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "printouts/accountreport/AccountReportController.h"
 #include "platform/siblings/ledgerprint/LedgerListing.h"
-#include "printouts/listing/LedgerListingStart.h"
+#include "entries/print/LedgerListingStart.h"
 #include "printouts/accountreport/RangeDialogController.h"
 #include "AccountReportFixture.h"
 #include "support/PdfText.h"

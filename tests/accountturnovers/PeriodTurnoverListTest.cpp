@@ -1,14 +1,14 @@
 // The period-turnover list of an account against sums taken straight from the document
 // lines, and the shape of the list for short and long fiscal years.
-#include "ledger/turnovers/PeriodTurnoverList.h"
+#include "entries/turnovers/PeriodTurnoverList.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
-using ksiega::ledger::PeriodTurnoverList;
-using ksiega::ledger::PeriodTurnoverQuery;
+using ksiega::entries::PeriodTurnoverList;
+using ksiega::entries::PeriodTurnoverQuery;
 using ksiega::server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW;
 using ksiega::test::zl;
 

@@ -1,6 +1,6 @@
 // The "Dokument" button: which message, which call of the documents library, and when
 // the list is refreshed.
-#include "ledger/accounts/DocumentDrillDown.h"
+#include "entries/drilldown/DocumentDrillDown.h"
 #include "platform/server/DocumentLocks.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "support/LedgerFixture.h"
@@ -43,8 +43,8 @@ protected:
         session.DANE_LATA_OBROTOWE = fixture->year2026;
         session.DANE_ID_UZYT = QStringLiteral("jkowal");
     }
-    bool open(const ledger::DrillDownEntry& e) {
-        return ledger::DocumentDrillDown(db(), session, dialogs, library).open(e);
+    bool open(const entries::DrillDownEntry& e) {
+        return entries::DocumentDrillDown(db(), session, dialogs, library).open(e);
     }
 
     std::unique_ptr<test::LedgerFixture> fixture;

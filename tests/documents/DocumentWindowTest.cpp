@@ -1,6 +1,6 @@
 // The document window: corrections of a line, saved with the turnovers following, under
 // the document's lock; driven through its controller and once through its controls.
-#include "ledger/accounts/DocumentDrillDown.h"
+#include "entries/drilldown/DocumentDrillDown.h"
 #include "platform/server/DocumentLocks.h"
 #include "platform/server/Turnovers.h"
 #include "platform/siblings/documents/DocumentWindowController.h"
@@ -138,7 +138,7 @@ TEST_P(DocumentWindowTest, theDrillDownOpensTheWindowWhichSavesOrCancelsAndAlway
             w->findChild<QPushButton*>(save ? "B_ZAPISZ" : "CLOSE")->click();
         });
     };
-    ledger::DocumentDrillDown drill(db(), session, dialogs, documentsLibrary());
+    entries::DocumentDrillDown drill(db(), session, dialogs, documentsLibrary());
 
     drive(false);
     EXPECT_TRUE(drill.open({doc, line, f->month2026(3)}));

@@ -1,7 +1,7 @@
 #include "support/WindowFixture.h"
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/window/KsiegaWgKontController.h"
-#include "ledger/turnovers/AccountPeriodQueue.h"
+#include "entries/turnovers/AccountPeriodQueue.h"
 #include "platform/ui/settings/Settings.h"
 #include <QTemporaryDir>
 

@@ -1,5 +1,5 @@
 #include "support/WindowFixture.h"
-#include "ledger/accounts/DocumentDrillDown.h"
+#include "entries/drilldown/DocumentDrillDown.h"
 #include "ledger/accounts/window/KsiegaWgKontServices.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "platform/server/DocumentLocks.h"

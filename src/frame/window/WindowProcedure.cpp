@@ -1,4 +1,5 @@
 #include "frame/window/WindowProcedure.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "frame/SessionContext.h"
 #include "frame/lifecycle/ModuleState.h"
 #include "frame/window/ThreadRegistry.h"
@@ -82,8 +83,9 @@ void WindowProcedure::attach(QWidget* window) {
 bool runWindow(const WindowSpec& definition, const std::function<void(WindowProcedure&)>& body) {
     WindowProcedure window(definition);
     if (!window.opened()) return false;
-    body(window);
-    return true;
+    // A window that fails while it opens or runs says so with its procedure's name; the
+    // caller goes on.
+    return ui::runGuarded(definition.procedure, [&] { body(window); });
 }
 
 } // namespace ksiega

@@ -64,7 +64,8 @@ private:
     QPointer<QObject> m_keeper;
 };
 
-// Runs body inside the pattern; false when the window refused to open.
+// Runs body inside the pattern; false when the window refused to open or failed (the
+// failure is shown with the procedure's name).
 bool runWindow(const WindowSpec& definition, const std::function<void(WindowProcedure&)>& body);
 
 } // namespace ksiega

@@ -5,7 +5,7 @@
 #include "frame/database/ModuleDatabase.h"
 #include "host/MachineTable.h"
 #include "host/report/ReportTargets.h"
-#include "ledger/turnovers/PeriodTurnoverList.h"
+#include "entries/turnovers/PeriodTurnoverList.h"
 #include "platform/server/Accounts.h"
 #include "printouts/accountledger/AccountLedgerReport.h"
 
@@ -22,12 +22,12 @@ ReportTargetResult accountLedgerTarget(const Arguments& args) {
 
     SessionContext& s = session();
     db::Database& db = moduleDatabase();
-    ledger::PeriodTurnoverList list(db);
+    entries::PeriodTurnoverList list(db);
     list.rebuild({s.DANE_ID_FIRMY, s.DANE_LATA_OBROTOWE, s.DANE_POCZATEK_ROKU, s.DANE_KONIEC_ROKU, currency,
                   account->trimmed(), whole == QLatin1String("1"), s.customerVariant});
-    ledger::setAccountPeriodQueue({account->trimmed(), currency, list.rows()});
+    entries::setAccountPeriodQueue({account->trimmed(), currency, list.rows()});
 
-    const ledger::AccountPeriodQueue queue = ledger::accountPeriodQueue();
+    const entries::AccountPeriodQueue queue = entries::accountPeriodQueue();
     const QString title = args.option(QStringLiteral("title"), QStringLiteral("Zestawienie obrotów i sald konta"));
     const int64_t firm = s.DANE_ID_FIRMY, year = s.DANE_LATA_OBROTOWE;
     const report::ReportDefinition def = printouts::accountLedgerDefinition(

@@ -7,11 +7,34 @@
 #include "platform/runtime/Date.h"
 #include "platform/siblings/ledgerprint/LedgerListing.h"
 #include "printouts/accountreport/AccountReportController.h"
-#include "printouts/listing/LedgerListingStart.h"
+#include "entries/print/LedgerListingStart.h"
 
 namespace ksiega::host {
 
 namespace {
+
+// "Drukuj" of the window on the command line: the statement is the one --code names, the
+// whole range is printed, and the listing is laid out here rather than started.
+class CommandPrintServices : public entries::WindowServices {
+public:
+    explicit CommandPrintServices(int code) : m_code(code) {}
+    void attach(QWidget*, const std::vector<entries::WindowList>&) override {}
+    QString quickFilter(const QString&) override { return {}; }
+    std::optional<entries::SavedFilter> chooseSavedFilter(int) override { return std::nullopt; }
+    void saveFilter(int, const QString&) override {}
+    void configureColumns(const entries::WindowList&) override {}
+    void exportList(const entries::WindowList&) override {}
+    void showFields(const entries::FieldList&) override {}
+    void contractorContacts(int64_t) override {}
+    bool openDocument(const entries::DrillDownEntry&) override { return false; }
+    int chooseStatement(const QString&) override { return m_code; }
+    bool askPrintRange() override { return true; }
+    void startListing(const entries::LedgerPrintJob&, const CurrencyCode&) override {}
+    void startAccountLedger() override {}
+
+private:
+    int m_code;
+};
 
 int dateOption(const Arguments& args, const QString& name) {
     const auto text = args.option(name);
@@ -38,21 +61,16 @@ ReportTargetResult accountReportTarget(const Arguments& args) {
         throw UsageError(QStringLiteral("--code takes 65, 66 or 67"));
 
     // The window's "Drukuj" with the chooser answered by --code; the listing is laid out here.
-    printouts::AccountReportController controller(moduleDatabase());
+    CommandPrintServices services(code);
+    printouts::AccountReportController controller(moduleDatabase(), services);
     controller.addRange({from == to, from, to, account->trimmed()});
     const bool posting = kind == QLatin1String("1");
     controller.setDateKind(posting ? printouts::DateKind::Posting : printouts::DateKind::Document);
     controller.setCurrency(args.option(QStringLiteral("currency"), s.activeCurrency()));
-    printouts::AccountReportHooks& hooks = printouts::accountReportHooks();
-    const printouts::AccountReportHooks before = hooks;
-    hooks.chooseStatement = [code](const QString&) { return code; };
-    hooks.choosePrintRange = [] { return 1; };
-    hooks.startPrint = [](const printouts::PrintRequest&) {};
     const std::optional<printouts::PrintRequest> request = controller.print(0, posting ? 1 : 2, false);
-    hooks = before;
     if (!request) return ReportTargetResult::failed(QStringLiteral("nothing to print"));
 
-    ledgerprint::ListingJob job = printouts::sessionListingJob(s, request->parameters, request->filter, request->heading);
+    ledgerprint::ListingJob job = entries::sessionListingJob(s, request->parameters, request->filter, request->heading);
     job.currency = controller.currency();
     job.broughtForward = {request->carriedInDt, request->carriedInCt};
     report::RunResult r = ledgerprint::layoutListing(job, moduleDatabase());

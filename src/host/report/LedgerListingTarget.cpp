@@ -5,7 +5,7 @@
 #include "frame/database/ModuleDatabase.h"
 #include "host/report/ReportTargets.h"
 #include "platform/siblings/ledgerprint/LedgerListing.h"
-#include "printouts/listing/LedgerListingStart.h"
+#include "entries/print/LedgerListingStart.h"
 
 namespace ksiega::host {
 
@@ -15,7 +15,7 @@ ReportTargetResult ledgerListingTarget(const Arguments& args) {
     SessionContext& s = session();
     const QString params = args.option(QStringLiteral("params"), QString());
     if (params.isEmpty()) return ReportTargetResult::failed(QStringLiteral("--params is required"));
-    ledgerprint::ListingJob job = printouts::sessionListingJob(
+    ledgerprint::ListingJob job = entries::sessionListingJob(
         s, params, args.option(QStringLiteral("filter"), QString()), args.option(QStringLiteral("title"), s.DANE_NAGLOWEK_WYDRUKU));
     job.currentEntry = args.option(QStringLiteral("entry"), QStringLiteral("0")).toLongLong();
     job.currency = args.option(QStringLiteral("currency"), s.activeCurrency()).toUpper();

@@ -16,12 +16,12 @@ std::optional<QString> accountsPrintTitle(int code) {
     }
 }
 
-LedgerPrintJob accountsPrintJob(const AccountsPrintInput& in, const QString& header) {
-    LedgerPrintJob job;
+entries::LedgerPrintJob accountsPrintJob(const AccountsPrintInput& in, const QString& header) {
+    entries::LedgerPrintJob job;
     job.parameters = QString::number(in.code) + QLatin1Char(',') + QString::number(in.range) + QLatin1Char(',') +
                      QString::number(in.listRow) + QLatin1Char(',') + QString::number(in.sortOrder) +
                      QStringLiteral(",1,Konto: ") + in.accountDisplay;
-    job.filter = in.range == 2 ? currentLineFilter(in.idPozDok, in.strona) : in.listFilter;
+    job.filter = in.range == 2 ? entries::currentLineFilter(in.idPozDok, in.strona) : in.listFilter;
     job.header = header;
     return job;
 }

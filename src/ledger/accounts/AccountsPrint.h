@@ -6,7 +6,7 @@
 // marks of browser 40). Range 2 prints the one side of the current line; any other range
 // the list's filter. Code 62, the turnover statement of the period view, is the account
 // ledger printout of the period-turnover queue.
-#include "ledger/printing/LedgerPrintJob.h"
+#include "entries/print/LedgerPrintJob.h"
 #include <optional>
 
 namespace ksiega::ledger {
@@ -29,6 +29,6 @@ struct AccountsPrintInput {
     int strona = 0;
 };
 
-LedgerPrintJob accountsPrintJob(const AccountsPrintInput& in, const QString& header);
+entries::LedgerPrintJob accountsPrintJob(const AccountsPrintInput& in, const QString& header);
 
 } // namespace ksiega::ledger

@@ -1,18 +1,10 @@
 #include "ledger/accounts/EntriesFilter.h"
 #include "frame/marks/SelectionStore.h"
 #include "platform/db/SqlText.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/FilterExpression.h"
 
 namespace ksiega::ledger {
-
-bool isHomeCurrency(const QString& currency) {
-    const QString c = currency.trimmed().toUpper();
-    return c.isEmpty() || c == QLatin1String("PLN");
-}
-
-QString entryViewName(bool budgetEdition) {
-    return budgetEdition ? QStringLiteral("POZ_DOK_VIEW_UNION_BT") : QStringLiteral("POZ_DOK_VIEW_UNION");
-}
 
 namespace {
 
@@ -26,7 +18,7 @@ QString accountPiece(const EntriesFilterInput& in) {
         piece.add(QStringLiteral("PDU:status=2"));
         piece.add(QStringLiteral("PDU:czy_rk<>10"));
     }
-    if (!isHomeCurrency(in.currency)) piece.add(fieldEquals(QStringLiteral("PDU:waluta"), in.currency.trimmed()));
+    if (!isHomeCurrency(in.currency)) piece.add(fieldEquals(QStringLiteral("PDU:waluta"), CurrencyCode::of(in.currency).symbol()));
     return piece.text();
 }
 

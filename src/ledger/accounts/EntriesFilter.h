@@ -38,9 +38,4 @@ struct EntriesFilter {
 
 EntriesFilter buildEntriesFilter(const EntriesFilterInput& input);
 
-// "PLN" in any case, or nothing: the home currency.
-bool isHomeCurrency(const QString& currency);
-// POZ_DOK_VIEW_UNION, or POZ_DOK_VIEW_UNION_BT in the budget-unit edition.
-QString entryViewName(bool budgetEdition);
-
 } // namespace ksiega::ledger

@@ -1,22 +1,20 @@
 #pragma once
 // The entries side of "Księga główna": the chosen account, currency, saved and quick
-// filters and the show-marked switch; the entries filter built from them; the paged
-// entries list with its sort orders and mark column; the marks and their figures; the
-// "Podsumowanie" figures; and, in view mode 1, the period-turnover list instead.
+// filters and the show-marked switch; the entries filter built from them over the entry
+// browser (list, marks, figures); and, in view mode 1, the period-turnover list instead.
 //
 // Setters only change the state; rebuild() applies it (the window calls it after one or
 // several changes), as a refresh does.
-#include "frame/SessionContext.h"
-#include "frame/marks/MarksList.h"
-#include "frame/marks/SelectionStore.h"
-#include "ledger/accounts/AccountSummary.h"
+#include "entries/browser/EntryBrowser.h"
+#include "entries/turnovers/PeriodTurnoverList.h"
 #include "ledger/accounts/EntriesFilter.h"
-#include "ledger/turnovers/PeriodTurnoverList.h"
-#include "platform/ui/list/PagedListModel.h"
+#include "platform/runtime/CurrencyCode.h"
 #include <memory>
 #include <optional>
 
 namespace ksiega::ledger {
+
+using entries::CurrentEntry;
 
 // The values bound per row of the list (computed here, not in SQL).
 struct EntryRowValues {
@@ -25,19 +23,12 @@ struct EntryRowValues {
     QString okresu_obrot;                   // "BO", a month, "BZ"
 };
 
-// What the document drill-down and the printouts need of a row.
-struct CurrentEntry {
-    int64_t idPozDok = 0;
-    int64_t idNagDok = 0;
-    int strona = 0;                // 0 Dt, 1 Ct
-    int dataOkresu = 0;
-    int64_t idDokumentPozycja = 0;
-};
-
 class EntriesListModel;
 
 class LedgerEntriesController {
 public:
+    static constexpr int BROWSER_ID = 40;
+
     LedgerEntriesController(db::Database& db, const SessionContext& session);
     ~LedgerEntriesController();
     LedgerEntriesController(const LedgerEntriesController&) = delete;
@@ -49,14 +40,17 @@ public:
     const QString& account() const { return m_account; }
     bool wholeAccount() const { return m_whole; }
     void setCurrency(const QString& currency);              // "" = the home currency
-    const QString& currency() const { return m_currency; }   // "PLN" or the symbol
-    void setQuickFilter(bool on, const QString& text);
-    bool quickFilterOn() const { return m_quickOn; }
-    const QString& quickFilter() const { return m_quickFilter; }
-    // A saved filter chosen from the list ("" name and expression = none).
-    void setSavedFilter(const QString& name, const QString& expression);
-    const QString& savedFilterName() const { return m_savedName; }
-    const QString& savedFilterExpression() const { return m_savedExpression; }
+    const QString& currency() const { return m_currency.symbol(); }   // "PLN" or the symbol
+    const CurrencyCode& currencyCode() const { return m_currency; }
+    // The quick filter and the saved filter both narrow the list.
+    entries::FilterState& filters() { return m_filters; }
+    const entries::FilterState& filters() const { return m_filters; }
+    void setQuickFilter(bool on, const QString& text) { m_filters.setQuick(on ? text : QString()); }
+    bool quickFilterOn() const { return m_filters.quickOn(); }
+    const QString& quickFilter() const { return m_filters.quickText(); }
+    void setSavedFilter(const QString& name, const QString& expression) { m_filters.setSaved(name, expression); }
+    const QString& savedFilterName() const { return m_filters.savedName(); }
+    const QString& savedFilterExpression() const { return m_filters.savedExpression(); }
     // "Pokaż zaznaczone": turning it on stores the marks first (browser 40); a failed store
     // leaves the switch off and returns the reason.
     marks::StoreOutcome setShowMarked(bool on, const marks::StoreProgress& progress = {});
@@ -73,20 +67,21 @@ public:
     QString rebuild(bool keepMarks = false);
     const QString& warning() const { return m_warning; }
     // Why the filter could not be read ("" = it was); the list is then empty.
-    const QString& filterError() const { return m_filterError; }
+    const QString& filterError() const { return m_browser.filterError(); }
 
-    const QString& filter() const { return m_filter.filter; }
-    const QString& rawFilter() const { return m_filter.rawFilter; }
-    const QString& viewName() const { return m_viewName; }
+    const QString& filter() const { return m_browser.filter(); }
+    const QString& rawFilter() const { return m_browser.rawFilter(); }
+    const QString& viewName() const { return m_browser.spec().listView; }
     bool twoCalendarYears() const;
 
     // --- the list ---
-    ui::PagedListModel& entries();
+    entries::EntryBrowser& browser() { return m_browser; }
+    ui::PagedListModel& entries() { return m_browser.list(); }
     EntryRowValues rowValues(int row) const;
-    std::optional<CurrentEntry> entryAt(int row) const;
-    void setCurrentRow(int row) { m_currentRow = row; }
-    int currentRow() const { return m_currentRow; }
-    std::optional<CurrentEntry> currentEntry() const { return entryAt(m_currentRow); }
+    std::optional<CurrentEntry> entryAt(int row) const { return m_browser.entryAt(row); }
+    void setCurrentRow(int row) { m_browser.setCurrentRow(row); }
+    int currentRow() const { return m_browser.currentRow(); }
+    std::optional<CurrentEntry> currentEntry() const { return m_browser.currentEntry(); }
 
     // --- sort ---
     void setSortOrder(int number);                         // 1..25
@@ -95,48 +90,38 @@ public:
     bool descending() const;
 
     // --- marks ---
-    void toggleMark(int row);
-    void toggleMarkById(int64_t id);
-    void markAll();                                        // "Zaznacz wszystko"
-    void unmarkAll();                                      // "Odznacz wszystko"
-    void invertMarks();                                    // "Odwróć zaznaczone"
-    bool isMarked(int64_t id) const { return m_marks.isMarked(id); }
-    const marks::MarksList& marks() const { return m_marks; }
+    void toggleMark(int row) { m_browser.toggleMark(row); }
+    void toggleMarkById(int64_t id) { m_browser.toggleMarkById(id); }
+    void markAll() { m_browser.markAll(); }                // "Zaznacz wszystko"
+    void unmarkAll() { m_browser.unmarkAll(); }            // "Odznacz wszystko"
+    void invertMarks() { m_browser.invertMarks(); }        // "Odwróć zaznaczone"
+    bool isMarked(int64_t id) const { return m_browser.isMarked(id); }
+    const marks::MarksList& marks() const { return m_browser.marks(); }
     marks::StoreOutcome storeMarks(const marks::StoreProgress& progress = {});
 
     // --- figures ---
-    AccountSummary& summary() { return m_summary; }
-    bool computeTotals();
-    std::vector<SummaryRow> summaryRows() const { return m_summary.rows(m_currency); }
-    PeriodTurnoverList& periodTurnovers() { return m_periods; }
+    entries::AccountSummary& summary() { return m_browser.summary(); }
+    bool computeTotals() { return m_browser.computeTotals(); }
+    std::vector<entries::SummaryRow> summaryRows() const { return m_browser.summaryRows(m_currency); }
+    entries::PeriodTurnoverList& periodTurnovers() { return m_periods; }
 
 private:
-    EntryFigures figuresOf(int64_t id) const;
-    SummaryScope summaryScope() const;
     void applySort();
+    const EntriesListModel& model() const;
 
     db::Database& m_db;
     const SessionContext& m_session;
-    QString m_viewName;
+    entries::EntryBrowser m_browser;
     QString m_account;
     bool m_whole = true;
-    QString m_currency = QStringLiteral("PLN");
-    bool m_quickOn = false;
-    QString m_quickFilter;
-    QString m_savedName, m_savedExpression;
+    CurrencyCode m_currency;
+    entries::FilterState m_filters{entries::FilterPrecedence::SavedAndQuick};
     bool m_showMarked = false;
     int m_viewMode = 0;
     bool m_summaryShown = false;
     int m_sortNumber = 1;
-    int m_currentRow = -1;
-
-    EntriesFilter m_filter;
-    QString m_warning, m_filterError;
-    marks::MarksList m_marks;
-    AccountSummary m_summary;
-    PeriodTurnoverList m_periods;
-    std::unique_ptr<ui::MarksList> m_markColumn;
-    std::unique_ptr<EntriesListModel> m_model;
+    QString m_warning;
+    entries::PeriodTurnoverList m_periods;
 };
 
 } // namespace ksiega::ledger

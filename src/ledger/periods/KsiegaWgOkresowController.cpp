@@ -1,14 +1,8 @@
 #include "ledger/periods/KsiegaWgOkresowController.h"
-#include "frame/rights/AccessRights.h"
+#include "entries/views/EntryViews.h"
 #include "ledger/accounts/EntriesFilter.h"
-#include "ledger/accounts/EntryMarks.h"
-#include "ledger/accounts/LedgerEntriesController.h"
 #include "ledger/periods/PeriodsColumns.h"
-#include "ledger/shared/EntryPreview.h"
-#include "platform/db/passthrough/PassThrough.h"
 #include "platform/runtime/FilterExpression.h"
-#include "platform/runtime/Picture.h"
-#include "platform/siblings/documents/DocumentsLibrary.h"
 #include "platform/ui/dialogs/Dialogs.h"
 
 namespace ksiega::ledger {
@@ -18,47 +12,44 @@ namespace {
 // A filter that could not be read lists nothing rather than everything.
 const QString kNothing = QStringLiteral("1=0");
 
-QString normalisedCurrency(const QString& symbol) {
-    return isHomeCurrency(symbol) ? QStringLiteral("PLN") : symbol.trimmed().toUpper().left(3);
+entries::EntryBrowserSpec browserSpec(const SessionContext& session) {
+    const bool budget = session.DANE_CZY_WERSJA_BUDZET != 0;
+    entries::EntryBrowserSpec spec;
+    spec.listView = entries::extendedEntryViewName(budget);
+    // The counts, sums and marks read the plain entry view: the same rows as the list.
+    spec.sumView = entries::entryViewName(budget);
+    spec.columns = periodEntryColumns();
+    spec.sort = periodsSortOrder(0, 0, false);
+    spec.browser = KsiegaWgOkresowController::BROWSER_ID;
+    return spec;
 }
 
 } // namespace
 
-KsiegaWgOkresowController::KsiegaWgOkresowController(db::Database& db, SessionContext& session)
-    : m_db(db), m_session(session), m_listView(periodEntryListView(session.DANE_CZY_WERSJA_BUDZET != 0)),
-      m_sumView(ledger::entryViewName(session.DANE_CZY_WERSJA_BUDZET != 0)), m_summary(db) {
-    m_markColumn = std::make_unique<ControllerMarks<KsiegaWgOkresowController>>(*this);
-    ui::ListQuery e;
-    e.source = m_listView;
-    e.columns = periodEntryColumns();
-    e.idColumn = QStringLiteral("id_dokument_pozycja");
-    e.sort = periodsSortOrder(0, 0, false);
-    e.ranges = {{QStringLiteral("id_firmy"), session.DANE_ID_FIRMY}};
-    e.filter = {kNothing, {}};
-    m_entries = std::make_unique<ui::PagedListModel>(db, std::move(e));
-    m_entries->setMarks(m_markColumn.get());
-
+KsiegaWgOkresowController::KsiegaWgOkresowController(db::Database& db, SessionContext& session,
+                                                     entries::WindowServices& services)
+    : m_db(db), m_session(session), m_services(services), m_browser(db, session, browserSpec(session)) {
     ui::ListQuery t;
     t.source = QStringLiteral("OBROTY_I_SALDA");
-    t.columns = turnoverColumns(QStringLiteral("PLN"), session.customerVariant);
+    t.columns = turnoverColumns(CurrencyCode::homeSymbol(), session.customerVariant);
     t.idColumn = QString::fromLatin1(kTurnoverIdColumn);
     t.sort = periodsSortOrder(1, 0, false);
     t.ranges = {{QStringLiteral("id_firmy"), session.DANE_ID_FIRMY}};
     t.filter = {kNothing, {}};
     m_turnovers = std::make_unique<ui::PagedListModel>(db, std::move(t));
-
-    openDocument = [this](const DrillDownEntry& entry) {
-        DocumentDrillDown(m_db, m_session, ui::dialogs(), documents::documentsLibrary()).open(entry);
-    };
 }
 
 KsiegaWgOkresowController::~KsiegaWgOkresowController() = default;
+
+std::vector<entries::WindowList> KsiegaWgOkresowController::lists() {
+    return {m_browser.windowList(), {QStringLiteral("LIST6"), m_turnovers.get(), BROWSER_ID}};
+}
 
 void KsiegaWgOkresowController::open(const WindowSwitches& switches) {
     PeriodsState& state = periodsState();
     state.periods = buildPeriodList(m_session.DANE_POCZATEK_ROKU, m_session.DANE_KONIEC_ROKU);
     m_periodRow = periodRowFor(state.periods, m_session.DANE_DATA_OKRESU);
-    state.currency = normalisedCurrency(m_session.activeCurrency());
+    state.currency = CurrencyCode::of(m_session.activeCurrency()).symbol();
     state.viewMode = 0;
     askRights();
     m_vsplit = switches.vsplitPos;
@@ -77,11 +68,8 @@ void KsiegaWgOkresowController::storeSwitches(WindowSwitches& s) const {
 }
 
 void KsiegaWgOkresowController::askRights() {
-    if (m_session.DANE_ADMINISTRATOR == 1) return;
-    db::PassThrough pt(m_db);
-    rights::AccessRights rights(pt, m_session);
-    m_rightPrint = rights.granted(RIGHT_PRINT);
-    m_rightDocument = rights.granted(RIGHT_DOCUMENT);
+    m_rightPrint = m_browser.granted(RIGHT_PRINT);
+    m_rightDocument = m_browser.granted(RIGHT_DOCUMENT);
 }
 
 // ---- periods and currency ----
@@ -99,19 +87,13 @@ void KsiegaWgOkresowController::choosePeriod(int row) {
 }
 
 void KsiegaWgOkresowController::setCurrency(const QString& symbol) {
-    const QString c = normalisedCurrency(symbol);
-    if (c == currency()) return;
-    periodsState().currency = c;
+    const CurrencyCode c = CurrencyCode::of(symbol);
+    if (c.symbol() == currency()) return;
+    periodsState().currency = c.symbol();
     rebuild();
 }
 
-QStringList KsiegaWgOkresowController::currencies() const {
-    QStringList out;
-    db::Rows r = m_db.select(QStringLiteral("select sym_waluty from WALUTY order by sym_waluty limit 1000"));
-    while (r.next()) out << r.text(0).trimmed();
-    if (!out.contains(currency())) out.prepend(currency());
-    return out;
-}
+QStringList KsiegaWgOkresowController::currencies() const { return m_browser.currencies(currencyCode()); }
 
 // ---- views and filter ----
 
@@ -119,25 +101,15 @@ void KsiegaWgOkresowController::setViewMode(int mode) {
     mode = mode == 1 ? 1 : 0;
     if (mode == viewMode()) return;
     periodsState().viewMode = mode;
-    m_row = -1;
     rebuild(true);
 }
 
-QString KsiegaWgOkresowController::activeFilter() const {
-    if (m_savedActive) return m_savedExpression;
-    return m_quickOn ? m_quickText : QString();
-}
-
 void KsiegaWgOkresowController::rebuild(bool keepMarks) {
-    if (!keepMarks) m_marks.unmarkAll();
-    m_summary.invalidate(keepMarks);
-    m_filterError.clear();
-
     PeriodsFilterInput in;
     in.viewMode = viewMode();
     in.periodDate = period().date;
     in.currency = currency();
-    in.activeFilter = activeFilter();
+    in.activeFilter = m_filters.active();
     in.customerVariant = m_session.customerVariant;
     in.showMarked = m_showMarked;
     in.userNumber = m_session.DANE_ID_UZYTKOWNIKA_NR;
@@ -145,27 +117,26 @@ void KsiegaWgOkresowController::rebuild(bool keepMarks) {
     m_filter = buildPeriodsFilter(in);
     if (m_filter.tooLong) ui::dialogs().warning(QString::fromUtf8(kFilterTooLongText));
 
-    const FilterTranslation t = translateFilter(m_filter.filter);
-    if (!t.ok()) m_filterError = t.error;
-    const ui::SqlFilter sql{t.ok() ? t.where : kNothing, {}};
-    m_row = -1;
+    m_turnoverError.clear();
     if (viewMode() == 1) {
+        m_browser.clear(keepMarks);
+        const FilterTranslation t = translateFilter(m_filter.filter);
+        if (!t.ok()) m_turnoverError = t.error;
         ui::ListQuery q = m_turnovers->query();
         q.columns = turnoverColumns(currency(), m_session.customerVariant);
-        q.filter = sql;
+        q.filter = {t.ok() ? t.where : kNothing, {}};
         try {
             m_turnovers->setQuery(std::move(q));
         } catch (const db::DbError& e) {
             // An entry filter (quick or saved) that names fields the turnovers lack.
-            m_filterError = e.message();
+            m_turnoverError = e.message();
             ui::ListQuery empty = m_turnovers->query();
             empty.filter = {kNothing, {}};
             m_turnovers->setQuery(std::move(empty));
         }
         return;
     }
-    m_entries->setFilter(sql);
-    m_entries->marksChanged();
+    m_browser.applyFilter({m_filter.filter, m_filter.rawFilter}, keepMarks);
     if (previewsShown() && m_previewTab == 1) computeTotals();
 }
 
@@ -208,52 +179,36 @@ QString KsiegaWgOkresowController::sortDirectionIcon() const {
 }
 
 void KsiegaWgOkresowController::applySort() {
-    m_row = -1;
-    m_entries->setSort(periodsSortOrder(0, m_entrySort, m_entryDesc));
+    m_browser.setSort(periodsSortOrder(0, m_entrySort, m_entryDesc));
     m_turnovers->setSort(periodsSortOrder(1, m_turnoverSort, m_turnoverDesc));
 }
 
 // ---- filters ----
 
 void KsiegaWgOkresowController::runQuickFilter() {
-    if (!quickFilter) return;
-    m_quickText = quickFilter(QStringLiteral("1")).left(3000);
-    m_quickOn = !m_quickText.trimmed().isEmpty();
-    if (m_quickOn) m_savedActive = false;
+    m_filters.setQuick(m_services.quickFilter(QStringLiteral("1")));
     rebuild();
 }
 
-QString KsiegaWgOkresowController::quickFilterIcon() const {
-    return m_quickOn && !m_savedActive ? QStringLiteral("~filtr_on.ico") : QStringLiteral("~filtr.ico");
-}
+QString KsiegaWgOkresowController::quickFilterIcon() const { return m_filters.quickIcon(); }
 
 void KsiegaWgOkresowController::chooseSavedFilterFromList() {
-    if (!chooseSavedFilter) return;
     m_session.DANE_ID_BOWSERA_FILTR = BROWSER_ID;
-    const std::optional<PeriodsSavedFilter> chosen = chooseSavedFilter();
+    const std::optional<entries::SavedFilter> chosen = m_services.chooseSavedFilter(BROWSER_ID);
     if (!chosen) return;
-    m_savedName = chosen->name;
-    m_savedExpression = chosen->expression;
-    m_savedActive = !m_savedExpression.trimmed().isEmpty();
+    m_filters.setSaved(chosen->name, chosen->expression);
     rebuild();
 }
 
 void KsiegaWgOkresowController::saveCurrentFilter() {
-    if (!saveFilter) return;
     m_session.DANE_ID_BOWSERA_FILTR = BROWSER_ID;
-    saveFilter(activeFilter());
+    m_services.saveFilter(BROWSER_ID, m_filters.toSave());
 }
 
 void KsiegaWgOkresowController::setShowMarked(bool on) {
     if (on == m_showMarked) return;
-    if (on) {
-        // The list reads the marks from the selection store: store them first.
-        const marks::StoreOutcome stored = storeMarks();
-        if (!stored.ok) {
-            if (!stored.cancelled && !stored.error.isEmpty()) ui::dialogs().warning(stored.error);
-            return;
-        }
-    }
+    // The list reads the marks from the selection store: store them first.
+    if (on && !m_browser.storeMarksOrWarn(markedRowsFilter())) return;
     m_showMarked = on;
     rebuild(true);
 }
@@ -270,136 +225,77 @@ void KsiegaWgOkresowController::setPreviewTab(int tab) {
     if (previewsShown() && m_previewTab == 1 && viewMode() == 0) computeTotals();
 }
 
-bool KsiegaWgOkresowController::computeTotals() {
-    if (!m_filterError.isEmpty()) {
-        m_summary.setTotals({});
-        return false;
-    }
-    // The counts and sums read the plain entry view: the same rows as the list.
-    return m_summary.computeTotals({m_session.DANE_LATA_OBROTOWE, m_sumView, m_filter.rawFilter});
-}
+bool KsiegaWgOkresowController::computeTotals() { return m_browser.computeTotals(); }
 
-std::vector<PreviewRow> KsiegaWgOkresowController::entryPreview() {
-    if (viewMode() != 0 || m_row < 0 || m_row >= m_entries->heldRows()) return {};
-    return ledger::entryPreview(m_db, {m_listView, m_session.DANE_ID_FIRMY, m_entries->idAt(m_row), false});
+std::vector<entries::PreviewRow> KsiegaWgOkresowController::entryPreview() {
+    if (viewMode() != 0) return {};
+    return m_browser.entryPreview();
 }
 
 // ---- current entry and marks ----
 
-std::optional<CurrentEntry> KsiegaWgOkresowController::entryAt(int row) const {
-    if (viewMode() != 0 || row < 0 || row >= m_entries->heldRows()) return std::nullopt;
-    const int64_t id = m_entries->idAt(row);
-    db::Rows r = m_db.select(QStringLiteral("select id_poz_dok, id_nag_dok, strona, data_okresu from %1 "
-                                            "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
-                                 .arg(m_sumView),
-                             {m_session.DANE_ID_FIRMY, id / 2, id});
-    if (!r.next()) return std::nullopt;
-    return CurrentEntry{r.int64(0), r.int64(1), r.integer(2), r.integer(3), id};
-}
-
-EntryFigures KsiegaWgOkresowController::figuresOf(int64_t id) const {
-    db::Rows r = m_db.select(QStringLiteral("select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "
-                                            "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
-                                 .arg(m_sumView),
-                             {m_session.DANE_ID_FIRMY, id / 2, id});
-    if (!r.next()) return {};
-    return {1, r.money(0), r.money(1), r.money(2), r.money(3)};
+std::optional<entries::CurrentEntry> KsiegaWgOkresowController::entryAt(int row) const {
+    if (viewMode() != 0) return std::nullopt;
+    return m_browser.entryAt(row);
 }
 
 void KsiegaWgOkresowController::toggleMark(int row) {
-    if (viewMode() != 0 || row < 0 || row >= m_entries->heldRows()) return;
-    m_entries->toggleMark(row);   // through the mark column: toggleMarkById
+    if (viewMode() == 0) m_browser.toggleMark(row);
 }
 
-void KsiegaWgOkresowController::toggleMarkById(int64_t id) {
-    const EntryFigures row = figuresOf(id);
-    if (row.count == 0) return;
-    if (m_marks.toggle(id)) m_summary.addMarked(row);
-    else m_summary.removeMarked(row);
-}
-
-void KsiegaWgOkresowController::markAll() {
-    if (!m_summary.totalsComputed()) computeTotals();
-    m_marks.markAll();
-    m_summary.markAll();
-    m_entries->marksChanged();
-}
-
-void KsiegaWgOkresowController::unmarkAll() {
-    m_marks.unmarkAll();
-    m_summary.unmarkAll();
-    m_entries->marksChanged();
-}
-
-void KsiegaWgOkresowController::invertMarks() {
-    if (!m_summary.totalsComputed()) computeTotals();
-    m_marks.invert();
-    m_summary.invert();
-    m_entries->marksChanged();
-}
-
-marks::StoreOutcome KsiegaWgOkresowController::storeMarks(const marks::StoreProgress& progress) {
-    marks::StoreRequest request;
-    request.browser = marks::BrowserLedgerByPeriods;
-    request.user = m_session.DANE_ID_UZYTKOWNIKA_NR;
-    request.view = m_sumView;
-    // The rows listed in the entries view; without the marked-only condition, which reads
-    // the very rows being replaced.
+QString KsiegaWgOkresowController::markedRowsFilter() const {
     PeriodsFilterInput in;
     in.periodDate = period().date;
     in.currency = currency();
-    in.activeFilter = activeFilter();
+    in.activeFilter = m_filters.active();
     in.customerVariant = m_session.customerVariant;
     in.fiscalYear = m_session.DANE_LATA_OBROTOWE;
-    request.filter = buildPeriodsFilter(in).filter;
-    return marks::storeMarks(m_db, m_marks, request, progress);
+    return buildPeriodsFilter(in).filter;
+}
+
+marks::StoreOutcome KsiegaWgOkresowController::storeMarks(const marks::StoreProgress& progress) {
+    return m_browser.storeMarks(markedRowsFilter(), progress);
 }
 
 // ---- document and print ----
 
 void KsiegaWgOkresowController::showDocument() {
     if (!m_rightDocument || viewMode() != 0) return;
-    const std::optional<CurrentEntry> e = entryAt(m_row);
+    const std::optional<entries::CurrentEntry> e = m_browser.currentEntry();
     if (!e) return;
-    if (openDocument) openDocument({e->idNagDok, e->idPozDok, e->dataOkresu});
-    m_row = m_entries->refresh(m_row);
+    m_services.openDocument(e->drillDown());
+    m_browser.refreshAroundCurrent();
 }
 
 void KsiegaWgOkresowController::printList() {
     if (!m_rightPrint) return;
     const QString name = viewMode() == 1 ? QStringLiteral("KSIEGA_O_2") : QStringLiteral("KSIEGA_O_1");
-    const std::optional<CurrentEntry> e = entryAt(m_row);
+    const std::optional<entries::CurrentEntry> e = entryAt(currentRow());
     m_session.CRST_FILTR_INFO = name;
     m_session.CRST_FILTR_TABELA = name;
     m_session.GGG_DANE_ID_OBIEKTU = e ? e->idPozDok : 0;
     m_session.CRST_FILTR_ZAPYTANIE = m_filter.rawFilter;
-    const int code = chooseStatement ? chooseStatement(name) : 0;
+    const int code = m_services.chooseStatement(name);
     const std::optional<QString> title = periodsPrintTitle(code);
     if (!title) return;
     m_session.DANE_NAGLOWEK_WYDRUKU = *title;
-    if (!askPrintRange || !askPrintRange()) return;
+    if (!m_services.askPrintRange()) return;
 
     PeriodsPrintInput in;
     in.code = code;
     in.range = m_session.DANE_ZAKRES_PRN;
     in.sortChoice = sortChoice() + 1;
     in.descending = descending();
-    in.titleLine = QStringLiteral("Okres obrotowy: ") + (m_savedActive ? m_savedName : period().name);
+    in.titleLine = QStringLiteral("Okres obrotowy: ") + (m_filters.savedActive() ? m_filters.savedName() : period().name);
     in.listFilter = m_filter.rawFilter;
     if (e) {
         in.idPozDok = e->idPozDok;
         in.strona = e->strona;
     }
     if (in.range == 2 && !e) return;   // no current row to print
-    if (in.range == 1) {
-        // The library reads the marks from the selection store.
-        const marks::StoreOutcome stored = storeMarks();
-        if (!stored.ok) {
-            if (!stored.cancelled && !stored.error.isEmpty()) ui::dialogs().warning(stored.error);
-            return;
-        }
-    }
-    if (startPrint) startPrint(periodsPrintJob(in, m_session.DANE_NAGLOWEK_WYDRUKU));
+    // The library reads the marks from the selection store.
+    if (in.range == 1 && !m_browser.storeMarksOrWarn(markedRowsFilter())) return;
+    m_services.startListing(periodsPrintJob(in, m_session.DANE_NAGLOWEK_WYDRUKU), currencyCode());
 }
 
 QStringList KsiegaWgOkresowController::listMenu() {
@@ -412,10 +308,14 @@ QStringList KsiegaWgOkresowController::listMenu() {
 }
 
 void KsiegaWgOkresowController::menuAction(const QString& item) {
-    if (viewMode() != 0) return;
-    if (item == QLatin1String("Zaznacz wszystko")) markAll();
-    else if (item == QLatin1String("Odznacz wszystko")) unmarkAll();
-    else if (item == QLatin1String("Odwróć zaznaczone")) invertMarks();
+    if (viewMode() == 0) {
+        m_browser.popupAction(item, m_services);
+        return;
+    }
+    // The turnover list has no marks or entries: its layout and its export only.
+    const entries::WindowList turnovers{QStringLiteral("LIST6"), m_turnovers.get(), BROWSER_ID};
+    if (item == QLatin1String("Konfiguracja kolumn")) m_services.configureColumns(turnovers);
+    else if (item == QLatin1String("Eksport do Excela")) m_services.exportList(turnovers);
 }
 
 } // namespace ksiega::ledger

@@ -5,15 +5,10 @@
 // the "Podsumowanie" figures, the rights of "Drukuj" and "Dokument", the document of the
 // current entry and the hand-over to the printouts.
 //
-// Other libraries are reached through hooks, so that tests script them and the window
-// runs before they exist; a hook left empty does nothing.
+// Other libraries are reached through the window services it is given. The entries view
+// is an entry browser; the quick and the saved filter replace each other.
+#include "entries/browser/EntryBrowser.h"
 #include "frame/SessionContext.h"
-#include "frame/marks/MarksList.h"
-#include "frame/marks/SelectionStore.h"
-#include "ledger/accounts/AccountSummary.h"
-#include "ledger/accounts/DocumentDrillDown.h"
-#include "ledger/accounts/LedgerEntriesController.h"
-#include "ledger/accounts/window/DocumentPreview.h"
 #include "ledger/periods/PeriodsFilter.h"
 #include "ledger/periods/PeriodsPrint.h"
 #include "ledger/periods/PeriodsState.h"
@@ -24,11 +19,6 @@
 #include <optional>
 
 namespace ksiega::ledger {
-
-struct PeriodsSavedFilter {
-    QString name;
-    QString expression;
-};
 
 // A row of the turnover view, as shown.
 struct TurnoverRow {
@@ -46,21 +36,16 @@ public:
     static inline const QString RIGHT_DOCUMENT = QStringLiteral("4_1_2_2");
     static inline const QString CAPTION = QStringLiteral("Przeglądanie stanu kont");
 
-    KsiegaWgOkresowController(db::Database& db, SessionContext& session);
+    KsiegaWgOkresowController(db::Database& db, SessionContext& session, entries::WindowServices& services);
     ~KsiegaWgOkresowController();
 
     // Opening: period list, rights, switches, view names, filter; the entries view.
     void open(const WindowSwitches& switches = {});
     void storeSwitches(WindowSwitches& switches) const;
 
-    // --- hooks of other libraries ---------------------------------------------------
-    std::function<QString(const QString& mode)> quickFilter;              // KSIEGA_O_SZYBKI_FILTR("1")
-    std::function<std::optional<PeriodsSavedFilter>()> chooseSavedFilter; // ?B_FILTR
-    std::function<void(const QString& expression)> saveFilter;            // ?B_FILTR_ZAPISZ
-    std::function<void(const DrillDownEntry&)> openDocument;              // default: DocumentDrillDown
-    std::function<int(const QString& name)> chooseStatement;              // ZESTAWIENIA_CRS; 0 nothing
-    std::function<bool()> askPrintRange;                                  // PARAM_PRN_BRO; sets DANE_ZAKRES_PRN
-    std::function<void(const LedgerPrintJob&)> startPrint;              // WYDRUK_KSIEGA on its own thread
+    entries::WindowServices& services() { return m_services; }
+    // The lists whose column layouts are stored.
+    std::vector<entries::WindowList> lists();
 
     // --- periods and currency -----------------------------------------------------
     const std::vector<PeriodListRow>& periods() const { return periodsState().periods; }
@@ -68,16 +53,18 @@ public:
     const PeriodListRow& period() const;
     void choosePeriod(int row);
     const QString& currency() const { return periodsState().currency; }
+    CurrencyCode currencyCode() const { return CurrencyCode::of(currency()); }
     void setCurrency(const QString& symbol);
     QStringList currencies() const;   // WALUTY, the current one included
 
     // --- views ---------------------------------------------------------------------
     int viewMode() const { return periodsState().viewMode; }
     void setViewMode(int mode);   // ?CZY_POZYCJE_NAGLOWKI_O
-    ui::PagedListModel& entries() { return *m_entries; }     // LIST1
+    ui::PagedListModel& entries() { return m_browser.list(); }  // LIST1
+    entries::EntryBrowser& browser() { return m_browser; }
     ui::PagedListModel& turnovers() { return *m_turnovers; } // LIST6
-    const QString& entryViewName() const { return m_listView; }
-    const QString& sumViewName() const { return m_sumView; }
+    const QString& entryViewName() const { return m_browser.spec().listView; }
+    const QString& sumViewName() const { return m_browser.spec().sumView; }
     const PeriodsFilter& filter() const { return m_filter; }
     void refresh();
     // Every row of the turnover view under its filter, in its sort order (streamed).
@@ -98,7 +85,7 @@ public:
     void runQuickFilter();
     void chooseSavedFilterFromList();
     void saveCurrentFilter();
-    const QString& savedFilterName() const { return m_savedName; }
+    const QString& savedFilterName() const { return m_filters.savedName(); }
     QString quickFilterIcon() const;
     bool showMarked() const { return m_showMarked; }
     void setShowMarked(bool on);
@@ -108,21 +95,20 @@ public:
     void setPreviewsShown(bool on);
     int previewTab() const { return m_previewTab; }
     void setPreviewTab(int tab);
-    std::vector<SummaryRow> summaryRows() const { return m_summary.rows(currency()); }
-    AccountSummary& summary() { return m_summary; }
+    std::vector<entries::SummaryRow> summaryRows() const { return m_browser.summaryRows(currencyCode()); }
+    entries::AccountSummary& summary() { return m_browser.summary(); }
     bool computeTotals();
-    std::vector<PreviewRow> entryPreview();   // LIST7
+    std::vector<entries::PreviewRow> entryPreview();   // LIST7
 
     // --- current entry, marks, document, print ------------------------------------
-    void setCurrentRow(int row) { m_row = row; }
-    int currentRow() const { return m_row; }
-    std::optional<CurrentEntry> entryAt(int row) const;
+    void setCurrentRow(int row) { m_browser.setCurrentRow(row); }
+    int currentRow() const { return m_browser.currentRow(); }
+    std::optional<entries::CurrentEntry> entryAt(int row) const;
     void toggleMark(int row);
-    void toggleMarkById(int64_t id);
-    void markAll();
-    void unmarkAll();
-    void invertMarks();
-    bool isMarked(int64_t id) const { return m_marks.isMarked(id); }
+    void markAll() { m_browser.markAll(); }
+    void unmarkAll() { m_browser.unmarkAll(); }
+    void invertMarks() { m_browser.invertMarks(); }
+    bool isMarked(int64_t id) const { return m_browser.isMarked(id); }
     marks::StoreOutcome storeMarks(const marks::StoreProgress& progress = {});
 
     bool printEnabled() const { return m_rightPrint; }
@@ -139,31 +125,24 @@ private:
     void askRights();
     void rebuild(bool keepMarks = false);
     void applySort();
-    QString activeFilter() const;
-    EntryFigures figuresOf(int64_t id) const;
+    // The rows "all marked" stands for: the list's filter without its marked-only condition.
+    QString markedRowsFilter() const;
 
     db::Database& m_db;
     SessionContext& m_session;
-    QString m_listView, m_sumView;
+    entries::WindowServices& m_services;
+    entries::EntryBrowser m_browser;
     int m_periodRow = 0;
     bool m_rightPrint = true, m_rightDocument = true;
     bool m_names = true;
     int m_entrySort = 0, m_turnoverSort = 0;
     bool m_entryDesc = false, m_turnoverDesc = false;
-    bool m_quickOn = false;
-    QString m_quickText;
-    QString m_savedName, m_savedExpression;
-    bool m_savedActive = false;
+    entries::FilterState m_filters{entries::FilterPrecedence::LastChosen};
     bool m_showMarked = false;
     int m_previewTab = 0;
-    int m_row = -1;
     int64_t m_vsplit = 0;
     PeriodsFilter m_filter;
-    QString m_filterError;
-    marks::MarksList m_marks;
-    AccountSummary m_summary;
-    std::unique_ptr<ui::MarksList> m_markColumn;
-    std::unique_ptr<ui::PagedListModel> m_entries;
+    QString m_turnoverError;
     std::unique_ptr<ui::PagedListModel> m_turnovers;
 };
 

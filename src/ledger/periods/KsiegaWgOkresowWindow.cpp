@@ -1,5 +1,8 @@
 #include "ledger/periods/KsiegaWgOkresowWindow.h"
+#include "entries/view/PreviewSheet.h"
+#include "platform/ui/controls/PopupMenu.h"
 #include "platform/ui/controls/WindowControls.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/icons/IconSet.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include <QCheckBox>
@@ -21,7 +24,6 @@
 namespace ksiega::ledger {
 
 namespace {
-using ui::pairTable;
 using ui::setCell;
 using ui::toolButton;
 
@@ -38,7 +40,6 @@ QTableView* listView(QWidget* parent, const char* name, ui::PagedListModel& mode
     v->setModel(&model);
     v->setSelectionBehavior(QAbstractItemView::SelectRows);
     v->setSelectionMode(QAbstractItemView::SingleSelection);
-    v->setContextMenuPolicy(Qt::CustomContextMenu);
     v->verticalHeader()->hide();
     new ui::ListViewBinding(*v, model);
     return v;
@@ -102,12 +103,7 @@ void KsiegaWgOkresowWindow::build() {
     m_lists->addTab(m_turnovers, QStringLiteral("Obroty"));
     m_lists->tabBar()->hide();
 
-    m_sheet = new QTabWidget(right);
-    m_sheet->setObjectName(QStringLiteral("SHEET1"));
-    m_preview = pairTable(m_sheet, "LIST7");
-    m_summary = pairTable(m_sheet, "LIST8");
-    m_sheet->addTab(m_preview, QStringLiteral("&Dokument księgowy"));
-    m_sheet->addTab(m_summary, QStringLiteral("&Podsumowanie"));
+    m_sheet = new entries::PreviewSheet(right);
 
     m_vsplit = new QSplitter(Qt::Vertical, right);
     m_vsplit->setObjectName(QStringLiteral("VSPLIT"));
@@ -132,38 +128,45 @@ void KsiegaWgOkresowWindow::build() {
     main->addWidget(m_periods);
     main->addWidget(right, 1);
 
-    connect(m_periods, &QListWidget::currentRowChanged, this, [this](int row) { if (!m_syncing) { m_c.choosePeriod(row); after(); } });
-    connect(m_currency, &QComboBox::currentTextChanged, this, [this](const QString& s) { if (!m_syncing) { m_c.setCurrency(s); after(); } });
-    connect(m_sort, &QComboBox::currentIndexChanged, this, [this](int i) { if (!m_syncing) { m_c.chooseSort(i); after(); } });
-    connect(m_direction, &QToolButton::clicked, this, [this] { m_c.toggleSortDirection(); after(); });
-    connect(m_quick, &QToolButton::clicked, this, [this] { m_c.runQuickFilter(); after(); });
-    connect(m_savedList, &QToolButton::clicked, this, [this] { m_c.chooseSavedFilterFromList(); after(); });
-    connect(m_saveFilter, &QToolButton::clicked, this, [this] { m_c.saveCurrentFilter(); });
-    connect(refresh, &QToolButton::clicked, this, [this] { m_c.refresh(); after(); });
-    connect(m_showMarked, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) { m_c.setShowMarked(on); after(); } });
-    connect(m_showNames, &QCheckBox::toggled, this, [this](bool) { if (!m_syncing) { m_c.toggleAccountNames(); after(); } });
-    connect(m_viewMode, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) { m_c.setViewMode(on ? 1 : 0); after(); } });
-    connect(m_previews, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) { m_c.setPreviewsShown(on); after(); } });
-    connect(m_sheet, &QTabWidget::currentChanged, this, [this](int tab) { if (!m_syncing) { m_c.setPreviewTab(tab); fillSummary(); } });
-    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& i) {
+    connect(m_periods, &QListWidget::currentRowChanged, this, ui::guarded(this, [this](int row) { if (!m_syncing) { m_c.choosePeriod(row); after(); } }));
+    connect(m_currency, &QComboBox::currentTextChanged, this, ui::guarded(this, [this](const QString& s) { if (!m_syncing) { m_c.setCurrency(s); after(); } }));
+    connect(m_sort, &QComboBox::currentIndexChanged, this, ui::guarded(this, [this](int i) { if (!m_syncing) { m_c.chooseSort(i); after(); } }));
+    connect(m_direction, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.toggleSortDirection(); after(); }));
+    connect(m_quick, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.runQuickFilter(); after(); }));
+    connect(m_savedList, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.chooseSavedFilterFromList(); after(); }));
+    connect(m_saveFilter, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.saveCurrentFilter(); }));
+    connect(refresh, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.refresh(); after(); }));
+    connect(m_showMarked, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) { m_c.setShowMarked(on); after(); } }));
+    connect(m_showNames, &QCheckBox::toggled, this, ui::guarded(this, [this](bool) { if (!m_syncing) { m_c.toggleAccountNames(); after(); } }));
+    connect(m_viewMode, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) { m_c.setViewMode(on ? 1 : 0); after(); } }));
+    connect(m_previews, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) { m_c.setPreviewsShown(on); after(); } }));
+    connect(m_sheet, &QTabWidget::currentChanged, this, ui::guarded(this, [this](int tab) { if (!m_syncing) { m_c.setPreviewTab(tab); fillSummary(); } }));
+    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, ui::guarded(this, [this](const QModelIndex& i) {
         if (m_syncing) return;
         m_c.setCurrentRow(i.row());
         fillPreview();
-    });
-    connect(m_entries, &QTableView::clicked, this, [this](const QModelIndex& i) {
+    }));
+    connect(m_entries, &QTableView::clicked, this, ui::guarded(this, [this](const QModelIndex& i) {
         if (i.column() == 0) { m_c.toggleMark(i.row()); fillSummary(); }
-    });
-    connect(m_entries, &QTableView::doubleClicked, this, [this] { m_c.showDocument(); after(); });
-    connect(m_entries, &QTableView::customContextMenuRequested, this, &KsiegaWgOkresowWindow::popup);
-    connect(m_document, &QPushButton::clicked, this, [this] { m_c.showDocument(); after(); });
-    connect(choose, &QPushButton::clicked, this, [this] { m_c.showDocument(); after(); });
-    connect(m_print, &QPushButton::clicked, this, [this] { m_c.printList(); });
+    }));
+    connect(m_entries, &QTableView::doubleClicked, this, ui::guarded(this, [this] { m_c.showDocument(); after(); }));
+    for (QTableView* list : {m_entries, m_turnovers})
+        ui::installPopupMenu(list, KsiegaWgOkresowController::listMenu(), [this](const QString& item) {
+            m_c.menuAction(item);
+            m_c.entries().marksChanged();
+            fillSummary();
+        });
+    connect(m_document, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.showDocument(); after(); }));
+    connect(choose, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.showDocument(); after(); }));
+    connect(m_print, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.printList(); }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_vsplit, &QSplitter::splitterMoved, this, [this](int pos) { m_c.setSplitPosition(pos); });
+    connect(m_vsplit, &QSplitter::splitterMoved, this, ui::guarded(this, [this](int pos) { m_c.setSplitPosition(pos); }));
 }
 
 void KsiegaWgOkresowWindow::bindKeys() {
-    auto key = [this](const QKeySequence& k, auto fn) { connect(new QShortcut(k, this), &QShortcut::activated, this, fn); };
+    auto key = [this](const QKeySequence& k, std::function<void()> fn) {
+        connect(new QShortcut(k, this), &QShortcut::activated, this, ui::guarded(this, std::move(fn)));
+    };
     key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { m_c.showDocument(); after(); });
     key(QKeySequence(Qt::Key_F3), [this] { m_c.printList(); });
     key(QKeySequence(Qt::Key_F5), [this] { m_c.refresh(); after(); });
@@ -212,39 +215,11 @@ void KsiegaWgOkresowWindow::sync() {
 
 void KsiegaWgOkresowWindow::after() { sync(); }
 
-void KsiegaWgOkresowWindow::fillPreview() {
-    const std::vector<PreviewRow> rows = m_c.entryPreview();
-    m_preview->setRowCount(int(rows.size()));
-    for (int i = 0; i < int(rows.size()); ++i) {
-        setCell(m_preview, i, 0, rows[size_t(i)].label1);
-        setCell(m_preview, i, 1, rows[size_t(i)].value1);
-        setCell(m_preview, i, 2, rows[size_t(i)].label2);
-        setCell(m_preview, i, 3, rows[size_t(i)].value2);
-    }
-}
+void KsiegaWgOkresowWindow::fillPreview() { m_sheet->showPreview(m_c.entryPreview()); }
 
 void KsiegaWgOkresowWindow::fillSummary() {
     if (m_c.viewMode() != 0 || m_c.previewTab() != 1) return;
-    const std::vector<SummaryRow> rows = m_c.summaryRows();
-    m_summary->setRowCount(int(rows.size()));
-    for (int i = 0; i < int(rows.size()); ++i) {
-        setCell(m_summary, i, 0, rows[size_t(i)].left.label);
-        setCell(m_summary, i, 1, rows[size_t(i)].left.display(), true);
-        setCell(m_summary, i, 2, rows[size_t(i)].right.label);
-        setCell(m_summary, i, 3, rows[size_t(i)].right.display(), true);
-    }
-}
-
-void KsiegaWgOkresowWindow::popup(const QPoint& at) {
-    QMenu menu(this);
-    for (const QString& item : KsiegaWgOkresowController::listMenu()) {
-        if (item == QLatin1String("-")) menu.addSeparator();
-        else menu.addAction(item);
-    }
-    if (QAction* chosen = menu.exec(m_entries->viewport()->mapToGlobal(at))) {
-        m_c.menuAction(chosen->text());
-        fillSummary();
-    }
+    m_sheet->showSummary(m_c.summaryRows());
 }
 
 void KsiegaWgOkresowWindow::done(int result) { QDialog::done(result); }

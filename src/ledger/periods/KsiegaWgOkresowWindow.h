@@ -17,6 +17,7 @@ class QTableWidget;
 class QToolButton;
 
 namespace ksiega::ui { class ListViewBinding; }
+namespace ksiega::entries { class PreviewSheet; }
 
 namespace ksiega::ledger {
 
@@ -38,7 +39,6 @@ private:
     void bindKeys();
     void fillPreview();
     void fillSummary();
-    void popup(const QPoint& at);
     void after();
 
     KsiegaWgOkresowController& m_c;
@@ -57,9 +57,7 @@ private:
     QTabWidget* m_lists = nullptr;
     QTableView* m_entries = nullptr;
     QTableView* m_turnovers = nullptr;
-    QTabWidget* m_sheet = nullptr;
-    QTableWidget* m_preview = nullptr;
-    QTableWidget* m_summary = nullptr;
+    entries::PreviewSheet* m_sheet = nullptr;
     QSplitter* m_vsplit = nullptr;
     QPushButton* m_document = nullptr;
     QPushButton* m_print = nullptr;

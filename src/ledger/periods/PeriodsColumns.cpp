@@ -1,5 +1,6 @@
 #include "ledger/periods/PeriodsColumns.h"
 #include "ledger/accounts/EntriesFilter.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "ledger/accounts/EntryListColumns.h"
 
 namespace ksiega::ledger {
@@ -68,10 +69,6 @@ ui::SortOrder periodsSortOrder(int viewMode, int choice, bool descending) {
     if (viewMode == 1 && choice > 0) keys << QStringLiteral("nr_konta");
     ui::SortOrder order = ui::SortOrder::ascending(QString::fromUtf8(c.name), keys);
     return descending ? order.reversed() : order;
-}
-
-QString periodEntryListView(bool budgetEdition) {
-    return budgetEdition ? QStringLiteral("POZ_DOK_VIEW_UNION_BT_EXT") : QStringLiteral("POZ_DOK_VIEW_UNION_EXT");
 }
 
 } // namespace ksiega::ledger

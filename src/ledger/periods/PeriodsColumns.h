@@ -23,7 +23,5 @@ QStringList turnoverSortNames();
 ui::SortOrder periodsSortOrder(int viewMode, int choice, bool descending);
 int periodsSortChoices(int viewMode);
 
-// "POZ_DOK_VIEW_UNION_EXT" or, in the budget edition, "POZ_DOK_VIEW_UNION_BT_EXT".
-QString periodEntryListView(bool budgetEdition);
 
 } // namespace ksiega::ledger

@@ -1,6 +1,7 @@
 #include "ledger/periods/PeriodsFilter.h"
 #include "frame/marks/SelectionStore.h"
 #include "ledger/accounts/EntriesFilter.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/FilterExpression.h"
 
 namespace ksiega::ledger {
@@ -8,7 +9,7 @@ namespace ksiega::ledger {
 namespace {
 
 QString symbolOf(const QString& currency) {
-    return isHomeCurrency(currency) ? QStringLiteral("PLN") : currency.trimmed().toUpper();
+    return CurrencyCode::of(currency).symbol();
 }
 
 PeriodsFilter entriesFilter(const PeriodsFilterInput& in) {

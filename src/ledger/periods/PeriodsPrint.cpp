@@ -12,15 +12,15 @@ std::optional<QString> periodsPrintTitle(int code) {
     }
 }
 
-LedgerPrintJob periodsPrintJob(const PeriodsPrintInput& in, const QString& header) {
-    LedgerPrintJob job;
+entries::LedgerPrintJob periodsPrintJob(const PeriodsPrintInput& in, const QString& header) {
+    entries::LedgerPrintJob job;
     job.parameters = QStringLiteral("%1,%2,%3,%4,0,%5")
                          .arg(in.code)
                          .arg(in.range)
                          .arg(in.sortChoice)
                          .arg(in.descending ? 1 : 0)
                          .arg(in.titleLine);
-    job.filter = in.range == 2 ? currentLineFilter(in.idPozDok, in.strona)
+    job.filter = in.range == 2 ? entries::currentLineFilter(in.idPozDok, in.strona)
                                : in.listFilter;
     job.header = header;
     return job;

@@ -4,7 +4,7 @@
 //   parameters = code "," range "," sort choice "," direction ",0," title line
 // Range 2 (the current row) prints the one side of the current line; any other range the
 // list's filter.
-#include "ledger/printing/LedgerPrintJob.h"
+#include "entries/print/LedgerPrintJob.h"
 #include <optional>
 
 namespace ksiega::ledger {
@@ -25,6 +25,6 @@ struct PeriodsPrintInput {
 
 // The title of a code this window prints; none for the codes the chooser handles itself.
 std::optional<QString> periodsPrintTitle(int code);
-LedgerPrintJob periodsPrintJob(const PeriodsPrintInput& in, const QString& header);
+entries::LedgerPrintJob periodsPrintJob(const PeriodsPrintInput& in, const QString& header);
 
 } // namespace ksiega::ledger

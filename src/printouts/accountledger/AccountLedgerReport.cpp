@@ -5,7 +5,7 @@ namespace ksiega::printouts {
 
 using namespace report;
 
-QStringList accountLedgerDescription(const SessionContext& session, const ledger::AccountPeriodQueue& queue,
+QStringList accountLedgerDescription(const SessionContext& session, const entries::AccountPeriodQueue& queue,
                                      uint8_t noAccountName, const AccountNameLookup& lookupName) {
     QStringList lines;
     if (session.customerVariant < 1) lines << QStringLiteral("Wydruk operacyjny do użytku wewnętrznego");
@@ -21,7 +21,7 @@ QStringList accountLedgerDescription(const SessionContext& session, const ledger
     return lines;
 }
 
-ReportDefinition accountLedgerDefinition(const SessionContext& session, const ledger::AccountPeriodQueue& queue,
+ReportDefinition accountLedgerDefinition(const SessionContext& session, const entries::AccountPeriodQueue& queue,
                                          const QString& title, uint8_t noAccountName,
                                          const AccountNameLookup& lookupName) {
     ReportDefinition def;
@@ -53,11 +53,11 @@ ReportDefinition accountLedgerDefinition(const SessionContext& session, const le
     return def;
 }
 
-Row accountLedgerRow(const ledger::PeriodTurnoverRow& r) {
+Row accountLedgerRow(const entries::PeriodTurnoverRow& r) {
     return {r.okres, r.obrotyDt, r.obrotyCt, r.narastajacoDt, r.narastajacoCt, r.saldoDt, r.saldoCt};
 }
 
-void feedAccountLedgerRows(const std::vector<ledger::PeriodTurnoverRow>& rows, RowSink& sink) {
+void feedAccountLedgerRows(const std::vector<entries::PeriodTurnoverRow>& rows, RowSink& sink) {
     sink.setTotal(static_cast<long long>(rows.size()));
     for (const auto& r : rows)
         if (!sink.add(accountLedgerRow(r))) return;

@@ -6,7 +6,7 @@
 // is the same at the end, followed by "Persaldo" of the final balances.
 #include "frame/SessionContext.h"
 #include "platform/report/Report.h"
-#include "ledger/turnovers/AccountPeriodQueue.h"
+#include "entries/turnovers/AccountPeriodQueue.h"
 #include <functional>
 #include <optional>
 
@@ -22,18 +22,18 @@ enum AccountLedgerColumn : int { Okres = 0, ObrotyDt, ObrotyCt, NarastajacoDt, N
 
 // The description lines: the internal-use line (customer variant below 1), "Waluta: ",
 // "Konto: " with the name (asked only when noAccountName is 0), then DANE_OPIS_PRN.
-QStringList accountLedgerDescription(const SessionContext& session, const ledger::AccountPeriodQueue& queue,
+QStringList accountLedgerDescription(const SessionContext& session, const entries::AccountPeriodQueue& queue,
                                      uint8_t noAccountName, const AccountNameLookup& lookupName);
 
 // The whole definition: heading (company, addresses, NIP, fiscal year, print date), the
 // clipped title, description, columns and shading.
-report::ReportDefinition accountLedgerDefinition(const SessionContext& session, const ledger::AccountPeriodQueue& queue,
+report::ReportDefinition accountLedgerDefinition(const SessionContext& session, const entries::AccountPeriodQueue& queue,
                                                  const QString& title, uint8_t noAccountName,
                                                  const AccountNameLookup& lookupName);
 
-report::Row accountLedgerRow(const ledger::PeriodTurnoverRow& row);
+report::Row accountLedgerRow(const entries::PeriodTurnoverRow& row);
 
 // Hands the queue's rows to a report source, stopping when the layout is stopped.
-void feedAccountLedgerRows(const std::vector<ledger::PeriodTurnoverRow>& rows, report::RowSink& sink);
+void feedAccountLedgerRows(const std::vector<entries::PeriodTurnoverRow>& rows, report::RowSink& sink);
 
 } // namespace ksiega::printouts

@@ -6,7 +6,7 @@
 #include "platform/server/Accounts.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include "printouts/accountledger/AccountLedgerReport.h"
-#include "printouts/listing/LedgerListingStart.h"
+#include "entries/print/LedgerListingStart.h"
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
@@ -25,7 +25,7 @@ bool onGuiThread() {
 
 void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName) {
     SessionContext& s = session();
-    const ledger::AccountPeriodQueue queue = ledger::accountPeriodQueue();
+    const entries::AccountPeriodQueue queue = entries::accountPeriodQueue();
     const int64_t firm = s.DANE_ID_FIRMY, year = s.DANE_LATA_OBROTOWE;
     // The account text is bound as a parameter of the name look-up.
     const report::ReportDefinition def = printouts::accountLedgerDefinition(
@@ -36,7 +36,7 @@ void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName) {
     const auto source = [&](report::RowSink& sink) { printouts::feedAccountLedgerRows(queue.rows, sink); };
     if (onGuiThread()) {
         const report::RunResult result = report::runReport(def, source, ui::dialogs());
-        report::deliver(result.document, printouts::sessionOutputChoice(s));
+        report::deliver(result.document, entries::sessionOutputChoice(s));
         return;
     }
     // On a thread of its own the pages are laid out here and shown by the GUI thread:
@@ -45,7 +45,7 @@ void PRN_62_KSIEGA_K(const QString& title, uint8_t noAccountName) {
     auto* app = QCoreApplication::instance();
     if (!app) return;
     QMetaObject::invokeMethod(
-        app, [document = std::move(result.document)] { report::deliver(document, printouts::sessionOutputChoice(session())); },
+        app, [document = std::move(result.document)] { report::deliver(document, entries::sessionOutputChoice(session())); },
         Qt::QueuedConnection);
 }
 

@@ -1,5 +1,5 @@
 #include "printouts/accountreport/AccountRange.h"
-#include "ledger/accounts/EntriesFilter.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
 
@@ -13,7 +13,7 @@ QString rangeEntryFilter(const AccountRange& range, DateKind kind, const QString
     const QString field = kind == DateKind::Posting ? QStringLiteral("PDU:data_biezaca") : QStringLiteral("PDU:data_dok_org");
     FilterBuilder f;
     f.add(fieldEquals(QStringLiteral("PDU:konto"), range.account));
-    if (!ledger::isHomeCurrency(currency)) f.add(fieldEquals(QStringLiteral("PDU:waluta"), currency.trimmed().toUpper()));
+    if (!isHomeCurrency(currency)) f.add(fieldEquals(QStringLiteral("PDU:waluta"), currency.trimmed().toUpper()));
     if (range.singleDay)
         f.add(fieldEquals(field, int64_t(range.from)));
     else

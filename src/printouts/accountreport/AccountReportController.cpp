@@ -1,7 +1,9 @@
 #include "printouts/accountreport/AccountReportController.h"
-#include "ledger/accounts/EntriesFilter.h"
-#include "ledger/shared/EntryPreview.h"
-#include "ledger/shared/ListServices.h"
+#include "entries/views/EntryViews.h"
+#include "platform/runtime/CurrencyCode.h"
+#include "entries/preview/EntryPreview.h"
+#include "entries/lists/ListServices.h"
+#include "platform/db/EntryRowId.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
@@ -12,11 +14,6 @@
 
 namespace ksiega::printouts {
 
-AccountReportHooks& accountReportHooks() {
-    static AccountReportHooks hooks;
-    return hooks;
-}
-
 namespace {
 // Without a range the list lists nothing.
 const QString kNothing = QStringLiteral("1=0");
@@ -26,19 +23,16 @@ QString budgetAware(const char* plain, const char* budget) {
 }
 } // namespace
 
-AccountReportController::AccountReportController(db::Database& db)
-    : m_db(db), m_firm(session().DANE_ID_FIRMY), m_year(session().DANE_LATA_OBROTOWE) {
+AccountReportController::AccountReportController(db::Database& db, entries::WindowServices& services)
+    : m_db(db), m_services(services), m_firm(session().DANE_ID_FIRMY), m_year(session().DANE_LATA_OBROTOWE) {
     ui::ListQuery q;
-    q.source = ledger::entryViewName(session().DANE_CZY_WERSJA_BUDZET != 0);
+    q.source = entries::entryViewName(session().DANE_CZY_WERSJA_BUDZET != 0);
     q.idColumn = QStringLiteral("id_dokument_pozycja");
     q.columns = accountReportColumns();
     q.sort = accountReportSortOrder(m_sort, m_descending);
     q.ranges = {{QStringLiteral("id_firmy"), m_firm}};
     q.filter = {kNothing, {}};
     m_entries = std::make_unique<ui::PagedListModel>(db, std::move(q));
-    openDocument = [this](const ledger::DrillDownEntry& entry) {
-        return ledger::DocumentDrillDown(m_db, session(), ui::dialogs(), documents::documentsLibrary()).open(entry);
-    };
 }
 
 AccountReportController::~AccountReportController() = default;
@@ -114,7 +108,7 @@ void AccountReportController::setCurrency(const QString& currency) {
     reloadEntries();
 }
 
-bool AccountReportController::homeCurrency() const { return ledger::isHomeCurrency(m_currency); }
+bool AccountReportController::homeCurrency() const { return isHomeCurrency(m_currency); }
 
 QString AccountReportController::entryFilter() const {
     const AccountRange* r = current();
@@ -167,10 +161,10 @@ int AccountReportController::locateDate(const QString& text) {
     return row;
 }
 
-std::vector<ledger::PreviewRow> AccountReportController::entryPreview() {
+std::vector<entries::PreviewRow> AccountReportController::entryPreview() {
     const int64_t id = currentEntryId();
     if (id == 0) return {};
-    return ledger::entryPreview(m_db, {budgetAware("POZ_DOK_VIEW_UNION_EXT", "POZ_DOK_VIEW_UNION_BT_EXT"), m_firm, id, true});
+    return entries::entryPreview(m_db, {budgetAware("POZ_DOK_VIEW_UNION_EXT", "POZ_DOK_VIEW_UNION_BT_EXT"), m_firm, id, true});
 }
 
 std::vector<SummaryLine> AccountReportController::summaryLines() {
@@ -187,14 +181,14 @@ std::vector<SummaryLine> AccountReportController::summaryLines() {
 
 void AccountReportController::showDocument() {
     const int64_t id = currentEntryId();
-    if (id == 0 || !openDocument) return;
+    if (id == 0) return;
     db::Rows r = m_db.select(QStringLiteral("select id_nag_dok, id_poz_dok, data_okresu from %1 "
                                             "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
                                  .arg(m_entries->query().source),
-                             {m_firm, id / 2, id});
+                             {m_firm, db::EntryRowId{id}.line(), id});
     if (!r.next()) return;
-    const ledger::DrillDownEntry entry{r.int64(0), r.int64(1), r.integer(2)};
-    if (openDocument(entry)) m_row = m_entries->refresh(m_row);
+    const entries::DrillDownEntry entry{r.int64(0), r.int64(1), r.integer(2)};
+    if (m_services.openDocument(entry)) m_row = m_entries->refresh(m_row);
 }
 
 QStringList AccountReportController::entriesMenu() {
@@ -205,14 +199,21 @@ QStringList AccountReportController::entriesMenu() {
 QStringList AccountReportController::rangesMenu() { return {QStringLiteral("Dodaj"), QStringLiteral("Usuń")}; }
 
 void AccountReportController::entriesMenuAction(const QString& item) {
-    if (entriesMenu().contains(item) && item != QLatin1String("-") && listService) listService(item);
+    if (item == QLatin1String("Podgląd")) {
+        const entries::FieldList fields = fieldPreview();
+        if (!fields.empty()) m_services.showFields(fields);
+    } else if (item == QLatin1String("Konfiguracja kolumn")) {
+        m_services.configureColumns(entriesList());
+    } else if (item == QLatin1String("Eksport do Excela")) {
+        m_services.exportList(entriesList());
+    }
 }
 
 std::vector<std::pair<QString, QString>> AccountReportController::fieldPreview() {
-    std::vector<std::pair<QString, QString>> out = ledger::rowFields(*m_entries, m_row);
+    std::vector<std::pair<QString, QString>> out = entries::rowFields(*m_entries, m_row);
     if (out.empty()) return out;
     const int64_t id = currentEntryId();
-    out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(id / 2));
+    out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(db::EntryRowId{id}.line()));
     out.emplace_back(QStringLiteral("id_dokument_pozycja"), QString::number(id));
     return out;
 }
@@ -287,12 +288,11 @@ std::optional<PrintRequest> AccountReportController::print(int64_t currentEntry,
     s.CRST_FILTR_TABELA = QStringLiteral("KSIEGA_R");
     s.CRST_FILTR_ZAPYTANIE = entryFilter();
     s.GGG_DANE_ID_OBIEKTU = currentEntry;
-    AccountReportHooks& hooks = accountReportHooks();
-    const int code = hooks.chooseStatement(QStringLiteral("KSIEGA_R"));
+    const int code = m_services.chooseStatement(QStringLiteral("KSIEGA_R"));
     const QString title = reportTitle(code);
     if (title.isEmpty()) return std::nullopt;
     s.DANE_NAGLOWEK_WYDRUKU = title;
-    if (hooks.choosePrintRange() != 1) return std::nullopt;
+    if (!m_services.askPrintRange()) return std::nullopt;
 
     // The figures of the head of the printout, as they stand now.
     const CashSummary figures = summary();
@@ -308,7 +308,8 @@ std::optional<PrintRequest> AccountReportController::print(int64_t currentEntry,
     const bool pln = homeCurrency();
     request.carriedInDt = pln ? figures.carriedIn.obrotyDt : figures.carriedIn.obrotyDtW;
     request.carriedInCt = pln ? figures.carriedIn.obrotyCt : figures.carriedIn.obrotyCtW;
-    hooks.startPrint(request);
+    m_services.startListing({request.parameters, request.filter, request.heading, request.carriedInDt, request.carriedInCt},
+                            CurrencyCode::of(m_currency));
     return request;
 }
 

@@ -5,8 +5,8 @@
 // menus, what the window keeps in its settings, the description lines of a printout and
 // the printing of the account, cash and bank reports.
 #include "frame/SessionContext.h"
-#include "ledger/accounts/DocumentDrillDown.h"
-#include "ledger/accounts/window/DocumentPreview.h"
+#include "entries/preview/DocumentPreview.h"
+#include "entries/services/WindowServices.h"
 #include "platform/db/Database.h"
 #include "platform/ui/list/PagedListModel.h"
 #include "platform/ui/settings/WindowSettings.h"
@@ -37,19 +37,6 @@ struct PrintRequest {
     Money carriedInDt, carriedInCt;
 };
 
-// The pieces of other libraries that printing calls. Until they are wired in, the
-// chooser answers 0 (cancelled) and nothing is printed.
-struct AccountReportHooks {
-    // ZESTAWIENIA_CRS: the report code chosen for the given statement set, 0 = cancelled.
-    std::function<int(const QString& set)> chooseStatement = [](const QString&) { return 0; };
-    // PARAM_PRN_BRO: 1 when the person confirmed the print range.
-    std::function<int()> choosePrintRange = [] { return 1; };
-    // WYDRUK_KSIEGA on a thread of its own: parameters, entry filter, heading, and what
-    // the range carries in.
-    std::function<void(const PrintRequest&)> startPrint = [](const PrintRequest&) {};
-};
-AccountReportHooks& accountReportHooks();
-
 // A row of ?LIST6 as shown: the label and the eight amounts ("Obroty Dt", "Saldo Dt",
 // "Obroty Ct", "Saldo Ct", then the same four /wal./).
 struct SummaryLine {
@@ -63,8 +50,9 @@ public:
     // The list's number for its stored column layout.
     static constexpr int BROWSER_ID = 42;
 
-    // Company and fiscal year come from the session at construction.
-    explicit AccountReportController(db::Database& db);
+    // Company and fiscal year come from the session at construction; the libraries
+    // around the window are reached through the services.
+    AccountReportController(db::Database& db, entries::WindowServices& services);
     ~AccountReportController();
 
     // The stored sort choice and direction and the preview switch; without a stored
@@ -72,11 +60,9 @@ public:
     void open(const WindowSwitches& switches = {});
     void storeSwitches(WindowSwitches& switches) const;
 
-    // --- hooks ------------------------------------------------------------------------
-    // "Dokument": the drill-down of the ledger (true when the document was saved).
-    std::function<bool(const ledger::DrillDownEntry&)> openDocument;
-    // "Podgląd", "Konfiguracja kolumn", "Eksport do Excela": served by the view.
-    std::function<void(const QString& item)> listService;
+    entries::WindowServices& services() { return m_services; }
+    // The lists whose column layouts are stored.
+    std::vector<entries::WindowList> lists() { return {entriesList()}; }
 
     const std::vector<AccountRange>& ranges() const { return m_ranges; }
     // The added range joins the list and becomes current.
@@ -123,7 +109,7 @@ public:
     void setPreviewShown(bool on) { m_previewShown = on; }
 
     // ?LIST7: the current entry's lines, with "Nr w dzienniku".
-    std::vector<ledger::PreviewRow> entryPreview();
+    std::vector<entries::PreviewRow> entryPreview();
     // ?LIST6 as shown.
     std::vector<SummaryLine> summaryLines();
 
@@ -156,7 +142,10 @@ public:
     static QString reportTitle(int code);
 
 private:
+    entries::WindowList entriesList() { return {QStringLiteral("LIST1"), m_entries.get(), BROWSER_ID}; }
+
     db::Database& m_db;
+    entries::WindowServices& m_services;
     int64_t m_firm = 0;
     int64_t m_year = 0;
     std::vector<AccountRange> m_ranges;

@@ -1,7 +1,7 @@
 #include "printouts/accountreport/AccountReportWindow.h"
+#include "platform/ui/controls/PopupMenu.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "frame/SessionContext.h"
-#include "ledger/accounts/window/FieldPreviewDialog.h"
-#include "ledger/shared/ListServices.h"
 #include "platform/siblings/documents/DocumentsLibrary.h"
 #include "platform/ui/controls/WindowControls.h"
 #include "platform/ui/dialogs/Dialogs.h"
@@ -15,7 +15,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -38,13 +37,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     return b;
 }
 
-void fillMenu(QMenu& menu, const QStringList& items) {
-    for (const QString& item : items) {
-        if (item == QLatin1String("-")) menu.addSeparator();
-        else menu.addAction(item);
-    }
-}
-
 } // namespace
 
 AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<AccountReportController> controller, QWidget* parent)
@@ -53,23 +45,8 @@ AccountReportWindow::AccountReportWindow(db::Database& db, std::unique_ptr<Accou
     setWindowTitle(QStringLiteral("Raport z konta"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
-    chooseExportFile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Eksport do Excela"), QString(), QStringLiteral("Excel (*.xlsx)"));
-    };
-    showFields = [this](const std::vector<std::pair<QString, QString>>& fields) {
-        ledger::FieldPreviewDialog dialog(fields, this);
-        dialog.exec();
-    };
-    // The document window belongs to this window.
-    m_controller->openDocument = [this](const ledger::DrillDownEntry& entry) {
-        return ledger::DocumentDrillDown(m_db, session(), ui::dialogs(), documents::documentsLibrary()).open(entry, this);
-    };
-    m_controller->listService = [this](const QString& item) { listService(item); };
-
     build();
     bindKeys();
-    ledger::applyStoredColumns({*m_entries, m_controller->entries(), AccountReportController::BROWSER_ID,
-                                session().DANE_ID_UZYTKOWNIKA_NR});
     resize(1200, 720);
     refresh();
 }
@@ -184,61 +161,67 @@ void AccountReportWindow::build() {
     layout->addLayout(left, 1);
     layout->addLayout(right, 4);
 
-    connect(add, &QToolButton::clicked, this, &AccountReportWindow::addRange);
-    connect(remove, &QToolButton::clicked, this, &AccountReportWindow::removeRange);
-    connect(m_ranges, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(add, &QToolButton::clicked, this, ui::guarded(this, [this] { addRange(); }));
+    connect(remove, &QToolButton::clicked, this, ui::guarded(this, [this] { removeRange(); }));
+    connect(m_ranges, &QListWidget::currentRowChanged, this, ui::guarded(this, [this](int row) {
         if (m_syncing || row < 0 || row == m_controller->currentIndex()) return;
         m_controller->setCurrent(row);
         refresh();
+    }));
+    connect(m_ranges, &QListWidget::itemDoubleClicked, this, ui::guarded(this, [this] { editRange(); }));
+    ui::installPopupMenu(m_ranges, AccountReportController::rangesMenu(), [this](const QString& item) {
+        if (item == QLatin1String("Dodaj")) addRange();
+        else removeRange();
     });
-    connect(m_ranges, &QListWidget::itemDoubleClicked, this, [this] { editRange(); });
-    connect(m_ranges, &QListWidget::customContextMenuRequested, this, &AccountReportWindow::rangesPopup);
-    connect(m_byPosting, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_byPosting, &QRadioButton::toggled, this, ui::guarded(this, [this](bool on) {
         if (m_syncing) return;
         m_controller->setDateKind(on ? DateKind::Posting : DateKind::Document);
         refresh();
-    });
-    connect(m_currency, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    }));
+    connect(m_currency, &QComboBox::currentTextChanged, this, ui::guarded(this, [this](const QString& text) {
         if (m_syncing) return;
         m_controller->setCurrency(text);
         refresh();
-    });
-    connect(m_sort, &QComboBox::currentIndexChanged, this, [this](int i) {
+    }));
+    connect(m_sort, &QComboBox::currentIndexChanged, this, ui::guarded(this, [this](int i) {
         if (m_syncing) return;
         m_controller->chooseSort(i);
         refresh();
-    });
-    connect(m_direction, &QToolButton::clicked, this, [this] {
+    }));
+    connect(m_direction, &QToolButton::clicked, this, ui::guarded(this, [this] {
         m_controller->toggleSortDirection();
         refresh();
-    });
+    }));
     auto locateTo = [this](int row) {
         if (row >= 0) m_entries->selectRow(row);
     };
-    connect(m_locator, &QLineEdit::textEdited, this, [this, locateTo](const QString& t) { locateTo(m_controller->locate(t)); });
-    connect(m_dateLocator, &QLineEdit::textEdited, this, [this, locateTo](const QString& t) { locateTo(m_controller->locateDate(t)); });
-    connect(m_previewSwitch, &QCheckBox::toggled, this, [this](bool on) {
+    connect(m_locator, &QLineEdit::textEdited, this, ui::guarded(this, [this, locateTo](const QString& t) { locateTo(m_controller->locate(t)); }));
+    connect(m_dateLocator, &QLineEdit::textEdited, this, ui::guarded(this, [this, locateTo](const QString& t) { locateTo(m_controller->locateDate(t)); }));
+    connect(m_previewSwitch, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) {
         if (m_syncing) return;
         m_controller->setPreviewShown(on);
         m_sheet->setVisible(on);
-    });
-    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& i) {
+    }));
+    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, ui::guarded(this, [this](const QModelIndex& i) {
         m_controller->setCurrentRow(i.row());
         fillPreview();
-    });
-    connect(m_entries, &QTableView::doubleClicked, this, &AccountReportWindow::showDocument);
-    connect(m_entries, &QTableView::customContextMenuRequested, this, &AccountReportWindow::entriesPopup);
-    connect(refreshButton, &QToolButton::clicked, this, [this] {
+    }));
+    connect(m_entries, &QTableView::doubleClicked, this, ui::guarded(this, [this] { showDocument(); }));
+    ui::installPopupMenu(m_entries, AccountReportController::entriesMenu(),
+                         [this](const QString& item) { m_controller->entriesMenuAction(item); });
+    connect(refreshButton, &QToolButton::clicked, this, ui::guarded(this, [this] {
         m_controller->reloadEntries();
         refresh();
-    });
-    connect(show, &QPushButton::clicked, this, &AccountReportWindow::showDocument);
-    connect(print, &QPushButton::clicked, this, &AccountReportWindow::printReport);
+    }));
+    connect(show, &QPushButton::clicked, this, ui::guarded(this, [this] { showDocument(); }));
+    connect(print, &QPushButton::clicked, this, ui::guarded(this, [this] { printReport(); }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void AccountReportWindow::bindKeys() {
-    auto key = [this](const QKeySequence& k, auto fn) { connect(new QShortcut(k, this), &QShortcut::activated, this, fn); };
+    auto key = [this](const QKeySequence& k, std::function<void()> fn) {
+        connect(new QShortcut(k, this), &QShortcut::activated, this, ui::guarded(this, std::move(fn)));
+    };
     key(QKeySequence(Qt::Key_F6), [this] { m_sort->setFocus(); m_sort->showPopup(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_F6), [this] { m_direction->click(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { m_previewSwitch->toggle(); });
@@ -272,7 +255,7 @@ void AccountReportWindow::fillSummary() {
 }
 
 void AccountReportWindow::fillPreview() {
-    const std::vector<ledger::PreviewRow> rows = m_controller->entryPreview();
+    const std::vector<entries::PreviewRow> rows = m_controller->entryPreview();
     m_preview->setRowCount(int(rows.size()));
     for (int i = 0; i < int(rows.size()); ++i) {
         setCell(m_preview, i, 0, rows[size_t(i)].label1);
@@ -327,34 +310,6 @@ void AccountReportWindow::showDocument() {
 void AccountReportWindow::printReport() {
     ui::BusyCursor busy;
     m_controller->printList();
-}
-
-void AccountReportWindow::entriesPopup(const QPoint& at) {
-    QMenu menu(this);
-    fillMenu(menu, AccountReportController::entriesMenu());
-    if (QAction* chosen = menu.exec(m_entries->viewport()->mapToGlobal(at))) m_controller->entriesMenuAction(chosen->text());
-}
-
-void AccountReportWindow::rangesPopup(const QPoint& at) {
-    QMenu menu(this);
-    fillMenu(menu, AccountReportController::rangesMenu());
-    QAction* chosen = menu.exec(m_ranges->viewport()->mapToGlobal(at));
-    if (!chosen) return;
-    if (chosen->text() == QLatin1String("Dodaj")) addRange();
-    else removeRange();
-}
-
-void AccountReportWindow::listService(const QString& item) {
-    if (item == QLatin1String("Podgląd")) {
-        const auto fields = m_controller->fieldPreview();
-        if (!fields.empty() && showFields) showFields(fields);
-    } else if (item == QLatin1String("Konfiguracja kolumn")) {
-        ledger::configureColumns({*m_entries, m_controller->entries(), AccountReportController::BROWSER_ID,
-                                  session().DANE_ID_UZYTKOWNIKA_NR});
-    } else if (item == QLatin1String("Eksport do Excela") && chooseExportFile) {
-        const QString path = chooseExportFile();
-        if (!path.isEmpty()) ledger::exportList(m_controller->entries(), path);
-    }
 }
 
 } // namespace ksiega::printouts

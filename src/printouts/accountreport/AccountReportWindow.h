@@ -34,11 +34,6 @@ public:
     void printReport();   // ?B_DRUKUJ
     void showDocument();  // ?B_POKAZ, double click on LIST1
 
-    // The file "Eksport do Excela" writes ("" = the person gave up).
-    std::function<QString()> chooseExportFile;
-    // Shows "Podgląd".
-    std::function<void(const std::vector<std::pair<QString, QString>>&)> showFields;
-
 private:
     void build();
     void bindKeys();
@@ -46,9 +41,6 @@ private:
     void fillSort();
     void fillSummary();
     void fillPreview();
-    void entriesPopup(const QPoint& at);
-    void rangesPopup(const QPoint& at);
-    void listService(const QString& item);
 
     db::Database& m_db;
     std::unique_ptr<AccountReportController> m_controller;

@@ -1,10 +1,10 @@
+#include "entries/services/ProductionWindowServices.h"
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
 #include "frame/window/WindowProcedure.h"
 #include "ksiega/ksiega.h"
 #include "printouts/accountreport/AccountReportWindow.h"
 #include "printouts/accountreport/RangeDialog.h"
-#include "printouts/listing/LedgerListingStart.h"
 
 namespace ksiega {
 
@@ -19,25 +19,15 @@ printouts::AccountRange& heldRange() {
 void RAPORT_DLA_KONTA() {
     runWindow({QStringLiteral("RAPORT_DLA_KONTA"), printouts::AccountReportController::SECTION, QStringLiteral("08_04_raport_z_konta.htm")},
               [](WindowProcedure& window) {
-                  auto controller = std::make_unique<printouts::AccountReportController>(moduleDatabase());
+                  entries::ProductionWindowServices services(moduleDatabase(), session(), &KSIEGA_O_SZYBKI_FILTR);
+                  auto controller = std::make_unique<printouts::AccountReportController>(moduleDatabase(), services);
                   controller->setCurrency(session().activeCurrency());
                   controller->open(window.switches());
                   printouts::AccountReportWindow view(moduleDatabase(), std::move(controller));
-                  SessionContext& s = session();
-                  printouts::AccountReportHooks& hooks = printouts::accountReportHooks();
-                  const printouts::AccountReportHooks before = hooks;
-                  hooks.chooseStatement = [&view](const QString& set) { return printouts::chooseStatement(set, &view); };
-                  hooks.choosePrintRange = [&view, &s] { return printouts::askPrintRange(s, &view) ? 1 : 0; };
-                  hooks.startPrint = [&s, &view](const printouts::PrintRequest& r) {
-                      ledgerprint::ListingJob job = printouts::sessionListingJob(s, r.parameters, r.filter, r.heading);
-                      job.currency = view.controller().currency();
-                      job.broughtForward = {r.carriedInDt, r.carriedInCt};
-                      printouts::startLedgerListing(std::move(job));
-                  };
+                  services.attach(&view, view.controller().lists());
                   window.attach(&view);
                   view.exec();
                   view.controller().storeSwitches(window.switches());
-                  hooks = before;
               });
 }
 

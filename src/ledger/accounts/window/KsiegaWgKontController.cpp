@@ -1,11 +1,9 @@
 #include "ledger/accounts/window/KsiegaWgKontController.h"
-#include "ledger/shared/ListServices.h"
-#include "frame/rights/AccessRights.h"
-#include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ksiega/ksiega.h"
+#include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/AccountsPrint.h"
 #include "ledger/accounts/EntryListColumns.h"
-#include "ledger/turnovers/AccountPeriodQueue.h"
+#include "entries/turnovers/AccountPeriodQueue.h"
 #include "platform/runtime/Date.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include <QDate>
@@ -14,15 +12,10 @@ namespace ksiega::ledger {
 
 namespace {
 const QString CAPTION = QStringLiteral("Księga główna/Przeglądanie wg kont dla waluty: ");
-
-QString normalisedCurrency(const QString& symbol) {
-    const QString s = symbol.trimmed().toUpper().left(3);
-    return s.isEmpty() ? QStringLiteral("PLN") : s;
-}
 } // namespace
 
-KsiegaWgKontController::KsiegaWgKontController(db::Database& db, SessionContext& session)
-    : m_db(db), m_pt(db), m_session(session),
+KsiegaWgKontController::KsiegaWgKontController(db::Database& db, SessionContext& session, entries::WindowServices& services)
+    : m_db(db), m_session(session), m_services(services),
       m_tree(std::make_unique<AccountTreeController>(db, session)),
       m_entries(std::make_unique<LedgerEntriesController>(db, session)) {
     accountFilterWindow = [] { return FILTR(); };
@@ -31,9 +24,8 @@ KsiegaWgKontController::KsiegaWgKontController(db::Database& db, SessionContext&
 KsiegaWgKontController::~KsiegaWgKontController() = default;
 
 void KsiegaWgKontController::open(const WindowSwitches& switches) {
-    m_viewName = m_session.DANE_CZY_WERSJA_BUDZET ? QStringLiteral("POZ_DOK_VIEW_UNION_BT")
-                                                  : QStringLiteral("POZ_DOK_VIEW_UNION");
-    m_currency = normalisedCurrency(m_session.activeCurrency());
+    m_viewName = m_entries->viewName();
+    m_currency = CurrencyCode::of(m_session.activeCurrency());
     askRights();
     m_tree->rebuild();
 
@@ -46,7 +38,7 @@ void KsiegaWgKontController::open(const WindowSwitches& switches) {
     if (m_entries->descending() != (switches.sortDirection != 0)) m_entries->toggleDirection();
     m_entries->entries().setIntuitiveSearch(m_intuitive);
 
-    m_entries->setCurrency(m_currency);
+    m_entries->setCurrency(m_currency.symbol());
     m_entries->setViewMode(m_viewMode);
     m_entries->setAccount(QString(), false);
     rebuildEntries();
@@ -62,31 +54,19 @@ void KsiegaWgKontController::storeSwitches(WindowSwitches& s) const {
 }
 
 void KsiegaWgKontController::askRights() {
-    if (m_session.DANE_ADMINISTRATOR == 1) {
-        m_rightPrint = 1;
-        m_rightDocument = 1;
-        return;
-    }
-    rights::AccessRights rights(m_pt, m_session);
-    m_rightPrint = rights.right(RIGHT_PRINT);
-    m_rightDocument = uint8_t(rights.right(RIGHT_DOCUMENT) != 0 ? 1 : 0);
+    m_rightPrint = m_entries->browser().granted(RIGHT_PRINT);
+    m_rightDocument = m_entries->browser().granted(RIGHT_DOCUMENT);
 }
 
-QString KsiegaWgKontController::caption() const { return CAPTION + m_currency; }
+QString KsiegaWgKontController::caption() const { return CAPTION + m_currency.symbol(); }
 
-QStringList KsiegaWgKontController::currencies() const {
-    QStringList out;
-    db::Rows r = m_db.select(QStringLiteral("select sym_waluty from WALUTY order by sym_waluty limit 1000"));
-    while (r.next()) out << r.text(0).trimmed();
-    if (!out.contains(m_currency)) out.prepend(m_currency);
-    return out;
-}
+QStringList KsiegaWgKontController::currencies() const { return m_entries->browser().currencies(m_currency); }
 
 void KsiegaWgKontController::setCurrency(const QString& symbol) {
-    const QString c = normalisedCurrency(symbol);
+    const CurrencyCode c = CurrencyCode::of(symbol);
     if (c == m_currency) return;
     m_currency = c;
-    m_entries->setCurrency(c);
+    m_entries->setCurrency(c.symbol());
     rebuildEntries();
 }
 
@@ -143,37 +123,26 @@ void KsiegaWgKontController::summaryVisibilityChanged() {
 void KsiegaWgKontController::rebuildEntries(bool keepMarks) {
     const QString warning = m_entries->rebuild(keepMarks);
     if (!warning.isEmpty()) ui::dialogs().warning(warning);
-    m_row = -1;
 }
 
 void KsiegaWgKontController::runQuickFilter() {
-    if (!quickFilter) return;
-    const QString text = quickFilter(QStringLiteral("2")).left(3000);
-    m_quickText = text;
-    m_quickOn = !text.trimmed().isEmpty();
-    m_entries->setQuickFilter(m_quickOn, m_quickText);
+    m_entries->filters().setQuick(m_services.quickFilter(QStringLiteral("2")));
     rebuildEntries();
 }
 
-QString KsiegaWgKontController::quickFilterIcon() const {
-    return m_quickOn && !m_quickText.trimmed().isEmpty() ? QStringLiteral("~filtr_on.ico") : QStringLiteral("~filtr.ico");
-}
+QString KsiegaWgKontController::quickFilterIcon() const { return m_entries->filters().quickIcon(); }
 
 void KsiegaWgKontController::chooseSavedFilterFromList() {
-    if (!chooseSavedFilter) return;
     m_session.DANE_ID_BOWSERA_FILTR = BROWSER_ID;
-    const std::optional<SavedFilterChoice> chosen = chooseSavedFilter();
+    const std::optional<entries::SavedFilter> chosen = m_services.chooseSavedFilter(BROWSER_ID);
     if (!chosen) return;
-    m_savedFilterName = chosen->name;
-    m_savedFilterExpression = chosen->expression;
-    m_entries->setSavedFilter(m_savedFilterName, m_savedFilterExpression);
+    m_entries->filters().setSaved(chosen->name, chosen->expression);
     rebuildEntries();
 }
 
 void KsiegaWgKontController::saveCurrentFilter() {
-    if (!saveFilter) return;
     m_session.DANE_ID_BOWSERA_FILTR = BROWSER_ID;
-    saveFilter(m_quickOn ? m_quickText : QString());
+    m_services.saveFilter(BROWSER_ID, m_entries->filters().toSave());
 }
 
 void KsiegaWgKontController::runAccountFilter() {
@@ -195,37 +164,37 @@ void KsiegaWgKontController::setShowMarked(bool on) {
 void KsiegaWgKontController::refresh() { rebuildEntries(true); }
 
 void KsiegaWgKontController::showDocument() {
-    if (!documentEnabled() || m_viewMode != 0 || m_row < 0) return;
-    const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
+    if (!documentEnabled() || m_viewMode != 0) return;
+    const std::optional<CurrentEntry> entry = m_entries->currentEntry();
     if (!entry) return;
-    if (openDocument && openDocument(*entry)) m_row = m_entries->entries().refresh(m_row);
+    if (m_services.openDocument(entry->drillDown())) m_entries->browser().refreshAroundCurrent();
 }
 
 void KsiegaWgKontController::printList() {
     if (!printEnabled()) return;
-    const std::optional<CurrentEntry> entry = m_viewMode == 0 ? m_entries->entryAt(m_row) : std::nullopt;
+    const std::optional<CurrentEntry> entry = m_viewMode == 0 ? m_entries->currentEntry() : std::nullopt;
     m_session.CRST_FILTR_INFO.clear();
     m_session.CRST_FILTR_TABELA.clear();
     m_session.GGG_DANE_ID_OBIEKTU = entry ? entry->idPozDok : 0;
     const QString set = accountsStatementSet(m_viewMode);
     if (m_viewMode == 0) m_session.CRST_FILTR_ZAPYTANIE = m_entries->rawFilter();
-    const int code = chooseStatement ? chooseStatement(set) : 0;
+    const int code = m_services.chooseStatement(set);
     const std::optional<QString> title = accountsPrintTitle(code);
     if (!title) return;
     m_session.DANE_NAGLOWEK_WYDRUKU = *title;
-    if (!askPrintRange || !askPrintRange()) return;
+    if (!m_services.askPrintRange()) return;
 
     if (code == kAccountTurnoverStatementCode) {
         // The period-turnover list as the window shows it (the chooser offers this code
         // in the period view) goes to the queue the account ledger printout reads.
-        setAccountPeriodQueue({m_account, m_currency, m_entries->periodTurnovers().rows()});
-        if (startAccountLedger) startAccountLedger();
+        entries::setAccountPeriodQueue({m_account, m_currency.symbol(), m_entries->periodTurnovers().rows()});
+        m_services.startAccountLedger();
         return;
     }
     const int range = m_session.DANE_ZAKRES_PRN;
     if (range == 2 && !entry) return;   // no current line to print
+    // The library reads the marks from the selection store.
     if (range == 1) {
-        // The library reads the marks from the selection store.
         const marks::StoreOutcome stored = m_entries->storeMarks();
         if (!stored.ok) {
             if (!stored.cancelled && !stored.error.isEmpty()) ui::dialogs().warning(stored.error);
@@ -235,7 +204,7 @@ void KsiegaWgKontController::printList() {
     AccountsPrintInput in;
     in.code = code;
     in.range = range;
-    in.listRow = m_row >= 0 ? m_row + 1 : 0;
+    in.listRow = currentRow() >= 0 ? currentRow() + 1 : 0;
     in.sortOrder = m_entries->sortOrder();
     in.accountDisplay = accountDisplayText();
     in.listFilter = m_entries->filter();
@@ -243,7 +212,7 @@ void KsiegaWgKontController::printList() {
         in.idPozDok = entry->idPozDok;
         in.strona = entry->strona;
     }
-    if (startPrint) startPrint(accountsPrintJob(in, *title));
+    m_services.startListing(accountsPrintJob(in, *title), m_currency);
 }
 
 void KsiegaWgKontController::setIntuitiveSearch(bool on) {
@@ -251,22 +220,15 @@ void KsiegaWgKontController::setIntuitiveSearch(bool on) {
     m_entries->entries().setIntuitiveSearch(on);
 }
 
-void KsiegaWgKontController::setCurrentRow(int row) {
-    m_row = row;
-    m_entries->setCurrentRow(row);
-}
+void KsiegaWgKontController::setCurrentRow(int row) { m_entries->setCurrentRow(row); }
 
 void KsiegaWgKontController::chooseSort(int choiceIndex) {
     const int number = entrySortNumber(choiceIndex, m_entries->descending());
     if (number == m_entries->sortOrder()) return;
     m_entries->setSortOrder(number);
-    m_row = -1;
 }
 
-void KsiegaWgKontController::toggleSortDirection() {
-    m_entries->toggleDirection();
-    m_row = -1;
-}
+void KsiegaWgKontController::toggleSortDirection() { m_entries->toggleDirection(); }
 
 bool KsiegaWgKontController::dateSortOrder() const {
     const ui::SortOrder order = entrySortOrder(m_entries->sortOrder());
@@ -290,24 +252,17 @@ QString KsiegaWgKontController::sortDirectionIcon() const {
     return m_entries->descending() ? QStringLiteral("~down.ico") : QStringLiteral("~up.ico");
 }
 
-std::vector<PreviewRow> KsiegaWgKontController::documentPreview() {
-    if (m_viewMode != 0 || m_row < 0) return {};
-    const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
-    if (!entry) return {};
-    return ledger::documentPreview(m_db, m_session.DANE_ID_FIRMY, entry->idNagDok);
+std::vector<entries::PreviewRow> KsiegaWgKontController::documentPreview() {
+    if (m_viewMode != 0) return {};
+    return m_entries->browser().documentPreview();
 }
 
 std::vector<std::pair<QString, QString>> KsiegaWgKontController::fieldPreview() {
-    std::vector<std::pair<QString, QString>> out;
-    if (m_viewMode != 0 || m_row < 0) return out;
-    const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row);
-    if (!entry) return out;
-    out = rowFields(m_entries->entries(), m_row);
-    out.emplace_back(QStringLiteral("id_nag_dok"), QString::number(entry->idNagDok));
-    out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(entry->idPozDok));
-    out.emplace_back(QStringLiteral("id_dokument_pozycja"), QString::number(entry->idDokumentPozycja));
-    out.emplace_back(QStringLiteral("strona"), entry->strona == 0 ? QStringLiteral("Dt") : QStringLiteral("Ct"));
-    const EntryRowValues v = m_entries->rowValues(m_row);
+    if (m_viewMode != 0) return {};
+    const int row = currentRow();
+    entries::FieldList out = m_entries->browser().fieldPreview(row);
+    if (out.empty()) return out;
+    const EntryRowValues v = m_entries->rowValues(row);
     out.emplace_back(QStringLiteral("okresu_obrot"), v.okresu_obrot);
     out.emplace_back(QStringLiteral("kwota_bro_WN"), v.kwota_bro_WN.toDisplay());
     out.emplace_back(QStringLiteral("kwota_bro_MA"), v.kwota_bro_MA.toDisplay());
@@ -327,13 +282,13 @@ QStringList KsiegaWgKontController::entriesMenu() {
 
 void KsiegaWgKontController::entriesMenuAction(const QString& item) {
     if (m_viewMode != 0) return;
-    if (item == QLatin1String("Zaznacz wszystko")) m_entries->markAll();
-    else if (item == QLatin1String("Odznacz wszystko")) m_entries->unmarkAll();
-    else if (item == QLatin1String("Odwróć zaznaczone")) m_entries->invertMarks();
-    else if (item == QLatin1String("Kontakty kontrahenta")) {
-        if (const std::optional<CurrentEntry> entry = m_entries->entryAt(m_row); entry && contractorContacts)
-            contractorContacts(*entry);
-    } else if (listService) listService(item);
+    if (item == QLatin1String("Podgląd pól")) {
+        // The ledger's own row values are shown with the list's columns.
+        const entries::FieldList fields = fieldPreview();
+        if (!fields.empty()) m_services.showFields(fields);
+        return;
+    }
+    m_entries->browser().popupAction(item, m_services);
 }
 
 QStringList KsiegaWgKontController::accountMenu() { return {QStringLiteral("Pokaż konta kartotekowe")}; }

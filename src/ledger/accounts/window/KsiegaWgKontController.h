@@ -6,25 +6,17 @@
 // window keeps in its settings. The entries side (filter, list, marks, summary) is the
 // LedgerEntriesController it owns.
 //
-// Windows of other libraries are reached through hooks, so that tests script them and
-// the window runs before they exist; a hook left empty does nothing.
+// Windows of other libraries are reached through the window services it is given.
+#include "entries/services/WindowServices.h"
 #include "frame/SessionContext.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "ledger/accounts/tree/AccountTreeController.h"
-#include "ledger/accounts/window/DocumentPreview.h"
-#include "ledger/printing/LedgerPrintJob.h"
-#include "platform/db/passthrough/PassThrough.h"
 #include "platform/ui/settings/WindowSettings.h"
 #include <functional>
 #include <memory>
 #include <optional>
 
 namespace ksiega::ledger {
-
-struct SavedFilterChoice {
-    QString name;
-    QString expression;
-};
 
 class KsiegaWgKontController {
 public:
@@ -33,7 +25,7 @@ public:
     static inline const QString RIGHT_PRINT = QStringLiteral("4_1_1_1");
     static inline const QString RIGHT_DOCUMENT = QStringLiteral("4_1_1_2");
 
-    KsiegaWgKontController(db::Database& db, SessionContext& session);
+    KsiegaWgKontController(db::Database& db, SessionContext& session, entries::WindowServices& services);
     ~KsiegaWgKontController();
 
     // Opening, in this order: the view name, the currency, the caption, the rights, the
@@ -42,27 +34,18 @@ public:
     // What the window keeps under "Ksiega_wg_kont" when it closes.
     void storeSwitches(WindowSwitches& switches) const;
 
-    // --- hooks of other libraries ---------------------------------------------------
-    std::function<QString(const QString& mode)> quickFilter;            // KSIEGA_O_SZYBKI_FILTR
-    std::function<std::optional<SavedFilterChoice>()> chooseSavedFilter; // ?B_FILTR
-    std::function<void(const QString& expression)> saveFilter;          // ?B_FILTR_ZAPISZ
-    std::function<uint8_t()> accountFilterWindow;                       // FILTR; 1 = applied
-    std::function<bool(const CurrentEntry&)> openDocument;              // "Dokument"; true: refresh
-    // "Drukuj":
-    std::function<int(const QString& set)> chooseStatement;             // ZESTAWIENIA_CRS; 0 nothing
-    std::function<bool()> askPrintRange;                                // PARAM_PRN_BRO; sets DANE_ZAKRES_PRN
-    std::function<void(const LedgerPrintJob&)> startPrint;             // WYDRUK_KSIEGA on its own thread
-    std::function<void()> startAccountLedger;                           // PRN_62_KSIEGA_K_THREAD("0")
-    std::function<void(const CurrentEntry&)> contractorContacts;        // KONTAKTY_KONTRAHENTA
-    // "Podgląd pól", "Konfiguracja kolumn", "Eksport do Excela": served by the view's services.
-    std::function<void(const QString& item)> listService;
+    // FILTR, the account filter window of this module; 1 = applied.
+    std::function<uint8_t()> accountFilterWindow;
+    entries::WindowServices& services() { return m_services; }
+    // The lists whose column layouts are stored.
+    std::vector<entries::WindowList> lists() { return {m_entries->browser().windowList()}; }
 
     // --- state the view shows ----------------------------------------------------------
     const QString& entryViewName() const { return m_viewName; }
-    const QString& currency() const { return m_currency; }
+    const QString& currency() const { return m_currency.symbol(); }
     QString caption() const;
-    bool printEnabled() const { return m_rightPrint != 0; }
-    bool documentEnabled() const { return m_rightDocument != 0; }
+    bool printEnabled() const { return m_rightPrint; }
+    bool documentEnabled() const { return m_rightDocument; }
     // WALUTY, by symbol, the current currency included.
     QStringList currencies() const;
     void setCurrency(const QString& symbol);
@@ -101,7 +84,7 @@ public:
     QString quickFilterIcon() const;
     void chooseSavedFilterFromList();
     void saveCurrentFilter();
-    const QString& savedFilterName() const { return m_savedFilterName; }
+    const QString& savedFilterName() const { return m_entries->savedFilterName(); }
     void runAccountFilter();
     QString accountFilterIcon() const;
     bool showMarked() const { return m_showMarked; }
@@ -128,8 +111,8 @@ public:
 
     // The current entry of LIST1 (row of the entries model) and its document's preview.
     void setCurrentRow(int row);
-    int currentRow() const { return m_row; }
-    std::vector<PreviewRow> documentPreview();
+    int currentRow() const { return m_entries->currentRow(); }
+    std::vector<entries::PreviewRow> documentPreview();
 
     // "Podgląd pól": the current entry's fields (name, value as shown), its ids and the
     // values bound per row; empty without a current entry.
@@ -154,26 +137,21 @@ private:
     void applyChoice(const ChosenAccount& choice);
 
     db::Database& m_db;
-    db::PassThrough m_pt;
     SessionContext& m_session;
+    entries::WindowServices& m_services;
     std::unique_ptr<AccountTreeController> m_tree;
     std::unique_ptr<LedgerEntriesController> m_entries;
     QString m_viewName = QStringLiteral("POZ_DOK_VIEW_UNION");
-    QString m_currency = QStringLiteral("PLN");
-    int m_rightPrint = 1;
-    uint8_t m_rightDocument = 1;
+    CurrencyCode m_currency;
+    bool m_rightPrint = true;
+    bool m_rightDocument = true;
     QString m_account;
     bool m_whole = false;
     int m_viewMode = 0;
     bool m_previews = true;
     int m_previewTab = 0;
-    bool m_quickOn = false;
-    QString m_quickText;
-    QString m_savedFilterName;
-    QString m_savedFilterExpression;
     bool m_showMarked = false;
     bool m_intuitive = false;
-    int m_row = -1;
     int64_t m_vsplit = 0, m_hsplit = 0;
 };
 

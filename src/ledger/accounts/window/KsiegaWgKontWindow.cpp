@@ -1,7 +1,10 @@
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "ledger/accounts/EntryListColumns.h"
 #include "platform/runtime/Picture.h"
+#include "entries/view/PreviewSheet.h"
+#include "platform/ui/controls/PopupMenu.h"
 #include "platform/ui/controls/WindowControls.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/icons/IconSet.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include "platform/ui/tree/AccountTreeWidget.h"
@@ -27,7 +30,6 @@
 namespace ksiega::ledger {
 
 namespace {
-using ui::pairTable;
 using ui::setCell;
 using ui::toolButton;
 
@@ -142,7 +144,6 @@ void KsiegaWgKontWindow::build() {
     m_entries->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_entries->setSelectionMode(QAbstractItemView::SingleSelection);
     m_entries->verticalHeader()->hide();
-    m_entries->setContextMenuPolicy(Qt::CustomContextMenu);
     hl->addWidget(m_entries);
     m_binding = new ui::ListViewBinding(*m_entries, m_c.entries().entries());
     m_binding->setParent(this);
@@ -162,12 +163,7 @@ void KsiegaWgKontWindow::build() {
     m_lists->addWidget(headers);
     m_lists->addWidget(positions);
 
-    m_sheet = new QTabWidget(right);
-    m_sheet->setObjectName(QStringLiteral("SHEET1"));
-    m_preview = pairTable(m_sheet, "LIST7");
-    m_summary = pairTable(m_sheet, "LIST8");
-    m_sheet->addTab(m_preview, QStringLiteral("&Dokument księgowy"));
-    m_sheet->addTab(m_summary, QStringLiteral("&Podsumowanie"));
+    m_sheet = new entries::PreviewSheet(right);
 
     m_hsplit = new QSplitter(Qt::Vertical, right);
     m_hsplit->setObjectName(QStringLiteral("HSPLIT"));
@@ -206,65 +202,70 @@ void KsiegaWgKontWindow::build() {
 
     // The tree: the current node is the chosen account (click, arrows, the search text);
     // Enter or a double click on a register account offers its cards.
-    connect(m_tree->tree()->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& i) {
+    connect(m_tree->tree()->selectionModel(), &QItemSelectionModel::currentChanged, this, ui::guarded(this, [this](const QModelIndex& i) {
         const ui::AccountNode* n = m_c.tree().model().nodeAt(i);
         if (n && !n->account.isEmpty() && n->account != m_c.currentAccount()) chooseAccount(n->account);
-    });
-    connect(m_tree, &ui::AccountTreeWidget::accountChosen, this, [this](const QString& account) {
+    }));
+    connect(m_tree, &ui::AccountTreeWidget::accountChosen, this, ui::guarded(this, [this](const QString& account) {
         if (!m_c.tree().isRegisterAccount(account)) return;
         m_c.showRegisterAccounts(account);
         if (!m_c.currentAccount().isEmpty()) m_tree->search(m_c.currentAccount());
         afterEntriesChange();
-    });
-    connect(m_tree->tree(), &QWidget::customContextMenuRequested, this, &KsiegaWgKontWindow::accountPopup);
-    connect(m_showNames, &QCheckBox::toggled, this, [this](bool) { if (!m_syncing) { m_c.toggleNames(); sync(); } });
-    connect(m_accountFilter, &QToolButton::clicked, this, [this] { m_c.runAccountFilter(); sync(); });
+    }));
+    connect(m_tree->tree(), &QWidget::customContextMenuRequested, this, ui::guarded(this, [this](const QPoint& at) { accountPopup(at); }));
+    connect(m_showNames, &QCheckBox::toggled, this, ui::guarded(this, [this](bool) { if (!m_syncing) { m_c.toggleNames(); sync(); } }));
+    connect(m_accountFilter, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.runAccountFilter(); sync(); }));
 
-    connect(m_currency, &QComboBox::textActivated, this, [this](const QString& c) { m_c.setCurrency(c); afterEntriesChange(); });
-    connect(m_sort, &QComboBox::activated, this, [this](int i) { m_c.chooseSort(i); afterEntriesChange(); });
-    connect(m_direction, &QToolButton::clicked, this, [this] { m_c.toggleSortDirection(); afterEntriesChange(); });
-    connect(m_locator, &QLineEdit::textEdited, this, [this](const QString& t) {
+    connect(m_currency, &QComboBox::textActivated, this, ui::guarded(this, [this](const QString& c) { m_c.setCurrency(c); afterEntriesChange(); }));
+    connect(m_sort, &QComboBox::activated, this, ui::guarded(this, [this](int i) { m_c.chooseSort(i); afterEntriesChange(); }));
+    connect(m_direction, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.toggleSortDirection(); afterEntriesChange(); }));
+    connect(m_locator, &QLineEdit::textEdited, this, ui::guarded(this, [this](const QString& t) {
         const int row = m_c.entries().entries().locate(t);
         if (row >= 0) m_entries->selectRow(row);
-    });
-    connect(m_dateLocator, &QLineEdit::textEdited, this, [this](const QString& t) {
+    }));
+    connect(m_dateLocator, &QLineEdit::textEdited, this, ui::guarded(this, [this](const QString& t) {
         const int row = m_c.locateDate(t);
         if (row >= 0) m_entries->selectRow(row);
-    });
-    connect(m_intuitive, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) m_c.setIntuitiveSearch(on); });
-    connect(m_quick, &QToolButton::clicked, this, [this] { m_c.runQuickFilter(); afterEntriesChange(); });
-    connect(m_savedList, &QToolButton::clicked, this, [this] { m_c.chooseSavedFilterFromList(); afterEntriesChange(); });
-    connect(m_saveFilter, &QToolButton::clicked, this, [this] { m_c.saveCurrentFilter(); });
-    connect(m_showMarked, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) { m_c.setShowMarked(on); afterEntriesChange(); } });
-    connect(m_refresh, &QToolButton::clicked, this, [this] { m_c.refresh(); afterEntriesChange(); });
-    connect(m_previews, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) { m_c.setPreviewsShown(on); sync(); } });
-    connect(m_periodsMode, &QCheckBox::toggled, this, [this](bool on) { if (!m_syncing) { m_c.setViewMode(on ? 1 : 0); afterEntriesChange(); } });
-    connect(m_sheet, &QTabWidget::currentChanged, this, [this](int tab) { if (!m_syncing) { m_c.setPreviewTab(tab); sync(); } });
-    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& i) {
+    }));
+    connect(m_intuitive, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) m_c.setIntuitiveSearch(on); }));
+    connect(m_quick, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.runQuickFilter(); afterEntriesChange(); }));
+    connect(m_savedList, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.chooseSavedFilterFromList(); afterEntriesChange(); }));
+    connect(m_saveFilter, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.saveCurrentFilter(); }));
+    connect(m_showMarked, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) { m_c.setShowMarked(on); afterEntriesChange(); } }));
+    connect(m_refresh, &QToolButton::clicked, this, ui::guarded(this, [this] { m_c.refresh(); afterEntriesChange(); }));
+    connect(m_previews, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) { m_c.setPreviewsShown(on); sync(); } }));
+    connect(m_periodsMode, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { if (!m_syncing) { m_c.setViewMode(on ? 1 : 0); afterEntriesChange(); } }));
+    connect(m_sheet, &QTabWidget::currentChanged, this, ui::guarded(this, [this](int tab) { if (!m_syncing) { m_c.setPreviewTab(tab); sync(); } }));
+    connect(m_entries->selectionModel(), &QItemSelectionModel::currentRowChanged, this, ui::guarded(this, [this](const QModelIndex& i) {
         m_c.setCurrentRow(i.isValid() ? i.row() : -1);
         fillPreview();
-    });
-    connect(m_entries, &QTableView::clicked, this, [this](const QModelIndex& i) {
+    }));
+    connect(m_entries, &QTableView::clicked, this, ui::guarded(this, [this](const QModelIndex& i) {
         if (i.column() == 0 && m_c.entries().entries().hasMarkColumn()) {
             m_c.entries().toggleMark(i.row());
             fillSummary();
         }
+    }));
+    ui::installPopupMenu(m_entries, KsiegaWgKontController::entriesMenu(), [this](const QString& item) {
+        if (m_c.viewMode() != 0) return;
+        m_c.entriesMenuAction(item);
+        m_c.entries().entries().marksChanged();
+        fillSummary();
     });
-    connect(m_entries, &QWidget::customContextMenuRequested, this, &KsiegaWgKontWindow::entriesPopup);
-    connect(m_document, &QPushButton::clicked, this, [this] { m_c.showDocument(); fillPreview(); });
-    connect(m_print, &QPushButton::clicked, this, [this] { m_c.printList(); });
+    connect(m_document, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.showDocument(); fillPreview(); }));
+    connect(m_print, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.printList(); }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_vsplit, &QSplitter::splitterMoved, this, [this] {
+    connect(m_vsplit, &QSplitter::splitterMoved, this, ui::guarded(this, [this] {
         m_c.setSplitPositions(m_vsplit->sizes().value(0), m_hsplit->sizes().value(0));
-    });
-    connect(m_hsplit, &QSplitter::splitterMoved, this, [this] {
+    }));
+    connect(m_hsplit, &QSplitter::splitterMoved, this, ui::guarded(this, [this] {
         m_c.setSplitPositions(m_vsplit->sizes().value(0), m_hsplit->sizes().value(0));
-    });
+    }));
 }
 
 void KsiegaWgKontWindow::bindKeys() {
     auto key = [this](QKeySequence seq, std::function<void()> f) {
-        connect(new QShortcut(seq, this), &QShortcut::activated, this, std::move(f));
+        connect(new QShortcut(seq, this), &QShortcut::activated, this, ui::guarded(this, std::move(f)));
     };
     key(Qt::Key_F6, [this] { m_sort->setFocus(); m_sort->showPopup(); });
     key(Qt::CTRL | Qt::Key_F6, [this] { m_direction->click(); });
@@ -339,7 +340,7 @@ void KsiegaWgKontWindow::fillPeriods() {
     const Picture amount("@N-19_`2");
     m_periods->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
-        const PeriodTurnoverRow& p = rows[size_t(r)];
+        const entries::PeriodTurnoverRow& p = rows[size_t(r)];
         setCell(m_periods, r, 0, p.okres);
         const Money values[] = {p.obrotyDt, p.obrotyCt, p.narastajacoDt, p.narastajacoCt, p.saldoDt, p.saldoCt};
         for (int c = 0; c < 6; ++c) setCell(m_periods, r, c + 1, amount.format(values[c]).trimmed(), true);
@@ -348,42 +349,12 @@ void KsiegaWgKontWindow::fillPeriods() {
 
 void KsiegaWgKontWindow::fillPreview() {
     if (!m_c.previewsShown()) return;
-    const std::vector<PreviewRow> rows = m_c.documentPreview();
-    m_preview->setRowCount(int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r) {
-        const PreviewRow& p = rows[size_t(r)];
-        setCell(m_preview, r, 0, p.label1);
-        setCell(m_preview, r, 1, p.value1);
-        setCell(m_preview, r, 2, p.label2);
-        setCell(m_preview, r, 3, p.value2);
-    }
+    m_sheet->showPreview(m_c.documentPreview());
 }
 
 void KsiegaWgKontWindow::fillSummary() {
     if (!m_c.previewsShown() || m_c.previewTab() != 1) return;
-    const std::vector<SummaryRow> rows = m_c.entries().summaryRows();
-    m_summary->setRowCount(int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r) {
-        const SummaryRow& s = rows[size_t(r)];
-        setCell(m_summary, r, 0, s.left.label);
-        setCell(m_summary, r, 1, s.left.display(), true);
-        setCell(m_summary, r, 2, s.right.label);
-        setCell(m_summary, r, 3, s.right.display(), true);
-    }
-}
-
-void KsiegaWgKontWindow::entriesPopup(const QPoint& at) {
-    if (m_c.viewMode() != 0) return;
-    QMenu menu(this);
-    for (const QString& item : KsiegaWgKontController::entriesMenu()) {
-        if (item == QLatin1String("-")) menu.addSeparator();
-        else menu.addAction(item);
-    }
-    const QAction* chosen = menu.exec(m_entries->viewport()->mapToGlobal(at));
-    if (!chosen) return;
-    m_c.entriesMenuAction(chosen->text());
-    m_c.entries().entries().marksChanged();
-    fillSummary();
+    m_sheet->showSummary(m_c.entries().summaryRows());
 }
 
 void KsiegaWgKontWindow::accountPopup(const QPoint& at) {

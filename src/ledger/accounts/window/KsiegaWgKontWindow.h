@@ -21,6 +21,8 @@ class AccountTreeWidget;
 class ListViewBinding;
 }
 
+namespace ksiega::entries { class PreviewSheet; }
+
 namespace ksiega::ledger {
 
 class KsiegaWgKontWindow : public QDialog {
@@ -45,7 +47,6 @@ private:
     void fillPeriods();
     void fillPreview();
     void fillSummary();
-    void entriesPopup(const QPoint& at);
     void accountPopup(const QPoint& at);
     void afterEntriesChange();
 
@@ -71,9 +72,7 @@ private:
     QStackedWidget* m_lists = nullptr;
     QTableView* m_entries = nullptr;
     QTableWidget* m_periods = nullptr;
-    QTabWidget* m_sheet = nullptr;
-    QTableWidget* m_preview = nullptr;
-    QTableWidget* m_summary = nullptr;
+    entries::PreviewSheet* m_sheet = nullptr;
     QSplitter* m_vsplit = nullptr;
     QSplitter* m_hsplit = nullptr;
     QPushButton* m_document = nullptr;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace ksiega::ui {
 
@@ -43,6 +45,10 @@ public:
                          int defaultButton = 1, const QString& title = TITLE_PYTANIE) = 0;
     virtual std::unique_ptr<Progress> progress(const QString& text, const QString& title = TITLE_INFORMACJA,
                                                bool cancellable = true) = 0;
+    // The file a save goes to ("" = the person gave up); filter as Qt writes it.
+    virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+    // "Podgląd pól": names and values of one row.
+    virtual void fieldPreview(const std::vector<std::pair<QString, QString>>& fields) = 0;
     // Busy cursor on / off; calls nest (use BusyCursor).
     virtual void beginBusy() = 0;
     virtual void endBusy() = 0;

@@ -1,4 +1,6 @@
 #include "platform/ui/dialogs/QtDialogs.h"
+#include "platform/ui/dialogs/FieldPreviewDialog.h"
+#include <QFileDialog>
 #include <QApplication>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -96,6 +98,17 @@ void QtDialogs::beginBusy() {
 
 void QtDialogs::endBusy() {
     if (haveWidgets() && onGuiThread()) QApplication::restoreOverrideCursor();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& filter) {
+    if (!haveWidgets() || !onGuiThread()) return {};
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), filter);
+}
+
+void QtDialogs::fieldPreview(const std::vector<std::pair<QString, QString>>& fields) {
+    if (!haveWidgets() || !onGuiThread()) return;
+    FieldPreviewDialog dialog(fields, QApplication::activeWindow());
+    dialog.exec();
 }
 
 } // namespace ksiega::ui

@@ -129,4 +129,37 @@ void ScriptedDialogs::endBusy() {
     if (m_busyDepth > 0) --m_busyDepth;
 }
 
+void ScriptedDialogs::answerFile(const QString& path) {
+    std::lock_guard lock(m_mutex);
+    m_files.push_back(path);
+}
+
+QString ScriptedDialogs::saveFileName(const QString& title, const QString& filter) {
+    QString path;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_files.empty()) {
+            path = m_files.front();
+            m_files.pop_front();
+        }
+    }
+    record({Kind::SaveFile, title, filter, {}, 0, 0, {}});
+    return path;
+}
+
+void ScriptedDialogs::fieldPreview(const std::vector<std::pair<QString, QString>>& fields) {
+    QStringList lines;
+    for (const auto& [name, value] : fields) lines << name + QLatin1Char('=') + value;
+    {
+        std::lock_guard lock(m_mutex);
+        m_fields = fields;
+    }
+    record({Kind::Fields, QStringLiteral("Podgląd pól"), lines.join(QLatin1Char('\n')), {}, 0, 0, {}});
+}
+
+std::vector<std::pair<QString, QString>> ScriptedDialogs::lastFields() const {
+    std::lock_guard lock(m_mutex);
+    return m_fields;
+}
+
 } // namespace ksiega::ui

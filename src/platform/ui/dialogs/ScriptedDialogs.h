@@ -11,7 +11,7 @@ namespace ksiega::ui {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Information, Warning, Question, Progress };
+    enum class Kind { Information, Warning, Question, Progress, SaveFile, Fields };
     struct Shown {
         Kind kind;
         QString title;
@@ -24,6 +24,10 @@ public:
 
     // Queues the 1-based answer of the next question.
     void answer(int button);
+    // The path the next save-file question answers ("" = gave up, also when none is queued).
+    void answerFile(const QString& path);
+    // The rows of the last field preview shown.
+    std::vector<std::pair<QString, QString>> lastFields() const;
     // The next progress window reports cancel once its value reaches percent.
     void cancelProgressAt(int percent);
 
@@ -42,6 +46,8 @@ public:
     void warning(const QString& text, const QString& title) override;
     int question(const QString& text, const QString& buttons, int defaultButton, const QString& title) override;
     std::unique_ptr<Progress> progress(const QString& text, const QString& title, bool cancellable) override;
+    QString saveFileName(const QString& title, const QString& filter) override;
+    void fieldPreview(const std::vector<std::pair<QString, QString>>& fields) override;
     void beginBusy() override;
     void endBusy() override;
 
@@ -52,6 +58,8 @@ private:
     mutable std::mutex m_mutex;
     std::vector<Shown> m_shown;
     std::deque<int> m_answers;
+    std::deque<QString> m_files;
+    std::vector<std::pair<QString, QString>> m_fields;
     int m_cancelAt = -1;
     int m_busyDepth = 0;
     int m_busyCount = 0;
