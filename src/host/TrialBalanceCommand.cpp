@@ -4,6 +4,7 @@
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "platform/server/FiscalYear.h"
+#include "host/BatchWindowServices.h"
 #include "ledger/periods/KsiegaWgOkresowController.h"
 #include "platform/server/TrialBalance.h"
 #include <QTextStream>
@@ -36,7 +37,8 @@ int trialBalance(const Arguments& args) {
     session.DANE_DATA_OKRESU = *period;
     session.DANE_AKTYWNA_WALUTA = currency;
     session.DANE_ADMINISTRATOR = 1;
-    ledger::KsiegaWgOkresowController window(*db, session);
+    BatchWindowServices services;
+    ledger::KsiegaWgOkresowController window(*db, session, services);
     window.open();
     window.setViewMode(1);
 

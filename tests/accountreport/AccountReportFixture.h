@@ -8,6 +8,7 @@
 #include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "printouts/accountreport/AccountReportController.h"
 #include "support/LedgerFixture.h"
+#include "support/ScriptedWindowServices.h"
 #include "support/TestDatabase.h"
 
 namespace ksiega::test {
@@ -16,6 +17,8 @@ inline int day(int m, int d) { return date::fromYmd(2026, m, d); }
 
 class AccountReportDbTest : public DbTest {
 protected:
+    ScriptedWindowServices services;
+
     void SetUp() override {
         DbTest::SetUp();
         fx = std::make_unique<LedgerFixture>(db());
@@ -27,9 +30,11 @@ protected:
         s.DANE_POCZATEK_ROKU = year->start;
         s.DANE_KONIEC_ROKU = year->end;
         s.DANE_ID_UZYT = fx->login;
+        // The print range is confirmed unless a test says otherwise.
+        services.onAskPrintRange = [] { return true; };
     }
     void TearDown() override {
-        printouts::accountReportHooks() = printouts::AccountReportHooks{};
+        services = ScriptedWindowServices{};
         fx.reset();
         DbTest::TearDown();
     }

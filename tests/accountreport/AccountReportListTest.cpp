@@ -11,6 +11,7 @@
 #include "printouts/accountreport/AccountReportController.h"
 #include "printouts/accountreport/AccountReportWindow.h"
 #include "AccountReportFixture.h"
+#include "entries/services/ProductionWindowServices.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 
 using namespace ksiega;
 using namespace ksiega::printouts;
+using namespace ksiega::entries;
 using ksiega::test::zl;
 
 namespace {
@@ -45,7 +47,7 @@ protected:
     }
 
     std::unique_ptr<AccountReportController> april() {
-        auto c = std::make_unique<AccountReportController>(db());
+        auto c = std::make_unique<AccountReportController>(db(), services);
         c->open();
         c->addRange({false, day(4, 1), day(4, 30), "100-01"});
         return c;
@@ -91,12 +93,11 @@ TEST_P(AccountReportList, entriesFollowTheChosenSortAndDirection) {
     EXPECT_EQ(listed(*c), (QStringList{"KP/1", "KP/2", "KW/1"}));
 
     // "Drukuj" hands the list's choice (1-4) and direction to the printout.
-    std::vector<PrintRequest> started;
-    accountReportHooks().chooseStatement = [](const QString&) { return kAccountReport; };
-    accountReportHooks().startPrint = [&](const PrintRequest& r) { started.push_back(r); };
+    std::vector<LedgerPrintJob> started;
+    services.onChooseStatement = [](const QString&) { return kAccountReport; };
+    services.onStartListing = [&](const LedgerPrintJob& r, const CurrencyCode&) { started.push_back(r); };
     c->toggleSortDirection();
     ASSERT_TRUE(c->printList());
-    accountReportHooks() = AccountReportHooks{};
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].parameters, "81,0,3,1,0");
 }
@@ -126,7 +127,7 @@ TEST_P(AccountReportList, sortDirectionAndPreviewSwitchAreKeptInTheSettings) {
     }
     EXPECT_EQ(stored.sortOrder, 4);
     EXPECT_EQ(stored.sortDirection, 1);
-    AccountReportController again(db());
+    AccountReportController again(db(), services);
     again.open(stored);
     again.addRange({false, day(4, 1), day(4, 30), "100-01"});
     EXPECT_EQ(again.sortChoice(), EntrySort::DocumentNumber);
@@ -173,13 +174,15 @@ TEST_P(AccountReportList, documentOfAnEntryRefusesOpeningBalanceAndLockedDocumen
     // A line of the opening-balance period kept in the ledger.
     const int64_t bo = fx->addDocument({fx->year2026, fx->bo2026(), 2, 0, "BO/100", ""});
     fx->post(bo, "100-01", "800", zl("40.00"));
-    AccountReportController c(db());
+    // The document drill-down of the running application.
+    entries::ProductionWindowServices production(db(), session(), [](const QString&) { return QString(); });
+    AccountReportController c(db(), production);
     c.open();
     c.addRange({false, day(1, 1), day(1, 31), "100-01"});
     ASSERT_EQ(c.entries().rowCount(), 1);
     c.setCurrentRow(0);
     c.showDocument();
-    EXPECT_EQ(dialogs.last().text, ledger::MSG_BILANS_OTWARCIA);
+    EXPECT_EQ(dialogs.last().text, entries::MSG_BILANS_OTWARCIA);
 
     c.addRange({false, day(4, 1), day(4, 30), "100-01"});
     auto other = db::Database::open(url());
@@ -187,7 +190,7 @@ TEST_P(AccountReportList, documentOfAnEntryRefusesOpeningBalanceAndLockedDocumen
     dialogs.clear();
     c.setCurrentRow(0);   // KP/1
     c.showDocument();
-    EXPECT_EQ(dialogs.last().text, ledger::MSG_DOKUMENT_ZABLOKOWANY);
+    EXPECT_EQ(dialogs.last().text, entries::MSG_DOKUMENT_ZABLOKOWANY);
     EXPECT_EQ(server::documentLockHolder(db(), kp1), "akowal");
 
     SavingDocuments library;
@@ -207,7 +210,7 @@ TEST_P(AccountReportList, windowOpensTheDocumentFromItsButtonAndDoubleClickAndSh
     auto c = april();
     AccountReportWindow window(db(), std::move(c));
     std::vector<entries::DrillDownEntry> opened;
-    window.controller().openDocument = [&](const entries::DrillDownEntry& e) {
+    services.onOpenDocument = [&](const entries::DrillDownEntry& e) {
         opened.push_back(e);
         return false;
     };

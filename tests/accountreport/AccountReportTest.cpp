@@ -20,6 +20,7 @@
 
 using namespace ksiega;
 using namespace ksiega::printouts;
+using namespace ksiega::entries;
 using ksiega::test::zl;
 
 namespace {
@@ -112,7 +113,7 @@ TEST_P(AccountReportTest, procedureAmountsAgreeWithTheDocumentLines) {
 }
 
 TEST_P(AccountReportTest, summaryCarriesInTheDayBeforeAndCarriesOutTheSumOfBothRows) {
-    AccountReportController c(db());
+    AccountReportController c(db(), services);
     // Starting on the first day of the year: the opening balance is carried in.
     c.addRange({false, day(1, 1), day(4, 2), "100-01"});
     CashSummary s = c.summary();
@@ -191,22 +192,22 @@ TEST_P(AccountReportTest, rangeDialogRefusesDatesOutsideTheFiscalYear) {
 }
 
 TEST_P(AccountReportTest, printingHandsOverTheReportOfTheChosenCode) {
-    AccountReportController c(db());
+    AccountReportController c(db(), services);
     EXPECT_FALSE(c.print(0, 1, false)) << "no range, nothing to print";
     c.addRange({true, day(4, 3), day(4, 3), "100-01"});
     c.setDateKind(DateKind::Posting);
-    std::vector<PrintRequest> started;
-    accountReportHooks().chooseStatement = [](const QString& set) { return set == "KSIEGA_R" ? kCashReport : 0; };
-    accountReportHooks().startPrint = [&](const PrintRequest& r) { started.push_back(r); };
+    std::vector<LedgerPrintJob> started;
+    services.onChooseStatement = [](const QString& set) { return set == "KSIEGA_R" ? kCashReport : 0; };
+    services.onStartListing = [&](const LedgerPrintJob& r, const CurrencyCode&) { started.push_back(r); };
 
     const auto request = c.print(42, 3, true);
     ASSERT_TRUE(request);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].parameters, "66,0,3,1,0");
-    EXPECT_EQ(started[0].heading, "Raport kasowy - RK Nr");
+    EXPECT_EQ(started[0].header, "Raport kasowy - RK Nr");
     const CashSummary figures = c.summary();
-    EXPECT_EQ(started[0].carriedInDt, figures.carriedIn.obrotyDt);
-    EXPECT_EQ(started[0].carriedInCt, figures.carriedIn.obrotyCt);
+    EXPECT_EQ(started[0].broughtForwardDt, figures.carriedIn.obrotyDt);
+    EXPECT_EQ(started[0].broughtForwardCt, figures.carriedIn.obrotyCt);
     EXPECT_EQ(session().DANE_NAGLOWEK_WYDRUKU, "Raport kasowy - RK Nr");
     EXPECT_EQ(session().CRST_FILTR_INFO, "KSIEGA_R");
     EXPECT_EQ(session().GGG_DANE_ID_OBIEKTU, 42);
@@ -214,18 +215,18 @@ TEST_P(AccountReportTest, printingHandsOverTheReportOfTheChosenCode) {
               (QStringList{"Konto: 100-01 " + c.accountName(), "Na dzień: 03-04-2026 wg daty księgowania", "Waluta: PLN"}));
 
     c.setCurrency("EUR");
-    accountReportHooks().chooseStatement = [](const QString&) { return kAccountReport; };
+    services.onChooseStatement = [](const QString&) { return kAccountReport; };
     ASSERT_TRUE(c.print(0, 2, false));
     EXPECT_EQ(started.back().parameters, "81,0,2,0,1");
     EXPECT_TRUE(started.back().filter.contains("PDU:waluta='EUR'"));
 
-    accountReportHooks().choosePrintRange = [] { return 0; };
+    services.onAskPrintRange = [] { return false; };
     EXPECT_FALSE(c.print(0, 2, false));
     EXPECT_EQ(started.size(), 2u);
 }
 
 TEST_P(AccountReportTest, entryFilterListsTheRangeAndQuotesTheAccount) {
-    AccountReportController c(db());
+    AccountReportController c(db(), services);
     c.addRange({false, day(4, 1), day(4, 30), "O'Hara"});
     EXPECT_TRUE(c.entryFilter().startsWith("PDU:konto='O''Hara' AND PDU:data_dok_org>="));
     c.addRange({false, day(4, 1), day(4, 30), "100-01"});
@@ -239,16 +240,16 @@ TEST_P(AccountReportTest, entryFilterListsTheRangeAndQuotesTheAccount) {
 }
 
 TEST_P(AccountReportTest, pdfOfTheReportHoldsItsHeadingTotalsAndEnd) {
-    AccountReportController c(db());
+    AccountReportController c(db(), services);
     c.addRange({false, day(4, 1), day(4, 30), "100-01"});
     // "Drukuj" hands the report to the ledger print library; here it is laid out at once.
-    std::optional<PrintRequest> printed;
-    accountReportHooks().chooseStatement = [](const QString&) { return kAccountReport; };
-    accountReportHooks().startPrint = [&](const PrintRequest& request) { printed = request; };
+    std::optional<LedgerPrintJob> printed;
+    services.onChooseStatement = [](const QString&) { return kAccountReport; };
+    services.onStartListing = [&](const LedgerPrintJob& request, const CurrencyCode&) { printed = request; };
     ASSERT_TRUE(c.print(0, 2, false));
     ASSERT_TRUE(printed);
-    ledgerprint::ListingJob job = sessionListingJob(session(), printed->parameters, printed->filter, printed->heading);
-    job.broughtForward = {printed->carriedInDt, printed->carriedInCt};
+    ledgerprint::ListingJob job = sessionListingJob(session(), printed->parameters, printed->filter, printed->header);
+    job.broughtForward = {printed->broughtForwardDt, printed->broughtForwardCt};
     const report::RunResult r = ledgerprint::layoutListing(job, db());
     ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
     EXPECT_EQ(r.document.rows, 3);

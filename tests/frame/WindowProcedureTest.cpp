@@ -1,5 +1,6 @@
 // The pattern every window procedure follows: thread row, refusal, procedure name,
 // settings of its section, help on F1.
+#include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "FrameFixture.h"
 #include "frame/window/ThreadRegistry.h"
 #include "frame/window/WindowProcedure.h"
@@ -57,9 +58,12 @@ TEST_F(Window, closingRemovesExactlyItsOwnRow) {
     EXPECT_EQ(rows(), (std::vector<int64_t>{999}));
 }
 
-TEST_F(Window, aRowIsRemovedAlsoWhenTheBodyThrows) {
-    EXPECT_THROW(runWindow(ledger(), [](WindowProcedure&) { throw std::runtime_error("x"); }), std::runtime_error);
+TEST_F(Window, aBodyThatThrowsIsShownWithTheProcedureNameAndItsRowIsRemoved) {
+    ui::ScriptedDialogs dialogs;
+    ui::ScopedDialogs scoped(dialogs);
+    EXPECT_FALSE(runWindow(ledger(), [](WindowProcedure&) { throw std::runtime_error("brak tabeli"); }));
     EXPECT_EQ(openWindowCount(), 0u);
+    EXPECT_EQ(dialogs.texts(ui::ScriptedDialogs::Kind::Warning), QStringList{"KSIEGA_WG_KONT: brak tabeli"});
 }
 
 TEST_F(Window, errorObjectCarriesTheProcedureNameWhileOpenAndTheCallersAfter) {

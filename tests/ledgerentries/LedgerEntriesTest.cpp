@@ -10,6 +10,7 @@
 
 using namespace ksiega;
 using namespace ksiega::ledger;
+using namespace ksiega::entries;
 using ksiega::test::zl;
 
 namespace {

@@ -1,8 +1,10 @@
 #include "PeriodsFixture.h"
+#include "entries/services/ProductionWindowServices.h"
 #include <set>
 
 using namespace ksiega;
 using namespace ksiega::ledger;
+using namespace ksiega::entries;
 
 class KsiegaWgOkresowTest : public test::PeriodsTest {
 protected:
@@ -45,7 +47,9 @@ KSIEGA_ON_BOTH_ENGINES(KsiegaWgOkresowTest);
 TEST_P(KsiegaWgOkresowTest, openingBalanceListsOnlyItsLinesAndRefusesTheDocument) {
     const int64_t correction = f().addDocument({f().year2026, f().bo2026(), 2, 0, "BO/K/1", ""});
     f().post(correction, "130-01", "800", test::zl("12.00"));
-    auto c = opened();
+    // The document drill-down of the running application.
+    ProductionWindowServices production(db(), session(), [](const QString&) { return QString(); });
+    auto c = openedWith(production);
     c->choosePeriod(kBo);
     EXPECT_EQ(c->period().name, "BO");
     for (const QString& d : column(c->entries(), "data_okresu")) EXPECT_EQ(d.toInt(), f().bo2026());
@@ -165,8 +169,8 @@ TEST_P(KsiegaWgOkresowTest, showMarkedListsTheRowsStoredUnderBrowser41) {
 
 TEST_P(KsiegaWgOkresowTest, aTooLongFilterIsDroppedWithAWarning) {
     auto c = opened();
-    c->chooseSavedFilter = [] {
-        return PeriodsSavedFilter{"długi", "PDU:opis<>'" + QString(400, 'x') + "'"};
+    services.onChooseSavedFilter = []() -> std::optional<SavedFilter> {
+        return SavedFilter{"długi", "PDU:opis<>'" + QString(400, 'x') + "'"};
     };
     c->chooseSavedFilterFromList();
     ASSERT_EQ(dialogs.texts().size(), 1);
@@ -175,7 +179,7 @@ TEST_P(KsiegaWgOkresowTest, aTooLongFilterIsDroppedWithAWarning) {
     EXPECT_EQ(c->filter().filter,
               QStringLiteral("PDU:id_lata_obrot=%1 AND PDU:status=2 AND PDU:czy_rk<>10").arg(f().year2026));
     // A saved filter's quote stays inside its text.
-    c->chooseSavedFilter = [] { return PeriodsSavedFilter{"cudzysłów", "PDU:opis='it''s'"}; };
+    services.onChooseSavedFilter = []() -> std::optional<SavedFilter> { return SavedFilter{"cudzysłów", "PDU:opis='it''s'"}; };
     c->chooseSavedFilterFromList();
     EXPECT_TRUE(ids(c->entries()).empty());
 }
@@ -186,8 +190,8 @@ TEST_P(KsiegaWgOkresowTest, rightsGateThePrintAndTheDocumentAndPrintHandsOverThe
     int asked = 0, opened_ = 0;
     {
         auto c = opened();
-        c->chooseStatement = [&](const QString&) { ++asked; return 68; };
-        c->openDocument = [&](const DrillDownEntry&) { ++opened_; };
+        services.onChooseStatement = [&](const QString&) { ++asked; return 68; };
+        services.onOpenDocument = [&](const DrillDownEntry&) { ++opened_; return false; };
         c->choosePeriod(kMarch);
         c->setCurrentRow(0);
         c->printList();
@@ -198,9 +202,9 @@ TEST_P(KsiegaWgOkresowTest, rightsGateThePrintAndTheDocumentAndPrintHandsOverThe
     auto c = opened();
     QString statement;
     std::optional<LedgerPrintJob> job;
-    c->chooseStatement = [&](const QString& name) { statement = name; return 68; };
-    c->askPrintRange = [&] { session().DANE_ZAKRES_PRN = 2; return true; };
-    c->startPrint = [&](const LedgerPrintJob& j) { job = j; };
+    services.onChooseStatement = [&](const QString& name) { statement = name; return 68; };
+    services.onAskPrintRange = [&] { session().DANE_ZAKRES_PRN = 2; return true; };
+    services.onStartListing = [&](const LedgerPrintJob& j, const CurrencyCode&) { job = j; };
     c->choosePeriod(kMarch);
     c->setCurrentRow(0);
     const std::optional<CurrentEntry> e = c->entryAt(0);
@@ -215,7 +219,7 @@ TEST_P(KsiegaWgOkresowTest, rightsGateThePrintAndTheDocumentAndPrintHandsOverThe
 
     // The marked lines reach the selection store before the library reads them.
     session().DANE_ZAKRES_PRN = 0;
-    c->askPrintRange = [&] { session().DANE_ZAKRES_PRN = 1; return true; };
+    services.onAskPrintRange = [&] { session().DANE_ZAKRES_PRN = 1; return true; };
     c->toggleMark(0);
     c->printList();
     EXPECT_TRUE(job->parameters.startsWith("68,1,"));

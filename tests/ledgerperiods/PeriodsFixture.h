@@ -1,6 +1,7 @@
 #pragma once
 // The window fixture with the turnovers recomputed, for the tests of the ledger by periods.
 #include "ledger/periods/KsiegaWgOkresowController.h"
+#include "support/ScriptedWindowServices.h"
 #include "support/WindowFixture.h"
 #include <memory>
 
@@ -8,13 +9,16 @@ namespace ksiega::test {
 
 class PeriodsTest : public WindowTest {
 protected:
+    ScriptedWindowServices services;
+
     void SetUp() override {
         WindowTest::SetUp();
         recompute();
     }
 
-    std::unique_ptr<ledger::KsiegaWgOkresowController> opened() {
-        auto c = std::make_unique<ledger::KsiegaWgOkresowController>(db(), session());
+    std::unique_ptr<ledger::KsiegaWgOkresowController> opened() { return openedWith(services); }
+    std::unique_ptr<ledger::KsiegaWgOkresowController> openedWith(entries::WindowServices& with) {
+        auto c = std::make_unique<ledger::KsiegaWgOkresowController>(db(), session(), with);
         c->open();
         return c;
     }

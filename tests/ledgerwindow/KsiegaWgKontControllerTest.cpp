@@ -1,3 +1,4 @@
+#include "support/ScriptedWindowServices.h"
 #include "support/WindowFixture.h"
 #include "ledger/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/window/KsiegaWgKontController.h"
@@ -7,11 +8,14 @@
 
 using namespace ksiega;
 using namespace ksiega::ledger;
+using namespace ksiega::entries;
 
 class KsiegaWgKontControllerTest : public test::WindowTest {
 protected:
+    test::ScriptedWindowServices services;
+
     std::unique_ptr<KsiegaWgKontController> opened(const WindowSwitches& switches = {}) {
-        auto c = std::make_unique<KsiegaWgKontController>(db(), session());
+        auto c = std::make_unique<KsiegaWgKontController>(db(), session(), services);
         c->accountFilterWindow = nullptr;
         c->open(switches);
         return c;
@@ -45,8 +49,8 @@ TEST_P(KsiegaWgKontControllerTest, deniedRightsDisablePrintAndDocumentButAnAdmin
         auto c = opened();
         EXPECT_FALSE(c->printEnabled());
         EXPECT_FALSE(c->documentEnabled());
-        c->openDocument = [&](const CurrentEntry&) { ++opened_; return false; };
-        c->chooseStatement = [&](const QString&) { ++printed; return 68; };
+        services.onOpenDocument = [&](const DrillDownEntry&) { ++opened_; return false; };
+        services.onChooseStatement = [&](const QString&) { ++printed; return 68; };
         c->chooseAccount("130-01");
         c->setCurrentRow(0);
         c->showDocument();
@@ -57,7 +61,7 @@ TEST_P(KsiegaWgKontControllerTest, deniedRightsDisablePrintAndDocumentButAnAdmin
     auto admin = opened();
     EXPECT_TRUE(admin->printEnabled());
     EXPECT_TRUE(admin->documentEnabled());
-    admin->openDocument = [&](const CurrentEntry& e) { ++opened_; EXPECT_GT(e.idNagDok, 0); return false; };
+    services.onOpenDocument = [&](const DrillDownEntry& e) { ++opened_; EXPECT_GT(e.idNagDok, 0); return false; };
     admin->chooseAccount("130-01");
     admin->setCurrentRow(0);
     admin->showDocument();
@@ -103,16 +107,16 @@ TEST_P(KsiegaWgKontControllerTest, filterButtonsShowTheirStateInTheirIcons) {
     c->runQuickFilter();   // no quick filter window wired: nothing changes
     EXPECT_EQ(c->quickFilterIcon(), "~filtr.ico");
     QString mode;
-    c->quickFilter = [&](const QString& m) { mode = m; return QStringLiteral("PDU:kwota_wn>0"); };
+    services.onQuickFilter = [&](const QString& m) { mode = m; return QStringLiteral("PDU:kwota_wn>0"); };
     c->runQuickFilter();
     EXPECT_EQ(mode, "2");
     EXPECT_EQ(c->quickFilterIcon(), "~filtr_on.ico");
     EXPECT_TRUE(c->entries().quickFilterOn());
-    c->quickFilter = [](const QString&) { return QString(); };
+    services.onQuickFilter = [](const QString&) { return QString(); };
     c->runQuickFilter();
     EXPECT_EQ(c->quickFilterIcon(), "~filtr.ico");
 
-    c->chooseSavedFilter = [] { return SavedFilterChoice{"Duże", "PDU:kwota_wn>100000"}; };
+    services.onChooseSavedFilter = []() -> std::optional<SavedFilter> { return SavedFilter{"Duże", "PDU:kwota_wn>100000"}; };
     c->chooseSavedFilterFromList();
     EXPECT_EQ(c->savedFilterName(), "Duże");
     EXPECT_EQ(session().DANE_ID_BOWSERA_FILTR, 40);
@@ -148,10 +152,10 @@ TEST_P(KsiegaWgKontControllerTest, printingHandsTheListOrTheMarkedLinesToTheLedg
     QString set;
     int code = 68, range = 0, accountLedgers = 0;
     std::optional<LedgerPrintJob> job;
-    c->chooseStatement = [&](const QString& s) { set = s; return code; };
-    c->askPrintRange = [&] { session().DANE_ZAKRES_PRN = uint8_t(range); return true; };
-    c->startPrint = [&](const LedgerPrintJob& j) { job = j; };
-    c->startAccountLedger = [&] { ++accountLedgers; };
+    services.onChooseStatement = [&](const QString& s) { set = s; return code; };
+    services.onAskPrintRange = [&] { session().DANE_ZAKRES_PRN = uint8_t(range); return true; };
+    services.onStartListing = [&](const LedgerPrintJob& j, const CurrencyCode&) { job = j; };
+    services.onStartAccountLedger = [&] { ++accountLedgers; };
     session().CRST_FILTR_INFO = "old";
 
     c->setCurrentRow(1);

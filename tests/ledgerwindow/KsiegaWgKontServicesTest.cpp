@@ -1,6 +1,6 @@
 #include "support/WindowFixture.h"
 #include "entries/drilldown/DocumentDrillDown.h"
-#include "ledger/accounts/window/KsiegaWgKontServices.h"
+#include "entries/services/ProductionWindowServices.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "platform/server/DocumentLocks.h"
 #include "platform/siblings/contractors/ContractorsLibrary.h"
@@ -74,12 +74,13 @@ protected:
         const int64_t bo = f().addDocument({f().year2026, f().bo2026(), 2, 0, "BO/990", ""});
         f().post(bo, "990", "", zl("40.00"));
         july = db().scalarInt("select id_nag_dok from POZ_DOK where konto_wn='990' and id_nag_dok<>?", {bo}).value();
-        controller = std::make_unique<KsiegaWgKontController>(db(), session());
+        services = std::make_unique<entries::ProductionWindowServices>(db(), session(),
+                                                                       [this](const QString&) { return quickText; });
+        controller = std::make_unique<KsiegaWgKontController>(db(), session(), *services);
         controller->accountFilterWindow = nullptr;
-        services = std::make_unique<KsiegaWgKontServices>(*controller, db(), session());
         controller->open();
         window = std::make_unique<KsiegaWgKontWindow>(*controller);
-        services->attach(window.get());
+        services->attach(window.get(), controller->lists());
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -111,7 +112,8 @@ protected:
 
     int64_t july = 0;
     std::unique_ptr<KsiegaWgKontController> controller;
-    std::unique_ptr<KsiegaWgKontServices> services;
+    QString quickText;   // what the quick-filter window returns
+    std::unique_ptr<entries::ProductionWindowServices> services;
     std::unique_ptr<KsiegaWgKontWindow> window;
     QTableView* list = nullptr;
 };
@@ -121,14 +123,14 @@ TEST_P(KsiegaWgKontServicesTest, documentButtonRefusesOpeningBalanceAndDocuments
     ASSERT_EQ(rows(), 2);
     pressDocument(0);
     ASSERT_FALSE(dialogs.empty());
-    EXPECT_EQ(dialogs.last().text, MSG_BILANS_OTWARCIA);
+    EXPECT_EQ(dialogs.last().text, entries::MSG_BILANS_OTWARCIA);
 
     auto other = db::Database::open(url());
     ASSERT_EQ(server::Popraw_Dokument(*other, july, "akowal").value_or(-1), 0);
     dialogs.clear();
     pressDocument(1);
     ASSERT_FALSE(dialogs.empty());
-    EXPECT_EQ(dialogs.last().text, MSG_DOKUMENT_ZABLOKOWANY);
+    EXPECT_EQ(dialogs.last().text, entries::MSG_DOKUMENT_ZABLOKOWANY);
     EXPECT_EQ(server::documentLockHolder(db(), july), "akowal");
 }
 
@@ -175,7 +177,7 @@ TEST_P(KsiegaWgKontServicesTest, contractorLibraryServesSavedFiltersTheirSavingA
     // Saving takes the quick filter in force; without one there is nothing to save.
     controller->saveCurrentFilter();
     EXPECT_TRUE(library.saved.empty());
-    controller->quickFilter = [](const QString&) { return QStringLiteral("PDU:kwota_ma>0"); };
+    quickText = QStringLiteral("PDU:kwota_ma>0");
     controller->runQuickFilter();
     controller->saveCurrentFilter();
     ASSERT_EQ(library.saved.size(), 1u);
@@ -211,7 +213,7 @@ TEST_P(KsiegaWgKontServicesTest, printButtonStartsTheListingWithTheWindowsCurren
 TEST_P(KsiegaWgKontServicesTest, quickFilterTextNarrowsTheListAndTheDateLocatorFindsAPeriod) {
     window->chooseAccount("130-01");
     const int all = rows();
-    controller->quickFilter = [](const QString&) { return QStringLiteral("PDU:strona=0"); };
+    quickText = QStringLiteral("PDU:strona=0");
     controller->runQuickFilter();
     ASSERT_GT(rows(), 0);
     EXPECT_LT(rows(), all);
@@ -229,11 +231,10 @@ TEST_P(KsiegaWgKontServicesTest, quickFilterTextNarrowsTheListAndTheDateLocatorF
 }
 
 TEST_P(KsiegaWgKontServicesTest, fieldPreviewAndExportOfEveryRowNotOnlyThoseHeld) {
-    std::vector<std::pair<QString, QString>> shown;
-    services->showFields = [&](const auto& fields) { shown = fields; };
     ASSERT_EQ(rows(), 2);
     controller->setCurrentRow(0);
     controller->entriesMenuAction("Podgląd pól");
+    const std::vector<std::pair<QString, QString>> shown = dialogs.lastFields();
     const auto value = [&](const char* name) {
         for (const auto& [n, v] : shown)
             if (n == QLatin1String(name)) return v.toStdString();
@@ -250,7 +251,7 @@ TEST_P(KsiegaWgKontServicesTest, fieldPreviewAndExportOfEveryRowNotOnlyThoseHeld
                                             "and czy_rk<>10 and id_lata_obrot=?", {f().year2026}).value();
     ASSERT_GT(expected, 2);
     QTemporaryDir dir;
-    services->chooseExportFile = [&] { return dir.filePath("zapisy"); };
+    dialogs.answerFile(dir.filePath("zapisy"));
     controller->entriesMenuAction("Eksport do Excela");
     EXPECT_TRUE(services->lastExport().ok()) << services->lastExport().error.toStdString();
     EXPECT_EQ(services->lastExport().rows, expected);

@@ -1,3 +1,4 @@
+#include "support/ScriptedWindowServices.h"
 #include "support/WindowFixture.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 
 using namespace ksiega;
 using namespace ksiega::ledger;
+using namespace ksiega::entries;
 
 class KsiegaWgKontWindowTest : public test::WindowTest {};
 KSIEGA_ON_BOTH_ENGINES(KsiegaWgKontWindowTest);
@@ -28,7 +30,8 @@ TEST_P(KsiegaWgKontWindowTest, clickingAnAccountInTheTreeFillsTheEntriesList) {
 
     db().execute("insert into PRAWA_DOSTEPU (id_firmy, login, kod_funkcji, prawo) values (?, ?, '4_1_1_1', 0)",
                  {f().company, f().login});
-    KsiegaWgKontController controller(db(), session());
+    test::ScriptedWindowServices services;
+    KsiegaWgKontController controller(db(), session(), services);
     controller.accountFilterWindow = nullptr;
     controller.open();
     KsiegaWgKontWindow window(controller);

@@ -176,12 +176,12 @@ bool EntryBrowser::computeTotals() {
 bool EntryBrowser::popupAction(const QString& item, WindowServices& services) {
     if (item == QLatin1String("Zaznacz wszystko")) markAll();
     else if (item == QLatin1String("Odznacz wszystko")) unmarkAll();
-    else if (item == QLatin1String("Odwróć zaznaczone")) invertMarks();
+    else if (item == QStringLiteral("Odwróć zaznaczone")) invertMarks();
     else if (item == QLatin1String("Kontakty kontrahenta")) {
         if (const std::optional<CurrentEntry> entry = currentEntry()) services.contractorContacts(entry->idNagDok);
     } else if (item == QLatin1String("Konfiguracja kolumn")) services.configureColumns(windowList());
     else if (item == QLatin1String("Eksport do Excela")) services.exportList(windowList());
-    else if (item == QLatin1String("Podgląd") || item == QLatin1String("Podgląd pól")) {
+    else if (item == QStringLiteral("Podgląd") || item == QStringLiteral("Podgląd pól")) {
         const FieldList fields = fieldPreview(m_row);
         if (!fields.empty()) services.showFields(fields);
     } else return false;

@@ -57,7 +57,7 @@ void ProductionWindowServices::exportList(const WindowList& list) {
     if (!list.model) return;
     const QString path = ui::dialogs().saveFileName(QStringLiteral("Eksport do Excela"), QStringLiteral("Excel (*.xlsx)"));
     if (path.isEmpty()) return;
-    entries::exportList(*list.model, path);
+    m_lastExport = entries::exportList(*list.model, path);
 }
 
 void ProductionWindowServices::showFields(const FieldList& fields) { ui::dialogs().fieldPreview(fields); }

@@ -14,6 +14,7 @@
 #include "entries/services/WindowServices.h"
 #include "frame/SessionContext.h"
 #include "platform/db/Database.h"
+#include "platform/ui/export/XlsxExport.h"
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -42,6 +43,9 @@ public:
     void startListing(const LedgerPrintJob& job, const CurrencyCode& currency) override;
     void startAccountLedger() override;
 
+    // What the last "Eksport do Excela" wrote.
+    const ui::ExportResult& lastExport() const { return m_lastExport; }
+
 private:
     QTableView* viewOf(const WindowList& list) const;
 
@@ -49,6 +53,7 @@ private:
     SessionContext& m_session;
     QuickFilterProcedure m_quickFilter;
     QPointer<QWidget> m_window;
+    ui::ExportResult m_lastExport;
 };
 
 } // namespace ksiega::entries

@@ -2,6 +2,7 @@
 //  [--code C]`: the account (65), cash (66) or bank (67) report of one range, as "Raport z
 // konta" prints it (dates ISO yyyy-mm-dd; K 0 = document date, 1 = posting date).
 #include "frame/SessionContext.h"
+#include "host/BatchWindowServices.h"
 #include "frame/database/ModuleDatabase.h"
 #include "host/report/ReportTargets.h"
 #include "platform/runtime/Date.h"
@@ -12,29 +13,6 @@
 namespace ksiega::host {
 
 namespace {
-
-// "Drukuj" of the window on the command line: the statement is the one --code names, the
-// whole range is printed, and the listing is laid out here rather than started.
-class CommandPrintServices : public entries::WindowServices {
-public:
-    explicit CommandPrintServices(int code) : m_code(code) {}
-    void attach(QWidget*, const std::vector<entries::WindowList>&) override {}
-    QString quickFilter(const QString&) override { return {}; }
-    std::optional<entries::SavedFilter> chooseSavedFilter(int) override { return std::nullopt; }
-    void saveFilter(int, const QString&) override {}
-    void configureColumns(const entries::WindowList&) override {}
-    void exportList(const entries::WindowList&) override {}
-    void showFields(const entries::FieldList&) override {}
-    void contractorContacts(int64_t) override {}
-    bool openDocument(const entries::DrillDownEntry&) override { return false; }
-    int chooseStatement(const QString&) override { return m_code; }
-    bool askPrintRange() override { return true; }
-    void startListing(const entries::LedgerPrintJob&, const CurrencyCode&) override {}
-    void startAccountLedger() override {}
-
-private:
-    int m_code;
-};
 
 int dateOption(const Arguments& args, const QString& name) {
     const auto text = args.option(name);
@@ -61,7 +39,8 @@ ReportTargetResult accountReportTarget(const Arguments& args) {
         throw UsageError(QStringLiteral("--code takes 65, 66 or 67"));
 
     // The window's "Drukuj" with the chooser answered by --code; the listing is laid out here.
-    CommandPrintServices services(code);
+    // The window's "Drukuj" with the chooser answered by --code.
+    BatchWindowServices services(code);
     printouts::AccountReportController controller(moduleDatabase(), services);
     controller.addRange({from == to, from, to, account->trimmed()});
     const bool posting = kind == QLatin1String("1");

@@ -199,7 +199,7 @@ QStringList AccountReportController::entriesMenu() {
 QStringList AccountReportController::rangesMenu() { return {QStringLiteral("Dodaj"), QStringLiteral("Usuń")}; }
 
 void AccountReportController::entriesMenuAction(const QString& item) {
-    if (item == QLatin1String("Podgląd")) {
+    if (item == QStringLiteral("Podgląd")) {
         const entries::FieldList fields = fieldPreview();
         if (!fields.empty()) m_services.showFields(fields);
     } else if (item == QLatin1String("Konfiguracja kolumn")) {

@@ -1,3 +1,4 @@
+#include "host/BatchWindowServices.h"
 #include "host/gui/ShotTargets.h"
 #include "platform/runtime/Date.h"
 #include "printouts/accountreport/AccountReportWindow.h"
@@ -7,7 +8,7 @@ namespace ksiega::host {
 // "Raport z konta" with one range: the account of --account (130-01 without it) over the
 // first quarter of the fiscal year, by document date.
 KSIEGA_SHOT_TARGET("RAPORT_DLA_KONTA", [](ShotContext& c) -> std::unique_ptr<QWidget> {
-    auto controller = std::make_unique<printouts::AccountReportController>(c.db);
+    auto controller = std::make_unique<printouts::AccountReportController>(c.db, shotWindowServices());
     const int start = c.session.DANE_POCZATEK_ROKU;
     const QDate end = date::toQDate(start).addMonths(3).addDays(-1);
     controller->addRange({false, start, qMin(date::fromQDate(end), c.session.DANE_KONIEC_ROKU),

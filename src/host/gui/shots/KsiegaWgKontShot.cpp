@@ -1,3 +1,4 @@
+#include "host/BatchWindowServices.h"
 #include "host/gui/ShotTargets.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 
@@ -18,7 +19,7 @@ private:
 // "Księga główna" with names shown, on the account given with --account (its entries
 // and the document of the first one).
 KSIEGA_SHOT_TARGET("KSIEGA_WG_KONT", [](ShotContext& c) -> std::unique_ptr<QWidget> {
-    auto controller = std::make_unique<ledger::KsiegaWgKontController>(c.db, c.session);
+    auto controller = std::make_unique<ledger::KsiegaWgKontController>(c.db, c.session, shotWindowServices());
     ledger::KsiegaWgKontController& ctl = *controller;
     ctl.open();
     ctl.tree().setNamesShown(true);

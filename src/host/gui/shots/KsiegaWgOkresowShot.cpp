@@ -1,3 +1,4 @@
+#include "host/BatchWindowServices.h"
 #include "host/gui/ShotTargets.h"
 #include "ledger/periods/KsiegaWgOkresowWindow.h"
 
@@ -17,7 +18,7 @@ private:
 
 // "Przeglądanie stanu kont" on the session's period, the summary of its entries shown.
 KSIEGA_SHOT_TARGET("KSIEGA_WG_OKRESOW", [](ShotContext& c) -> std::unique_ptr<QWidget> {
-    auto controller = std::make_unique<ledger::KsiegaWgOkresowController>(c.db, c.session);
+    auto controller = std::make_unique<ledger::KsiegaWgOkresowController>(c.db, c.session, shotWindowServices());
     controller->open();
     controller->setPreviewTab(1);
     auto window = std::make_unique<KsiegaWgOkresowShot>(std::move(controller));

@@ -282,7 +282,7 @@ QStringList KsiegaWgKontController::entriesMenu() {
 
 void KsiegaWgKontController::entriesMenuAction(const QString& item) {
     if (m_viewMode != 0) return;
-    if (item == QLatin1String("Podgląd pól")) {
+    if (item == QStringLiteral("Podgląd pól")) {
         // The ledger's own row values are shown with the list's columns.
         const entries::FieldList fields = fieldPreview();
         if (!fields.empty()) m_services.showFields(fields);
