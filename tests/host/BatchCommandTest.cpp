@@ -19,7 +19,7 @@ using namespace ksiega::host;
 
 namespace {
 
-struct Run {
+struct Outcome {
     int exitCode = -1;
     QString out, err;
 };
@@ -27,7 +27,7 @@ struct Run {
 QString program() { return QCoreApplication::applicationDirPath() + "/../ksiega"; }
 
 // The executable in an environment without XDG_RUNTIME_DIR, as a cron job or a container has it.
-Run runKsiega(const QStringList& args) {
+Outcome runKsiega(const QStringList& args) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("XDG_RUNTIME_DIR");
@@ -83,7 +83,7 @@ TEST_P(BatchCommand, budgetCompanyHasTheBudgetEditionInItsSessionAndItsEntriesCo
     // A condition on a budget field is answered only by the budget twin of the entry view:
     // the school lists the expense lines of 401-01, the wholesaler's plain view has no such field.
     const QStringList entries{"entries", "--account", "401-01", "--filter", "PDU:typ='W'", "--limit", "100000"};
-    const Run school = runKsiega(QStringList{entries[0]} + session(2) + entries.mid(1));
+    const Outcome school = runKsiega(QStringList{entries[0]} + session(2) + entries.mid(1));
     ASSERT_EQ(school.exitCode, 0) << school.err.toStdString();
     EXPECT_EQ(school.err, QString());
     const QString sides = "from POZ_DOK p join BT_DANE b on b.id_poz_dok=p.id_poz_dok and b.lp=1 "
@@ -94,7 +94,7 @@ TEST_P(BatchCommand, budgetCompanyHasTheBudgetEditionInItsSessionAndItsEntriesCo
     EXPECT_GT(expected, 0);
     EXPECT_EQ(csvLines(school.out).size(), expected);
 
-    const Run wholesaler = runKsiega(QStringList{entries[0]} + session(1) + entries.mid(1));
+    const Outcome wholesaler = runKsiega(QStringList{entries[0]} + session(1) + entries.mid(1));
     EXPECT_NE(wholesaler.exitCode, 0);
     EXPECT_NE(wholesaler.err, QString());
 }
@@ -106,7 +106,7 @@ TEST_P(BatchCommand, trialBalancePrintsTheSumsOfTheLinesInPlnAndInEuro) {
 
     for (const auto& [currency, period, periodDate] :
          {std::tuple{QString("PLN"), QString("2026-03"), f.month2026(3)}, std::tuple{QString("EUR"), QString("BZ"), f.bz2026()}}) {
-        const Run r = runKsiega(QStringList{"trial-balance"} + session(f.company) +
+        const Outcome r = runKsiega(QStringList{"trial-balance"} + session(f.company) +
                                 QStringList{"--period", period, "--currency", currency});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
         EXPECT_EQ(r.err, QString());
@@ -123,25 +123,27 @@ TEST_P(BatchCommand, trialBalancePrintsTheSumsOfTheLinesInPlnAndInEuro) {
             EXPECT_EQ(v[3], e.saldoDt.toString()) << line.toStdString();
             EXPECT_EQ(v[4], e.saldoCt.toString()) << line.toStdString();
         }
-        if (currency == "EUR") EXPECT_TRUE(lines.contains("131,0.00,0.00,1500.00,0.00")) << r.out.toStdString();
+        if (currency == "EUR") {
+            EXPECT_TRUE(lines.contains("131,0.00,0.00,1500.00,0.00")) << r.out.toStdString();
+        }
     }
 }
 
 TEST(BatchCommandOutput, helpWritesNothingToStandardErrorAndAWrongOptionIsAnError) {
     if (!QFileInfo::exists(program())) GTEST_SKIP() << "the ksiega executable is not built";
-    const Run all = runKsiega({"help"});
+    const Outcome all = runKsiega({"help"});
     EXPECT_EQ(all.exitCode, 0);
     EXPECT_EQ(all.err, QString());
     for (const char* name : {"demo", "import", "recompute", "turnovers", "trial-balance", "entries", "report", "shot"})
         EXPECT_TRUE(all.out.contains(QStringLiteral("ksiega %1 ").arg(name))) << name;
 
-    const Run one = runKsiega({"help", "entries"});
+    const Outcome one = runKsiega({"help", "entries"});
     EXPECT_EQ(one.err, QString());
     for (const char* option : {"--account A", "--whole 0|1", "--filter EXPR", "--sort 1..25", "--limit N", "--summary"})
         EXPECT_TRUE(one.out.contains(QString::fromUtf8(option))) << option << "\n" << one.out.toStdString();
     EXPECT_EQ(runKsiega({"entries", "--help"}).out, one.out);
 
-    const Run wrong = runKsiega({"entries", "--company", "1", "--year", "2026", "--account", "130", "--bogus", "1"});
+    const Outcome wrong = runKsiega({"entries", "--company", "1", "--year", "2026", "--account", "130", "--bogus", "1"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_EQ(wrong.err, QString("ksiega entries: unknown option --bogus\n"));
 }
