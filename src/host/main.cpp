@@ -1,4 +1,5 @@
 // ksiega: the host application (no subcommand) and the command-line tool.
+#include "host/QtNoise.h"
 #include "host/RuntimeFolder.h"
 #include "host/Subcommands.h"
 #include "platform/db/DbError.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     // but a QApplication costs little and lets every command render.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && name != QLatin1String("gui")) qputenv("QT_QPA_PLATFORM", "offscreen");
     host::ensureRuntimeFolder();
+    host::silenceQtNoise();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ksiega"));
     try {

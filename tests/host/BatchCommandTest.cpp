@@ -12,7 +12,9 @@
 #include "support/TestDatabase.h"
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using namespace ksiega;
 using namespace ksiega::host;
@@ -127,6 +129,16 @@ TEST_P(BatchCommand, trialBalancePrintsTheSumsOfTheLinesInPlnAndInEuro) {
             EXPECT_TRUE(lines.contains("131,0.00,0.00,1500.00,0.00")) << r.out.toStdString();
         }
     }
+}
+
+TEST_P(BatchCommand, windowShotWritesTheImageAndNothingToStandardError) {
+    test::LedgerFixture f(db());
+    QTemporaryDir dir;
+    const QString png = dir.filePath("okno.png");
+    const Outcome r = runKsiega(QStringList{"shot", "KSIEGA_WG_KONT", "--account", "130-01", "--out", png} + session(f.company));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, QString());
+    EXPECT_FALSE(QImage(png).isNull());
 }
 
 TEST(BatchCommandOutput, helpWritesNothingToStandardErrorAndAWrongOptionIsAnError) {

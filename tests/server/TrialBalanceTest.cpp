@@ -104,9 +104,10 @@ TEST_P(TrialBalanceTest, conditionSortAndUnpostedSetNarrowAndOrderTheRows) {
     expectRowsAgreeWithLines(got, sums, "PLN");
     for (size_t i = 0; i < got.size(); ++i) {
         EXPECT_TRUE(got[i].konto.startsWith('2')) << got[i].konto.toStdString();
-        if (i > 0)
+        if (i > 0) {
             EXPECT_TRUE(got[i - 1].saldoDt > got[i].saldoDt ||
                         (got[i - 1].saldoDt == got[i].saldoDt && got[i - 1].konto > got[i].konto));
+        }
     }
     EXPECT_EQ(countTrialBalanceRows(db(), q), int64_t(got.size()));
 
