@@ -19,8 +19,6 @@ int64_t positiveNumber(const Arguments& args, const QString& name, int64_t fallb
 }
 
 int runDemo(const Arguments& args) {
-    const QStringList unknown = args.unknownOptions({"db", "force", "lines", "seed"});
-    if (!unknown.isEmpty()) throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     if (args.option("seed") && !args.option("lines")) throw UsageError(QStringLiteral("--seed goes with --lines"));
     const QString url = args.option(QStringLiteral("db"), defaultDatabaseUrl());
     QTextStream out(stdout);
@@ -53,8 +51,12 @@ int runDemo(const Arguments& args) {
 } // namespace
 
 KSIEGA_SUBCOMMAND(QStringLiteral("demo"),
-                  QStringLiteral("demo [--db URL] [--force] [--lines N --seed S]   create the demo database, or with --lines "
-                                 "a large benchmark ledger of N lines (company 1, 2026)"),
-                  runDemo, QStringList{QStringLiteral("force")});
+                  QStringLiteral("create the demo database, or with --lines a large benchmark ledger of N lines "
+                                 "(company 1, 2026)"),
+                  QString(),
+                  Options{options::database(), Option::flag("force", "replace a database that holds data"),
+                          Option::value("lines", "N", "a benchmark ledger of N lines"),
+                          Option::value("seed", "S", "the benchmark ledger's seed (with --lines)")},
+                  runDemo);
 
 } // namespace ksiega::host

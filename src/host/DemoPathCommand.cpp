@@ -3,8 +3,8 @@
 
 namespace ksiega::host {
 
-KSIEGA_SUBCOMMAND(QStringLiteral("demo-path"), QStringLiteral("demo-path   print where the embedded demo database lives"),
-                  [](const Arguments&) {
+KSIEGA_SUBCOMMAND(QStringLiteral("demo-path"), QStringLiteral("print where the embedded demo database lives"), QString(),
+                  Options{}, [](const Arguments&) {
                       QTextStream(stdout) << defaultDatabasePath() << "\n";
                       return 0;
                   });

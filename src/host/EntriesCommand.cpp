@@ -1,12 +1,12 @@
 // ksiega entries: the entries of an account as the ledger browse lists them (the columns
 // of its list, in its sort order), or with --summary the figures of its "Podsumowanie"
 // tab, as CSV or JSON.
+#include "host/BatchSession.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "ledger/accounts/EntryListColumns.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "platform/runtime/Date.h"
-#include "platform/server/FiscalYear.h"
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -89,32 +89,21 @@ int intOption(const Arguments& args, const QString& name, int fallback, int low,
 }
 
 int entries(const Arguments& args) {
-    if (const QStringList unknown = args.unknownOptions(
-            {"db", "company", "year", "account", "whole", "currency", "filter", "sort", "limit", "format", "summary"});
-        !unknown.isEmpty())
-        throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     const auto format = MachineTable::formatArgument(args);
     const QString currency = currencyArgument(args);
     const QString whole = args.option(QStringLiteral("whole"), QStringLiteral("1"));
     if (whole != QLatin1String("0") && whole != QLatin1String("1")) throw UsageError(QStringLiteral("--whole must be 0 or 1"));
     const auto account = args.option(QStringLiteral("account"));
-    if (!account || account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
+    if (account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
     const int sort = intOption(args, QStringLiteral("sort"), 1, 1, ledger::kEntrySortOrders);
     const int limit = intOption(args, QStringLiteral("limit"), 100, 0, 100000000);
     const QString quick = args.option(QStringLiteral("filter"), QString());
     const bool summary = args.flag(QStringLiteral("summary"));
 
-    auto db = openDatabase(args);
-    SessionContext session;
-    session.DANE_ID_FIRMY = companyArgument(*db, args);
-    session.DANE_LATA_OBROTOWE = yearArgument(*db, session.DANE_ID_FIRMY, args);
-    const auto fiscalYear = server::loadFiscalYear(*db, session.DANE_ID_FIRMY, session.DANE_LATA_OBROTOWE);
-    if (!fiscalYear) throw UsageError(QStringLiteral("no fiscal year %1 for company %2").arg(session.DANE_LATA_OBROTOWE).arg(session.DANE_ID_FIRMY));
-    session.DANE_POCZATEK_ROKU = fiscalYear->start;
-    session.DANE_KONIEC_ROKU = fiscalYear->end;
-    session.DANE_AKTYWNA_WALUTA = currency;
+    BatchSession batch(args);
+    batch.session().DANE_AKTYWNA_WALUTA = currency;
 
-    ledger::LedgerEntriesController c(*db, session);
+    ledger::LedgerEntriesController c(batch.db(), batch.session());
     c.setAccount(account->trimmed(), whole == QLatin1String("1"));
     c.setCurrency(currency);
     c.setQuickFilter(!quick.trimmed().isEmpty(), quick);
@@ -174,8 +163,15 @@ int entries(const Arguments& args) {
 } // namespace
 
 KSIEGA_SUBCOMMAND(QStringLiteral("entries"),
-                  QStringLiteral("entries --company C --year Y --account A [--whole 0|1] [--currency X] [--filter EXPR] "
-                                 "[--sort 1..25] [--limit N] [--format csv|json] [--summary]"),
-                  entries, {QStringLiteral("summary")});
+                  QStringLiteral("the entries of an account as the ledger by accounts lists them, or the figures of "
+                                 "its summary tab"),
+                  QString(),
+                  options::sessionOfCompanyAndYear() + Options{options::account().required(), options::whole(), options::currency(),
+                                               Option::value("filter", "EXPR", "the quick filter"),
+                                               Option::value("sort", "1..25", "the sort order").defaultsTo("1"),
+                                               Option::value("limit", "N", "at most N entries").defaultsTo("100"),
+                                               options::format(),
+                                               Option::flag("summary", "the figures of the summary tab instead")},
+                  entries);
 
 } // namespace ksiega::host

@@ -16,9 +16,6 @@ namespace ksiega::host {
 // --user are all given), then the main window until it closes. The GUI thread keeps
 // this one connection; windows that work on other threads open their own.
 static int gui(const Arguments& args) {
-    const QStringList known{"db", "company", "year", "user", "date"};
-    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty())
-        throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app/ksiega.svg")));
     auto db = openExistingDatabase(args);
     SessionChoice choice = choiceFromArguments(*db, args);
@@ -55,7 +52,8 @@ static int gui(const Arguments& args) {
     return rc;
 }
 
-KSIEGA_SUBCOMMAND(QStringLiteral("gui"), QStringLiteral("gui [--db URL] [--company C] [--year Y] [--user LOGIN] [--date YYYY-MM-DD]"),
-                  gui);
+KSIEGA_SUBCOMMAND(QStringLiteral("gui"),
+                  QStringLiteral("open the application (the session chooser unless --company, --year and --user are given)"),
+                  QString(), options::session(), gui);
 
 } // namespace ksiega::host

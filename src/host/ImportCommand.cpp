@@ -8,9 +8,6 @@ namespace ksiega::host {
 namespace {
 
 int runImport(const Arguments& args) {
-    const QStringList unknown =
-        args.unknownOptions({"db", "company", "year", "user", "create-accounts"});
-    if (!unknown.isEmpty()) throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     if (args.positional().size() != 1) throw UsageError(QStringLiteral("give exactly one CSV file"));
 
     auto db = openDatabase(args);
@@ -41,8 +38,12 @@ int runImport(const Arguments& args) {
 } // namespace
 
 KSIEGA_SUBCOMMAND(QStringLiteral("import"),
-                  QStringLiteral("import --db URL --company C --year Y FILE.csv [--create-accounts] [--user LOGIN]   "
-                                 "load ledger documents from a CSV file"),
-                  runImport, QStringList{QStringLiteral("create-accounts")});
+                  QStringLiteral("load ledger documents from a CSV file (docs/import.md); one transaction, errors with "
+                                 "line numbers"),
+                  QStringLiteral("FILE.csv"),
+                  Options{options::database(), options::company().required(), options::year().required(),
+                          Option::value("user", "LOGIN", "the user the documents are entered by").defaultsTo("import"),
+                          Option::flag("create-accounts", "create the accounts the file names and the chart lacks")},
+                  runImport);
 
 } // namespace ksiega::host

@@ -1,11 +1,8 @@
 // ksiega report NAME [options] --pdf FILE | --text FILE | --png FILE: lays a report out
 // for the session given by --company/--year (and --user, --date) and writes it to a PDF,
 // a plain-text file or the first page as a PNG image.
-#include "frame/SessionContext.h"
-#include "frame/database/ModuleDatabase.h"
-#include "host/SessionLoader.h"
+#include "host/BatchSession.h"
 #include "host/Subcommands.h"
-#include "host/gui/HostDatabase.h"
 #include "host/report/ReportTargets.h"
 #include "platform/report/Report.h"
 #include <QTextStream>
@@ -14,37 +11,19 @@ namespace ksiega::host {
 
 namespace {
 
-// Gives the connection back to nobody when the report is done, however it ends.
-struct LentDatabase {
-    explicit LentDatabase(db::Database& db) { lendDatabase(&db); }
-    ~LentDatabase() { lendDatabase(nullptr); }
-};
-
 int reportCommand(const Arguments& args) {
+    const QString name = args.positional().value(0);
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one report: %1").arg(reportTargetNames().join(", ")));
-    const QString name = args.positional().first();
     const ReportTarget* target = findReportTarget(name);
     if (!target) throw UsageError(QStringLiteral("no report %1; known: %2").arg(name, reportTargetNames().join(", ")));
-    if (const QStringList unknown = args.unknownOptions(commonReportOptions() + target->options); !unknown.isEmpty())
-        throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     const QString pdf = args.option(QStringLiteral("pdf"), QString());
     const QString text = args.option(QStringLiteral("text"), QString());
     const QString png = args.option(QStringLiteral("png"), QString());
     if (int(!pdf.isEmpty()) + int(!text.isEmpty()) + int(!png.isEmpty()) != 1)
         throw UsageError(QStringLiteral("give one of --pdf FILE, --text FILE or --png FILE"));
-    if (!args.option(QStringLiteral("company")) || !args.option(QStringLiteral("year")))
-        throw UsageError(QStringLiteral("--company and --year are required"));
 
-    auto db = openExistingDatabase(args);
-    SessionChoice choice = choiceFromArguments(*db, args);
-    if (choice.login.isEmpty()) choice.login = firstChoice(*db).login;
-    try {
-        loadSession(*db, choice);
-    } catch (const SessionError& e) {
-        throw UsageError(e.text());
-    }
-    LentDatabase lent(*db);
+    BatchSession batch(args);
     const ReportTargetResult result = target->build(args);
     if (!result.document) {
         QTextStream(stderr) << "ksiega report " << name << ": " << result.error << "\n";
@@ -63,11 +42,29 @@ int reportCommand(const Arguments& args) {
     return 0;
 }
 
+// The options of the report named first; an unknown or missing name is refused here,
+// before its options are looked at.
+Options reportOptions(const QString& name) {
+    if (name.isEmpty()) throw UsageError(QStringLiteral("name one report: %1").arg(reportTargetNames().join(", ")));
+    const ReportTarget* target = findReportTarget(name);
+    if (!target) throw UsageError(QStringLiteral("no report %1; known: %2").arg(name, reportTargetNames().join(", ")));
+    return target->options;
+}
+
+QString reportsHelp() {
+    QString text = QStringLiteral("reports:\n");
+    for (const QString& name : reportTargetNames()) {
+        QStringList words{QStringLiteral("  ") + name};
+        for (const Option& o : findReportTarget(name)->options) words << o.usage();
+        text += words.join(' ') + '\n';
+    }
+    return text;
+}
+
 } // namespace
 
 KSIEGA_SUBCOMMAND(QStringLiteral("report"),
-                  QStringLiteral("report NAME --company C --year Y [report options] --pdf FILE | --text FILE | --png FILE   "
-                                 "lay a report out into a PDF or a text file"),
-                  reportCommand);
+                  QStringLiteral("lay a report out into a PDF, a text file or a PNG of its first page"),
+                  QStringLiteral("NAME [report options]"), commonReportOptions(), reportCommand, reportOptions, reportsHelp);
 
 } // namespace ksiega::host

@@ -1,8 +1,6 @@
-#include "host/SessionLoader.h"
+#include "host/BatchSession.h"
 #include "host/Subcommands.h"
-#include "host/gui/HostDatabase.h"
 #include "host/gui/ShotTargets.h"
-#include "platform/runtime/Date.h"
 #include <QImage>
 #include <optional>
 #include <QTextStream>
@@ -12,9 +10,6 @@ namespace ksiega::host {
 // Renders one window off screen into a PNG. The session is the one given, or the first
 // company, its newest year and the first administrator where nothing is given.
 static int shot(const Arguments& args) {
-    const QStringList known{"db", "company", "year", "user", "date", "out", "width", "height", "account"};
-    if (const QStringList unknown = args.unknownOptions(known); !unknown.isEmpty())
-        throw UsageError(QStringLiteral("unknown option %1").arg(unknown.join(' ')));
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("name one window to render: %1").arg(shotTargetNames().join(", ")));
     const QString target = args.positional().first();
@@ -33,25 +28,8 @@ static int shot(const Arguments& args) {
         size = QSize(width, height);
     }
 
-    auto db = openExistingDatabase(args);
-    SessionChoice choice = choiceFromArguments(*db, args);
-    if (!choice.company || !choice.year || choice.login.isEmpty()) {
-        const SessionChoice first = firstChoice(*db);
-        if (!choice.company) choice.company = first.company;
-        if (!choice.year) {
-            choice.year = db->scalarInt(QStringLiteral("select id_lata_obrot from LATA_OBROTOWE where id_firmy=? "
-                                                       "order by poczatek_roku desc, id_lata_obrot desc limit 1"),
-                                        {choice.company})
-                              .value_or(0);
-        }
-        if (choice.login.isEmpty()) choice.login = first.login;
-    }
-    try {
-        loadSession(*db, choice);
-    } catch (const SessionError& e) {
-        throw UsageError(e.text());
-    }
-    ShotContext context{*db, session(), args.option(QStringLiteral("account"), QString())};
+    BatchSession batch(args, BatchSession::Missing::FirstCompany);
+    ShotContext context{batch.db(), batch.session(), args.option(QStringLiteral("account"), QString())};
     std::unique_ptr<QWidget> window = (*factory)(context);
     const QImage image = renderOffscreen(*window, size.value_or(window->size()));
     if (image.isNull() || !image.save(out, "PNG")) {
@@ -63,8 +41,13 @@ static int shot(const Arguments& args) {
 }
 
 KSIEGA_SUBCOMMAND(QStringLiteral("shot"),
-                  QStringLiteral("shot TARGET --out FILE.png [--db URL --company C --year Y --user U --date YYYY-MM-DD "
-                                 "--width W --height H --account A]   render a window to PNG"),
-                  shot);
+                  QStringLiteral("render a window off screen to PNG (the first company, its newest year and the first "
+                                 "administrator where not given)"),
+                  QStringLiteral("TARGET"),
+                  Options{Option::value("out", "FILE.png", "the picture to write").required()} + options::session() +
+                      Options{Option::value("width", "W", "the window's width (default: its own)"),
+                              Option::value("height", "H", "the window's height (default: its own)"),
+                              Option::value("account", "A", "the account a window opens on")},
+                  shot, {}, [] { return QStringLiteral("windows: %1\n").arg(shotTargetNames().join(", ")); });
 
 } // namespace ksiega::host

@@ -5,49 +5,48 @@
 
 namespace ksiega::host {
 
-Arguments::Arguments(const QStringList& args, const QStringList& flagNames) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a.startsWith(QLatin1String("--"))) {
-            const QString body = a.mid(2);
-            const int eq = body.indexOf('=');
-            if (eq >= 0) { m_options[body.left(eq)] = body.mid(eq + 1); continue; }
-            if (flagNames.contains(body) || i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--"))) {
-                m_flags << body;
-                continue;
-            }
-            m_options[body] = args[++i];
-        } else {
-            m_positional << a;
-        }
-    }
-}
-
-std::optional<QString> Arguments::option(const QString& name) const {
-    auto it = m_options.find(name);
-    if (it == m_options.end()) return std::nullopt;
-    return it->second;
-}
-
-QString Arguments::option(const QString& name, const QString& fallback) const { return option(name).value_or(fallback); }
-bool Arguments::flag(const QString& name) const { return m_flags.contains(name); }
-
-QStringList Arguments::unknownOptions(const QStringList& known) const {
-    QStringList unknown;
-    for (const auto& [k, v] : m_options) if (!known.contains(k)) unknown << "--" + k;
-    for (const QString& f : m_flags) if (!known.contains(f)) unknown << "--" + f;
-    return unknown;
-}
-
-std::map<QString, Subcommand>& subcommands() {
-    static std::map<QString, Subcommand> all;
+Registry<Subcommand>& subcommands() {
+    static Registry<Subcommand> all(QStringLiteral("subcommand"));
     return all;
 }
 
 bool registerSubcommand(Subcommand command) {
     const QString name = command.name;
-    subcommands()[name] = std::move(command);
+    subcommands().add(name, std::move(command));
     return true;
+}
+
+Arguments parseArguments(const Subcommand& command, const QStringList& args) {
+    Options declared = command.options;
+    if (command.optionsFor) declared = declared + command.optionsFor(firstPositional(args, command.options));
+    return Arguments(args, std::move(declared));
+}
+
+int runSubcommand(const QString& name, const QStringList& args) {
+    const Subcommand* command = subcommands().find(name);
+    if (!command) throw UsageError(QStringLiteral("unknown command '%1'").arg(name));
+    return command->run(parseArguments(*command, args));
+}
+
+QString usageLine(const Subcommand& command) {
+    QStringList words{command.name};
+    if (!command.positional.isEmpty()) words << command.positional;
+    for (const Option& o : command.options) words << o.usage();
+    return words.join(' ');
+}
+
+QString commandHelp(const Subcommand& command) {
+    QString text = QStringLiteral("usage: ksiega %1\n%2\n").arg(usageLine(command), command.summary);
+    if (!command.options.empty()) text += QStringLiteral("\noptions:\n");
+    for (const Option& o : command.options) {
+        QString line = QStringLiteral("  --%1%2").arg(o.name, o.isFlag() ? QString() : ' ' + o.valueName);
+        line = line.leftJustified(28) + ' ' + o.help;
+        if (o.isRequired) line += QStringLiteral(" (required)");
+        else if (!o.defaultValue.isEmpty()) line += QStringLiteral(" (default %1)").arg(o.defaultValue);
+        text += line + '\n';
+    }
+    if (command.moreHelp) text += '\n' + command.moreHelp();
+    return text;
 }
 
 QString defaultDatabasePath() {

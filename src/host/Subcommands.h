@@ -1,46 +1,41 @@
 #pragma once
 // Command-line subcommands of the ksiega executable. Each lives in its own file and
-// registers itself with KSIEGA_SUBCOMMAND; main() dispatches on the first argument.
+// registers itself with KSIEGA_SUBCOMMAND, declaring its options once: parsing, the
+// refusal of anything undeclared and `ksiega help COMMAND` all come from that declaration.
+#include "host/CommandOptions.h"
 #include "platform/db/Database.h"
-#include <QStringList>
+#include "platform/runtime/Registry.h"
 #include <functional>
-#include <map>
-#include <optional>
 
 namespace ksiega::host {
 
-// Options as "--name value" or "--name=value", flags as "--name", and positional words.
-class Arguments {
-public:
-    explicit Arguments(const QStringList& args, const QStringList& flagNames = {});
-    std::optional<QString> option(const QString& name) const;
-    QString option(const QString& name, const QString& fallback) const;
-    bool flag(const QString& name) const;
-    const QStringList& positional() const { return m_positional; }
-    // Options that no subcommand reads are an error; call after reading.
-    QStringList unknownOptions(const QStringList& known) const;
-
-private:
-    std::map<QString, QString> m_options;
-    QStringList m_flags;
-    QStringList m_positional;
-};
-
-// A usage or input error: printed to standard error, exit code 2.
-class UsageError : public std::runtime_error {
-public:
-    explicit UsageError(const QString& m) : std::runtime_error(m.toStdString()) {}
-};
-
 struct Subcommand {
     QString name;
-    QString usage;
+    QString summary;      // what the command does, one line
+    QString positional;   // the words it takes besides options ("NAME", "FILE.csv"), for the usage line
+    Options options;
     std::function<int(const Arguments&)> run;
-    QStringList flagNames;
+    // Options that come with the first positional word (a report's own options). Throws
+    // UsageError for a word the command does not know.
+    std::function<Options(const QString& word)> optionsFor = {};
+    // Further help text after the options (e.g. the reports and their options).
+    std::function<QString()> moreHelp = {};
 };
 
-std::map<QString, Subcommand>& subcommands();
+Registry<Subcommand>& subcommands();
+// Throws std::logic_error for a name already registered.
 bool registerSubcommand(Subcommand command);
+
+// The command's arguments parsed against its declaration (and the options of its first
+// positional word). Throws UsageError.
+Arguments parseArguments(const Subcommand& command, const QStringList& args);
+// Parses and runs the named command. Throws UsageError for an unknown name.
+int runSubcommand(const QString& name, const QStringList& args);
+
+// "entries --company C --year Y [--whole 0|1] ...": the usage line built from the declaration.
+QString usageLine(const Subcommand& command);
+// The usage line, the summary and one line per option with its help text.
+QString commandHelp(const Subcommand& command);
 
 // The embedded demo database: a file in the user's data folder.
 QString defaultDatabasePath();

@@ -18,10 +18,7 @@ using namespace ksiega::host;
 
 namespace {
 
-int runCommand(const QStringList& args) {
-    const Subcommand& command = subcommands().at(QStringLiteral("report"));
-    return command.run(Arguments(args, command.flagNames));
-}
+int runCommand(const QStringList& args) { return runSubcommand(QStringLiteral("report"), args); }
 
 class ReportCommand : public test::DbTest {
 protected:

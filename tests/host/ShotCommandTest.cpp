@@ -9,10 +9,7 @@ using namespace ksiega::host;
 
 namespace {
 
-int runCommand(const QString& name, const QStringList& args) {
-    const Subcommand& command = subcommands().at(name);
-    return command.run(Arguments(args, command.flagNames));
-}
+int runCommand(const QString& name, const QStringList& args) { return runSubcommand(name, args); }
 
 TEST(ShotCommand, writesAPngOfTheRequestedSizeOfTheMainWindow) {
     test::ScratchDatabase scratch(db::Engine::Sqlite);

@@ -13,15 +13,15 @@ QStringList menu::groups() {
 void ProcedureCatalogue::add(CatalogueEntry entry) {
     if (!menu::groups().contains(entry.group))
         throw std::invalid_argument(("unknown menu group " + entry.group + " for " + entry.name).toStdString());
-    for (auto& e : m_entries) {
-        if (e.name == entry.name) { e = std::move(entry); return; }
-    }
-    m_entries.push_back(std::move(entry));
+    const QString name = entry.name;
+    m_entries.add(name, std::move(entry));
 }
 
 std::vector<const CatalogueEntry*> ProcedureCatalogue::entries(const QString& group) const {
     std::vector<const CatalogueEntry*> out;
-    for (const auto& e : m_entries) if (e.group == group) out.push_back(&e);
+    m_entries.forEach([&](const QString&, const CatalogueEntry& e) {
+        if (e.group == group) out.push_back(&e);
+    });
     std::stable_sort(out.begin(), out.end(), [](const CatalogueEntry* a, const CatalogueEntry* b) {
         return a->order != b->order ? a->order < b->order : a->caption < b->caption;
     });
@@ -29,8 +29,7 @@ std::vector<const CatalogueEntry*> ProcedureCatalogue::entries(const QString& gr
 }
 
 const CatalogueEntry* ProcedureCatalogue::find(const QString& name) const {
-    for (const auto& e : m_entries) if (e.name == name) return &e;
-    return nullptr;
+    return m_entries.find(name);
 }
 
 ProcedureCatalogue& catalogue() {

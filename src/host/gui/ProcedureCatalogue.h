@@ -5,6 +5,7 @@
 //   KSIEGA_MENU_PROCEDURE("KSIEGA_WG_KONT", "Przeglądanie wg kont", menu::LEDGER, 10, [] { ksiega::KSIEGA_WG_KONT(); });
 //
 // The menu shows only what is registered; a group without entries is shown disabled.
+#include "platform/runtime/Registry.h"
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -34,7 +35,8 @@ struct CatalogueEntry {
 
 class ProcedureCatalogue {
 public:
-    // Replaces an entry of the same name. Throws std::invalid_argument for an unknown group.
+    // Throws std::invalid_argument for an unknown group, std::logic_error for a name
+    // already in the catalogue.
     void add(CatalogueEntry entry);
     // The entries of a group, by order then caption.
     std::vector<const CatalogueEntry*> entries(const QString& group) const;
@@ -42,7 +44,7 @@ public:
     size_t size() const { return m_entries.size(); }
 
 private:
-    std::vector<CatalogueEntry> m_entries;
+    Registry<CatalogueEntry> m_entries{QStringLiteral("menu procedure")};
 };
 
 // The catalogue of the process, filled by the registrations.

@@ -1,31 +1,24 @@
 #include "host/gui/ShotTargets.h"
+#include "platform/runtime/Registry.h"
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
-#include <map>
 
 namespace ksiega::host {
 
-static std::map<QString, ShotFactory>& targets() {
-    static std::map<QString, ShotFactory> all;
+static Registry<ShotFactory>& targets() {
+    static Registry<ShotFactory> all(QStringLiteral("screenshot target"));
     return all;
 }
 
 bool registerShotTarget(const QString& name, ShotFactory factory) {
-    targets()[name] = std::move(factory);
+    targets().add(name, std::move(factory));
     return true;
 }
 
-const ShotFactory* findShotTarget(const QString& name) {
-    auto it = targets().find(name);
-    return it == targets().end() ? nullptr : &it->second;
-}
+const ShotFactory* findShotTarget(const QString& name) { return targets().find(name); }
 
-QStringList shotTargetNames() {
-    QStringList names;
-    for (const auto& [name, f] : targets()) names << name;
-    return names;
-}
+QStringList shotTargetNames() { return targets().names(); }
 
 QImage renderOffscreen(QWidget& widget, QSize size) {
     widget.setAttribute(Qt::WA_DontShowOnScreen);

@@ -22,6 +22,7 @@ struct ShotContext {
 
 using ShotFactory = std::function<std::unique_ptr<QWidget>(ShotContext&)>;
 
+// Throws std::logic_error for a name already registered.
 bool registerShotTarget(const QString& name, ShotFactory factory);
 const ShotFactory* findShotTarget(const QString& name);
 QStringList shotTargetNames();

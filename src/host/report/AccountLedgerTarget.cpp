@@ -15,7 +15,7 @@ namespace {
 
 ReportTargetResult accountLedgerTarget(const Arguments& args) {
     const auto account = args.option(QStringLiteral("account"));
-    if (!account || account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
+    if (account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
     const QString whole = args.option(QStringLiteral("whole"), QStringLiteral("1"));
     if (whole != QLatin1String("0") && whole != QLatin1String("1")) throw UsageError(QStringLiteral("--whole must be 0 or 1"));
     const QString currency = currencyArgument(args);
@@ -42,8 +42,7 @@ ReportTargetResult accountLedgerTarget(const Arguments& args) {
 } // namespace
 
 KSIEGA_REPORT_TARGET("PRN_62_KSIEGA_K", accountLedgerTarget,
-                     QStringList{QStringLiteral("account"), QStringLiteral("whole"), QStringLiteral("currency"),
-                                 QStringLiteral("title")},
-                     QStringLiteral("--account A [--whole 0|1] [--currency X] [--title T]"));
+                     Options{options::account().required(), options::whole(), options::currency(),
+                             Option::value("title", "T", "the heading").defaultsTo("Zestawienie obrotów i sald konta")});
 
 } // namespace ksiega::host

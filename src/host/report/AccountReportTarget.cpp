@@ -25,7 +25,7 @@ int dateOption(const Arguments& args, const QString& name) {
 ReportTargetResult accountReportTarget(const Arguments& args) {
     SessionContext& s = session();
     const auto account = args.option(QStringLiteral("account"));
-    if (!account || account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
+    if (account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
     const int from = dateOption(args, QStringLiteral("from"));
     const int to = dateOption(args, QStringLiteral("to"));
     if (from > to) throw UsageError(QStringLiteral("--from is after --to"));
@@ -60,9 +60,11 @@ ReportTargetResult accountReportTarget(const Arguments& args) {
 } // namespace
 
 KSIEGA_REPORT_TARGET("RAPORT_DLA_KONTA", accountReportTarget,
-                     QStringList{QStringLiteral("account"), QStringLiteral("from"), QStringLiteral("to"),
-                                 QStringLiteral("date-kind"), QStringLiteral("currency"), QStringLiteral("code")},
-                     QStringLiteral("--account A --from yyyy-mm-dd --to yyyy-mm-dd [--date-kind 0|1] [--currency X] "
-                                    "[--code 65|66|67]"));
+                     Options{options::account().required(),
+                             Option::value("from", "yyyy-mm-dd", "the first day of the range").required(),
+                             Option::value("to", "yyyy-mm-dd", "the last day of the range").required(),
+                             Option::value("date-kind", "0|1", "0: by document date, 1: by posting date").defaultsTo("0"),
+                             Option::value("currency", "X", "the currency (default: the session's)"),
+                             Option::value("code", "65|66|67", "account, cash or bank report").defaultsTo("65")});
 
 } // namespace ksiega::host

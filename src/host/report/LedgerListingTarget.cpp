@@ -28,9 +28,10 @@ ReportTargetResult ledgerListingTarget(const Arguments& args) {
 } // namespace
 
 KSIEGA_REPORT_TARGET("WYDRUK_KSIEGA", ledgerListingTarget,
-                     QStringList{QStringLiteral("params"), QStringLiteral("filter"), QStringLiteral("title"),
-                                 QStringLiteral("currency"), QStringLiteral("entry")},
-                     QStringLiteral("--params CODE,RANGE,A,B,FLAG,TITLE [--filter F] [--title T] [--currency X] "
-                                    "[--entry ID]"));
+                     Options{Option::value("params", "CODE,RANGE,A,B,FLAG,TITLE", "the listing's parameters").required(),
+                             Option::value("filter", "F", "the filter of the listed rows"),
+                             Option::value("title", "T", "the heading (default: the session's)"),
+                             Option::value("currency", "X", "the currency (default: the session's)"),
+                             Option::value("entry", "ID", "the current entry").defaultsTo("0")});
 
 } // namespace ksiega::host

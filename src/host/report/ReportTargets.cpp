@@ -1,33 +1,26 @@
 #include "host/report/ReportTargets.h"
-#include <map>
 
 namespace ksiega::host {
 
-static std::map<QString, ReportTarget>& targets() {
-    static std::map<QString, ReportTarget> all;
+static Registry<ReportTarget>& targets() {
+    static Registry<ReportTarget> all(QStringLiteral("report"));
     return all;
 }
 
 bool registerReportTarget(ReportTarget target) {
     const QString name = target.name;
-    targets()[name] = std::move(target);
+    targets().add(name, std::move(target));
     return true;
 }
 
-const ReportTarget* findReportTarget(const QString& name) {
-    auto it = targets().find(name);
-    return it == targets().end() ? nullptr : &it->second;
-}
+const ReportTarget* findReportTarget(const QString& name) { return targets().find(name); }
 
-QStringList reportTargetNames() {
-    QStringList names;
-    for (const auto& [name, t] : targets()) names << name;
-    return names;
-}
+QStringList reportTargetNames() { return targets().names(); }
 
-QStringList commonReportOptions() {
-    return {QStringLiteral("db"), QStringLiteral("company"), QStringLiteral("year"), QStringLiteral("user"),
-            QStringLiteral("date"), QStringLiteral("pdf"), QStringLiteral("text"), QStringLiteral("png")};
+Options commonReportOptions() {
+    return options::sessionOfCompanyAndYear() + Options{Option::value("pdf", "FILE", "write a PDF file"),
+                                        Option::value("text", "FILE", "write a plain-text file"),
+                                        Option::value("png", "FILE", "write the first page as a PNG image")};
 }
 
 } // namespace ksiega::host

@@ -8,8 +8,9 @@
 // session from --db/--company/--year/--user/--date (session()) and lent its connection
 // to the calling thread (moduleDatabase()). It lays the report out (layoutReport, no
 // progress window) and returns the pages, or an error text for standard error. A wrong
-// option may also be thrown as UsageError. Options the target reads besides the common
-// ones are listed at registration, so that anything else is refused.
+// option may also be thrown as UsageError. The options the target reads besides the
+// common ones are declared at registration: they are parsed, shown by `ksiega help
+// report`, and anything else is refused.
 #include "host/Subcommands.h"
 #include "platform/report/PageModel.h"
 #include <QString>
@@ -32,21 +33,21 @@ using ReportTargetFunction = std::function<ReportTargetResult(const Arguments&)>
 struct ReportTarget {
     QString name;
     ReportTargetFunction build;
-    QStringList options;  // the target's own options, without "--"
-    QString usage;        // e.g. "--account A [--whole 0|1] [--currency X]"
+    Options options;  // the target's own options
 };
 
+// Throws std::logic_error for a name already registered.
 bool registerReportTarget(ReportTarget target);
 const ReportTarget* findReportTarget(const QString& name);
 QStringList reportTargetNames();
 // The options every report takes: db, company, year, user, date, pdf, text, png.
-QStringList commonReportOptions();
+Options commonReportOptions();
 
 } // namespace ksiega::host
 
 #define KSIEGA_REPORT_CAT2(a, b) a##b
 #define KSIEGA_REPORT_CAT(a, b) KSIEGA_REPORT_CAT2(a, b)
-// KSIEGA_REPORT_TARGET(name, fn [, QStringList options [, QString usage]])
+// KSIEGA_REPORT_TARGET(name, fn [, Options options])
 #define KSIEGA_REPORT_TARGET(name, fn, ...)                                                   \
     static const bool KSIEGA_REPORT_CAT(registeredReportTarget_, __LINE__) =                  \
         ::ksiega::host::registerReportTarget(::ksiega::host::ReportTarget{QStringLiteral(name), fn, ##__VA_ARGS__})

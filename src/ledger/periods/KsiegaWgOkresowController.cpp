@@ -3,6 +3,7 @@
 #include "ledger/accounts/EntriesFilter.h"
 #include "ledger/periods/PeriodsColumns.h"
 #include "platform/runtime/FilterExpression.h"
+#include "platform/server/TrialBalance.h"
 #include "platform/ui/dialogs/Dialogs.h"
 
 namespace ksiega::ledger {
@@ -145,15 +146,19 @@ void KsiegaWgOkresowController::refresh() { rebuild(true); }
 void KsiegaWgOkresowController::forEachTurnoverRow(const std::function<void(const TurnoverRow&)>& row) const {
     const FilterTranslation t = translateFilter(m_filter.filter);
     if (viewMode() != 1 || !t.ok()) return;
-    const ui::ListColumns cols = turnoverColumns(currency(), m_session.customerVariant);
-    QStringList order;
-    for (const ui::SortKey& k : periodsSortOrder(1, m_turnoverSort, m_turnoverDesc).keys)
-        order << k.column + (k.descending ? QStringLiteral(" desc") : QString());
-    order << QString::fromLatin1(kTurnoverIdColumn) + (m_turnoverDesc ? QStringLiteral(" desc") : QString());
-    db::Rows r = m_db.select(QStringLiteral("select nr_konta, %1, %2, %3, %4 from OBROTY_I_SALDA where id_firmy=? AND %5 order by %6")
-                                 .arg(cols[1].name, cols[2].name, cols[3].name, cols[4].name, t.where, order.join(',')),
-                             {m_session.DANE_ID_FIRMY});
-    while (r.next()) row({r.text(0), r.money(1), r.money(2), r.money(3), r.money(4)});
+    server::TrialBalanceQuery q;
+    q.company = m_session.DANE_ID_FIRMY;
+    q.year = m_session.DANE_LATA_OBROTOWE;
+    q.periodDate = period().date;
+    q.currency = currency();
+    q.withUnposted = m_session.customerVariant >= 1;
+    q.where = t.where;
+    q.sort = server::TrialBalanceSort(m_turnoverSort);   // the order of the list's choices
+    q.descending = m_turnoverDesc;
+    server::forEachTrialBalanceRow(m_db, q, [&](const server::TrialBalanceRow& r) {
+        row({r.konto, r.obrotyDt, r.obrotyCt, r.saldoDt, r.saldoCt});
+        return true;
+    });
 }
 
 // ---- sort ----

@@ -1,28 +1,27 @@
 #include "platform/server/Procedures.h"
-#include <map>
+#include "platform/runtime/Registry.h"
 
 namespace ksiega::server {
 
-static QString normalised(QString name) {
-    name = name.trimmed().toUpper();
+static QString normalised(const QString& text) {
+    QString name = text.trimmed().toUpper();
     if (name.startsWith(QLatin1String("DBO."))) name = name.mid(4);
     return name;
 }
 
-static std::map<QString, Procedure>& registry() {
-    static std::map<QString, Procedure> all;
+static Registry<Procedure>& registry() {
+    static Registry<Procedure> all(QStringLiteral("server procedure"), normalised);
     return all;
 }
 
 bool registerProcedure(const QString& name, Procedure procedure) {
-    registry()[normalised(name)] = std::move(procedure);
+    registry().add(name, std::move(procedure));
     return true;
 }
 
-const Procedure* findProcedure(const QString& name) {
-    auto it = registry().find(normalised(name));
-    return it == registry().end() ? nullptr : &it->second;
-}
+const Procedure* findProcedure(const QString& name) { return registry().find(name); }
+
+QStringList procedureNames() { return registry().names(); }
 
 ResultSet callProcedure(db::Database& db, const QString& name, const db::Params& args) {
     const Procedure* p = findProcedure(name);

@@ -16,9 +16,12 @@ struct ResultSet {
 
 using Procedure = std::function<ResultSet(db::Database&, const db::Params& args)>;
 
-// Names compare case-insensitively; a "dbo." prefix is ignored.
+// Names compare case-insensitively; a "dbo." prefix is ignored. A name registered twice
+// throws std::logic_error.
 bool registerProcedure(const QString& name, Procedure procedure);
 const Procedure* findProcedure(const QString& name);
+// The registered names, upper case, sorted.
+QStringList procedureNames();
 // Throws db::DbError for an unknown name.
 ResultSet callProcedure(db::Database& db, const QString& name, const db::Params& args);
 

@@ -19,16 +19,58 @@ std::optional<int> parsePeriod(const FiscalYear& year, const QString& text) {
     return std::nullopt;
 }
 
-void forEachTrialBalanceRow(db::Database& db, const FiscalYear& year, int periodDate, const QString& currency,
-                            const std::function<void(const TrialBalanceRow&)>& row) {
-    const QString sym = currency.trimmed().isEmpty() ? QStringLiteral("PLN") : currency.trimmed().toUpper();
-    const QString columns = sym == QLatin1String("PLN") ? QStringLiteral("obr_wn, obr_ma, saldo_wn, saldo_ma")
-                                                        : QStringLiteral("obr_wn_w, obr_ma_w, saldo_wn_w, saldo_ma_w");
-    db::Rows r = db.select(QStringLiteral("select nr_konta, %1 from OBROTY_I_SALDA where id_firmy=? and id_lata_obrot=? "
-                                          "and sym_waluty=? and data_okresu=? order by nr_konta")
-                               .arg(columns),
-                           {year.idFirmy, year.idLataObrot, sym, periodDate});
-    while (r.next()) row({r.text(0), r.money(1), r.money(2), r.money(3), r.money(4)});
+namespace {
+
+QString symbolOf(const QString& currency) {
+    const QString c = currency.trimmed().toUpper();
+    return c.isEmpty() ? QStringLiteral("PLN") : c;
+}
+
+// The scope every query has, with its bound values; the caller's condition is SQL text.
+QString whereOf(const TrialBalanceQuery& q, db::Params& params) {
+    QString where = QStringLiteral("id_firmy=? and id_lata_obrot=? and sym_waluty=?");
+    params = {q.company, q.year, symbolOf(q.currency)};
+    if (q.periodDate != 0) {
+        where += QStringLiteral(" and data_okresu=?");
+        params.push_back(q.periodDate);
+    }
+    if (!q.where.trimmed().isEmpty()) where += QStringLiteral(" and (") + q.where + QStringLiteral(")");
+    return where;
+}
+
+} // namespace
+
+QStringList trialBalanceColumns(const TrialBalanceQuery& q) {
+    const bool home = symbolOf(q.currency) == QLatin1String("PLN");
+    const QString suffix = home ? (q.withUnposted ? QStringLiteral("_2") : QString()) : QStringLiteral("_w");
+    QStringList columns;
+    for (const char* name : {"obr_wn", "obr_ma", "saldo_wn", "saldo_ma"}) columns << QString::fromLatin1(name) + suffix;
+    return columns;
+}
+
+int64_t countTrialBalanceRows(db::Database& db, const TrialBalanceQuery& q) {
+    db::Params params;
+    const QString where = whereOf(q, params);
+    return db.scalarInt(QStringLiteral("select count(*) from OBROTY_I_SALDA where ") + where, params).value_or(0);
+}
+
+void forEachTrialBalanceRow(db::Database& db, const TrialBalanceQuery& q,
+                            const std::function<bool(const TrialBalanceRow&)>& row) {
+    const QStringList amounts = trialBalanceColumns(q);
+    const QString direction = q.descending ? QStringLiteral(" desc") : QString();
+    QStringList keys;
+    if (q.sort != TrialBalanceSort::Account) keys << amounts[int(q.sort) - 1];
+    keys << QStringLiteral("nr_konta") << QStringLiteral("data_okresu");
+    for (QString& k : keys) k += direction;
+
+    db::Params params;
+    const QString where = whereOf(q, params);
+    db::Rows r = db.select(QStringLiteral("select nr_konta, data_okresu, %1 from OBROTY_I_SALDA where %2 order by %3")
+                               .arg(amounts.join(QStringLiteral(", ")), where, keys.join(QStringLiteral(", "))),
+                           params);
+    while (r.next()) {
+        if (!row({r.text(0), int(r.int64(1)), r.money(2), r.money(3), r.money(4), r.money(5)})) return;
+    }
 }
 
 } // namespace ksiega::server
