@@ -2,6 +2,7 @@
 #include "ledger/accounts/EntriesFilter.h"
 #include "ledger/shared/EntryPreview.h"
 #include "ledger/shared/ListServices.h"
+#include "platform/db/EntryRowId.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
@@ -191,7 +192,7 @@ void AccountReportController::showDocument() {
     db::Rows r = m_db.select(QStringLiteral("select id_nag_dok, id_poz_dok, data_okresu from %1 "
                                             "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
                                  .arg(m_entries->query().source),
-                             {m_firm, id / 2, id});
+                             {m_firm, db::EntryRowId{id}.line(), id});
     if (!r.next()) return;
     const ledger::DrillDownEntry entry{r.int64(0), r.int64(1), r.integer(2)};
     if (openDocument(entry)) m_row = m_entries->refresh(m_row);
@@ -212,7 +213,7 @@ std::vector<std::pair<QString, QString>> AccountReportController::fieldPreview()
     std::vector<std::pair<QString, QString>> out = ledger::rowFields(*m_entries, m_row);
     if (out.empty()) return out;
     const int64_t id = currentEntryId();
-    out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(id / 2));
+    out.emplace_back(QStringLiteral("id_poz_dok"), QString::number(db::EntryRowId{id}.line()));
     out.emplace_back(QStringLiteral("id_dokument_pozycja"), QString::number(id));
     return out;
 }
