@@ -57,7 +57,8 @@ TEST(MoneyTimes, aRateMultipliesExactlyAndRoundsAsNamed) {
     EXPECT_EQ(gr(kMax).times(rate("-1"), Rounding::Down), gr(-kMax));
     EXPECT_EQ(gr(7).times(-3), gr(-21));
     // 23% of 10.01 zł = 2.3023 zł; 12.5% of 0.04 zł = 0.005 zł.
-    EXPECT_EQ(gr(1001).percentOf(Rate::percent("23"), Rounding::HalfUp), gr(230));
+    EXPECT_EQ(gr(1001).percentOf(Rate::whole(23), Rounding::HalfUp), gr(230));
+    EXPECT_EQ(gr(1001).times(Rate::percent("23"), Rounding::HalfUp), gr(230));
     EXPECT_EQ(gr(4).percentOf(Rate::fromScaled(12'500'000), Rounding::HalfUp), gr(1));
     EXPECT_EQ(gr(4).percentOf(rate("12.5"), Rounding::HalfEven), gr(0));
 }

@@ -23,7 +23,9 @@ protected:
         return out;
     }
     QStringList columnsOf(const QString& view) {
-        db::Rows r = db().select(QStringLiteral("select * from %1 where 1 = 0").arg(view));
+        // The server names the columns with the first row.
+        db::Rows r = db().select(QStringLiteral("select * from %1").arg(view));
+        EXPECT_TRUE(r.next()) << view.toStdString();
         QStringList out;
         for (int c = 0; c < r.columnCount(); ++c) out << r.columnName(c).toLower();
         return out;
@@ -40,6 +42,8 @@ protected:
 KSIEGA_ON_BOTH_ENGINES(EntryViewsTest);
 
 TEST_P(EntryViewsTest, theTwinsHaveTheBaseColumnsInOrderFollowedByTheirOwn) {
+    test::LedgerFixture f(db());
+    f.postIn2026(3, "130-01", "700-01", zl("10.00"));
     EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION"), kEntryColumns);
     EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION_BT"), kEntryColumns + kBudgetColumns);
     EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION_EXT"), kEntryColumns + kExtColumns);

@@ -57,8 +57,9 @@ public:
     Money times(int64_t factor) const;
     // The amount times a rate (exchange rate, coefficient), rounded to grosze as named.
     Money times(Rate rate, Rounding rounding) const;
-    // `percent` per cent of the amount (Rate::percent("23") or Rate::whole(23) is 23%),
-    // rounded to grosze as named: 23% of 10.01 with HalfUp is 2.30.
+    // `percent` per cent of the amount (Rate::whole(23) is 23%, Rate::parseOrThrow("12.5")
+    // 12.5%), rounded to grosze as named: 23% of 10.01 with HalfUp is 2.30. The same as
+    // times(Rate::percent("23"), ...).
     Money percentOf(Rate percent, Rounding rounding) const;
     // The amount split into parts proportional to the weights that add up exactly to it:
     // each part is the proportional share rounded toward zero, and the grosze left over go
