@@ -167,9 +167,8 @@ int main(int argc, char** argv) {
     // aggregate ("limit -1"): it then opens the union and leaves the header out.
     const QString nestedSql = QStringLiteral("select sum(kwota_wn),sum(kwota_ma),sum(kwota_wn_w),sum(kwota_ma_w),count(*) "
                                              "from (select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from POZ_DOK_VIEW_UNION "
-                                             "where id_lata_obrot=%1 AND %2 limit -1) v").arg(y.id).arg(raw);
-    const double nested = db->engine() == db::Engine::Sqlite
-                              ? medianMs(o.runs, [&] { db->select(nestedSql).next(); }) : summary;
+                                             "where id_lata_obrot=%1 AND %2%3) v").arg(y.id).arg(raw, db->dialect().limitWithoutEnd());
+    const double nested = medianMs(o.runs, [&] { db->select(nestedSql).next(); });
     row("summary (view)", ms(summary), qPrintable(QStringLiteral("%1 matching rows").arg(matching)));
     row("summary (view in a subquery)", ms(nested));
     row("bare aggregate (POZ_DOK)", ms(bare), qPrintable(QStringLiteral("ratios %1 / %2").arg(summary / bare, 0, 'f', 2)

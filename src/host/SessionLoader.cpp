@@ -41,9 +41,7 @@ QString settingsFileFor(const QString& folder, const QString& login) {
 namespace {
 
 QString serverVersion(db::Database& db) {
-    const QString sql = db.engine() == db::Engine::Sqlite ? QStringLiteral("select sqlite_version()")
-                                                          : QStringLiteral("select current_setting('server_version')");
-    return db.scalarText(sql).value_or(QString()).left(4);
+    return db.scalarText(db.dialect().serverVersionSql()).value_or(QString()).left(4);
 }
 
 } // namespace

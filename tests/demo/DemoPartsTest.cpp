@@ -76,7 +76,7 @@ TEST(DemoValuesTest, currencyAmountsRoundHalfAwayFromZeroAndIndexesKeepTheirCond
     EXPECT_EQ(plnValue(100, 42805), 428);      // 4.2805 zł -> 4.28
     EXPECT_EQ(plnValue(100, 42850), 429);      // 4.285 -> 4.29
     EXPECT_EQ(plnValue(-100, 42850), -429);
-    for (const auto& i : secondaryIndexes(Engine::Sqlite, {"NAG_DOK"}))
+    for (const auto& i : secondaryIndexes(db::sqliteDialect(), {"NAG_DOK"}))
         if (i.name == "NAG_DOK_JEDEN_BO") {
             EXPECT_TRUE(i.createSql.contains("WHERE czy_rk = 10"));
             return;

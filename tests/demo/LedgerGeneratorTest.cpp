@@ -66,16 +66,16 @@ TEST_P(LedgerGeneratorTest, ledgerIsBalancedSpreadAndConsistentWithItsHeaders) {
 
 TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLoad) {
     generate(db(), 1000, 1);
-    const auto indexes = demo::secondaryIndexes(db().engine(), {"NAG_DOK", "POZ_DOK"});
+    const auto indexes = demo::secondaryIndexes(db().dialect(), {"NAG_DOK", "POZ_DOK"});
     ASSERT_GE(indexes.size(), 5u);
     for (const auto& i : indexes) {
-        const QString sql = db().engine() == Engine::Sqlite
+        const QString sql = db::engineOf(db()) == Engine::Sqlite
             ? "select count(*) from sqlite_master where type='index' and lower(name)=lower(?)"
             : "select count(*) from pg_indexes where schemaname=current_schema() and lower(indexname)=lower(?)";
         EXPECT_EQ(count(sql, {i.name}), 1) << i.name.toStdString();
     }
     // Foreign keys are in force again after the load.
-    if (db().engine() == Engine::Sqlite)
+    if (db::engineOf(db()) == Engine::Sqlite)
         EXPECT_EQ(count("PRAGMA foreign_keys"), 1);
     else
         EXPECT_EQ(count("select count(*) from pg_constraint where contype='f' and conrelid in "
@@ -102,7 +102,7 @@ TEST_P(LedgerGeneratorTest, aLoadedRowWithoutItsParentRollsTheWholeLoadBack) {
     }
     EXPECT_EQ(count("select count(*) from POZ_DOK"), before);
     EXPECT_EQ(count("select count(*) from POZ_DOK where id_nag_dok=999999999"), 0);
-    if (db().engine() == Engine::Sqlite) EXPECT_EQ(count("PRAGMA foreign_keys"), 1);
+    if (db::engineOf(db()) == Engine::Sqlite) EXPECT_EQ(count("PRAGMA foreign_keys"), 1);
 }
 
 } // namespace

@@ -34,8 +34,8 @@ TEST_P(BulkImportTest, largeFileKeepsEveryIndexAndItsTextsExactly) {
     EXPECT_EQ(result.lines, kDocuments + 1);
     EXPECT_EQ(tableCounts(db()).pozDok, before.pozDok + kDocuments + 1);
 
-    for (const auto& i : db::demo::secondaryIndexes(db().engine(), {"NAG_DOK", "POZ_DOK"})) {
-        const QString sql = db().engine() == db::Engine::Sqlite
+    for (const auto& i : db::demo::secondaryIndexes(db().dialect(), {"NAG_DOK", "POZ_DOK"})) {
+        const QString sql = db::engineOf(db()) == db::Engine::Sqlite
             ? "select count(*) from sqlite_master where type='index' and lower(name)=lower(?)"
             : "select count(*) from pg_indexes where schemaname=current_schema() and lower(indexname)=lower(?)";
         EXPECT_EQ(count(sql, {i.name}), 1) << i.name.toStdString();

@@ -45,7 +45,7 @@ protected:
 
     // The engine's plan of a statement, one line per step.
     QStringList plan(const ui::Statement& s) {
-        const bool sqlite = db().engine() == db::Engine::Sqlite;
+        const bool sqlite = db::engineOf(db()) == db::Engine::Sqlite;
         if (!sqlite) db().executeScript("SET enable_seqscan = off");
         db::Rows r = db().select((sqlite ? "explain query plan " : "explain ") + s.sql, s.params);
         QStringList lines;

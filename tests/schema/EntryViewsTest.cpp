@@ -1,6 +1,7 @@
 // The entry views are written differently for each engine; whatever the form, each holds
 // one row per non-empty side of a line with the line's, the header's, the first budget
 // line's and the account's fields, as a plain join reads them.
+#include "platform/db/EntryViews.h"
 #include "platform/db/Schema.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
@@ -21,8 +22,34 @@ protected:
         }
         return out;
     }
+    QStringList columnsOf(const QString& view) {
+        // The server names the columns with the first row.
+        db::Rows r = db().select(QStringLiteral("select * from %1").arg(view));
+        EXPECT_TRUE(r.next()) << view.toStdString();
+        QStringList out;
+        for (int c = 0; c < r.columnCount(); ++c) out << r.columnName(c).toLower();
+        return out;
+    }
+    const QStringList kEntryColumns = QStringLiteral(
+        "id_firmy id_lata_obrot id_poz_dok id_dokument_pozycja id_nag_dok lp konto strona kwota_wn kwota_ma kwota_wn_w "
+        "kwota_ma_w waluta kurs_waluty opis data_okresu status czy_rk nr_ewid_dok nr_dok_org nr_sys_dok nr_dziennik "
+        "data_biezaca data_dok_org data_wplywu data_oper_gosp data_zatwierdzenia id_uzyt_p id_paczka id_typ_dok "
+        "id_kontrahenta rodzaj_kartoteki sygnatura nr_poz_dok").split(' ');
+    const QStringList kBudgetColumns =
+        QStringLiteral("id_bt_dane bt_klasyfikacja typ rodzaj_wy rodzaj_k rodzaj_z rodzaj_x rodzaj_d rodzaj_wp").split(' ');
+    const QStringList kExtColumns = {QStringLiteral("nazwa_konta"), QStringLiteral("sym_typ_dok_uz")};
 };
 KSIEGA_ON_BOTH_ENGINES(EntryViewsTest);
+
+TEST_P(EntryViewsTest, theTwinsHaveTheBaseColumnsInOrderFollowedByTheirOwn) {
+    test::LedgerFixture f(db());
+    f.postIn2026(3, "130-01", "700-01", zl("10.00"));
+    EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION"), kEntryColumns);
+    EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION_BT"), kEntryColumns + kBudgetColumns);
+    EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION_EXT"), kEntryColumns + kExtColumns);
+    EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION_BT_EXT"), kEntryColumns + kBudgetColumns + kExtColumns);
+    EXPECT_EQ(db::entryViewNames().size(), 4);
+}
 
 TEST_P(EntryViewsTest, everyTwinHoldsOneRowPerSideWithTheFieldsOfAPlainJoin) {
     test::LedgerFixture f(db());
@@ -90,7 +117,11 @@ TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
     f.postIn2026(3, "130-01", "700-01", zl("10.00"));
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (1, 'schemat utworzony')");
+    // Views of an older form: the upgrade puts the generated ones in their place.
+    db().executeScript(db::dropEntryViewsSql());
+    db().executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
     db::upgradeSchema(db());
+    EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION"), kEntryColumns);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarText("select opis from WERSJA_SCHEMATU where wersja=?", {db::kSchemaVersion}), "schemat uaktualniony");
     EXPECT_GT(db().scalarInt("select count(*) from POZ_DOK_VIEW_UNION_BT_EXT where konto = '130-01'").value_or(0), 0);

@@ -4,6 +4,7 @@
 // scripts/test starts; KSIEGA_TEST_PG holds its URL). Use DbTest with TEST_P and
 // KSIEGA_ON_BOTH_ENGINES(Suite).
 #include "platform/db/Database.h"
+#include "platform/db/Engine.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,4 +1,5 @@
 #include "entries/preview/EntryPreview.h"
+#include "platform/db/EntryRowId.h"
 #include "platform/runtime/Picture.h"
 
 namespace ksiega::entries {
@@ -10,7 +11,7 @@ std::vector<PreviewRow> entryPreview(db::Database& db, const EntryPreviewRequest
                                           "kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w, opis, data_zatwierdzenia, nazwa_konta, "
                                           "nr_dziennik from %1 where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
                                .arg(request.view),
-                           {request.idFirmy, id / 2, id});
+                           {request.idFirmy, db::EntryRowId{id}.line(), id});
     if (!r.next()) return {};
     const Picture day("@D6-"), amount("@N-14_`2"), number("@N14_");
     auto d = [&](int c) { return day.format(r.int64(c)); };

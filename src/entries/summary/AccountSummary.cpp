@@ -51,7 +51,7 @@ bool AccountSummary::computeTotals(const SummaryScope& scope) {
     // "limit -1" keeps SQLite from flattening the subquery back into the aggregate. The
     // fiscal year (one company's) scopes the rows; a company condition beside it would make
     // every row leave the account index for the table.
-    const QString keepSubquery = m_db.engine() == db::Engine::Sqlite ? QStringLiteral(" limit -1") : QString();
+    const QString keepSubquery = m_db.dialect().limitWithoutEnd();
     auto rows = m_db.select(QStringLiteral("select count(*), coalesce(sum(kwota_wn),0), coalesce(sum(kwota_ma),0), "
                                            "coalesce(sum(kwota_wn_w),0), coalesce(sum(kwota_ma_w),0) from "
                                            "(select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "

@@ -37,13 +37,6 @@ int64_t Database::insertReturningId(const QString& sql, const Params& params) {
     return id;
 }
 
-bool Database::tableExists(const QString& name) {
-    const QString sql = engine() == Engine::Sqlite
-        ? QStringLiteral("select count(*) from sqlite_master where lower(name)=lower(?)")
-        : QStringLiteral("select count(*) from information_schema.tables where table_schema=current_schema() and lower(table_name)=lower(?)");
-    return scalarInt(sql, {name}).value_or(0) > 0;
-}
-
 void Database::begin() {
     rawExecute(m_depth == 0 ? QStringLiteral("BEGIN") : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     ++m_depth;

@@ -4,14 +4,13 @@
 // text value is ever pasted into SQL here. One connection per thread.
 #include "platform/db/BulkWriter.h"
 #include "platform/db/DbError.h"
+#include "platform/db/Dialect.h"
 #include "platform/db/Rows.h"
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 namespace ksiega::db {
-
-enum class Engine { Sqlite, Postgres };
 
 class Database {
 public:
@@ -20,7 +19,8 @@ public:
     // "sqlite:PATH" or "postgresql://user@host:port/db[?schema=NAME]". Throws DbError.
     static std::unique_ptr<Database> open(const QString& url);
 
-    virtual Engine engine() const = 0;
+    // What differs between the engines; see Dialect.h.
+    virtual const Dialect& dialect() const = 0;
     virtual QString url() const = 0;
 
     // A statement without result rows; returns the number of rows it changed.
@@ -38,7 +38,7 @@ public:
     std::optional<QString> scalarText(const QString& sql, const Params& params = {});
     // INSERT ... RETURNING <id>: the new id.
     int64_t insertReturningId(const QString& sql, const Params& params = {});
-    bool tableExists(const QString& name);
+    bool tableExists(const QString& name) { return dialect().tableExists(*this, name); }
 
     // Transactions nest: the outermost level is BEGIN/COMMIT, inner levels savepoints.
     void begin();

@@ -1,4 +1,6 @@
 #include "platform/db/PostgresDatabase.h"
+#include "platform/db/Engine.h"
+#include "platform/db/ExactInteger.h"
 #include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
@@ -110,8 +112,9 @@ public:
     int64_t int64(int c) const override {
         const char* p = raw(c);
         if (!p) return 0;
-        // Numeric results of sum() come back as "123" or "123.00".
-        return QByteArray(p).split('.').first().trimmed().toLongLong();
+        // Numeric results of sum() come back as "123" or "123.00"; "123.50" is no whole number.
+        if (const auto value = exactInteger(QByteArrayView(p))) return *value;
+        throw DbError(QStringLiteral("Kolumna %1 ma wartość „%2”, a nie liczbę całkowitą.").arg(columnName(c), QString::fromUtf8(p)), m_sql);
     }
     QString text(int c) const override {
         const char* p = raw(c);
@@ -362,5 +365,7 @@ std::unique_ptr<BulkWriter> PostgresDatabase::bulkInsert(const QString& table, c
 }
 
 void PostgresDatabase::analyze() { rawExecute(QStringLiteral("ANALYZE")); }
+
+const Dialect& PostgresDatabase::dialect() const { return postgresDialect(); }
 
 } // namespace ksiega::db

@@ -13,7 +13,7 @@ public:
     explicit PostgresDatabase(const QString& url);
     ~PostgresDatabase() override;
 
-    Engine engine() const override { return Engine::Postgres; }
+    const Dialect& dialect() const override;
     QString url() const override { return m_url; }
     int64_t execute(const QString& sql, const Params& params = {}) override;
     Rows select(const QString& sql, const Params& params = {}) override;

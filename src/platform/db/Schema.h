@@ -1,8 +1,9 @@
 #pragma once
 // The one schema of the ledger database, for SQLite and PostgreSQL alike. The table and
 // view definitions are the .sql files beside this one; {{ID}} stands for the engine's
-// identity primary key; a file named NN_name.sqlite.sql or NN_name.postgresql.sql holds
-// the form one engine reads best of definitions that give both the same rows.
+// identity primary key and {{ENTRY_VIEWS}} for the generated entry views (EntryViews.h);
+// a file named NN_name<dialect's schema file suffix>, e.g. NN_name.sqlite.sql, holds the
+// form one engine reads best of definitions that give both the same rows.
 #include "platform/db/Database.h"
 
 namespace ksiega::db {
@@ -18,6 +19,6 @@ void createSchema(Database& db);
 // version. Throws DbError for a newer version.
 void upgradeSchema(Database& db);
 int schemaVersion(Database& db);   // 0 when there is no schema
-QString schemaSql(Engine engine);  // the whole script, as sent to the engine
+QString schemaSql(const Dialect& dialect);  // the whole script, as sent to the engine
 
 } // namespace ksiega::db

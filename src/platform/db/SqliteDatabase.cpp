@@ -1,4 +1,6 @@
 #include "platform/db/SqliteDatabase.h"
+#include "platform/db/Engine.h"
+#include "platform/db/ExactInteger.h"
 #include <QDir>
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -30,10 +32,22 @@ public:
     int columnCount() const override { return sqlite3_column_count(m_stmt); }
     QString columnName(int c) const override { return QString::fromUtf8(sqlite3_column_name(m_stmt, c)); }
     bool isNull(int c) const override { return sqlite3_column_type(m_stmt, c) == SQLITE_NULL; }
+    // A REAL or a text is read as a whole number only when it is exactly one.
     int64_t int64(int c) const override {
-        if (sqlite3_column_type(m_stmt, c) == SQLITE_TEXT)
-            return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c))).trimmed().toLongLong();
-        return sqlite3_column_int64(m_stmt, c);
+        std::optional<int64_t> value;
+        switch (sqlite3_column_type(m_stmt, c)) {
+        case SQLITE_INTEGER:
+        case SQLITE_NULL: return sqlite3_column_int64(m_stmt, c);
+        case SQLITE_FLOAT: value = exactInteger(sqlite3_column_double(m_stmt, c)); break;
+        case SQLITE_TEXT:
+            value = exactInteger(QByteArrayView(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c)),
+                                                sqlite3_column_bytes(m_stmt, c)));
+            break;
+        default: break;
+        }
+        if (!value)
+            throw DbError(QStringLiteral("Kolumna %1 ma wartość „%2”, a nie liczbę całkowitą.").arg(columnName(c), text(c)), m_sql);
+        return *value;
     }
     QString text(int c) const override {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c));
@@ -157,5 +171,7 @@ std::unique_ptr<BulkWriter> SqliteDatabase::bulkInsert(const QString& table, con
 }
 
 void SqliteDatabase::analyze() { rawExecute(QStringLiteral("ANALYZE")); }
+
+const Dialect& SqliteDatabase::dialect() const { return sqliteDialect(); }
 
 } // namespace ksiega::db

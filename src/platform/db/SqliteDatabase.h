@@ -12,7 +12,7 @@ public:
     explicit SqliteDatabase(const QString& path);
     ~SqliteDatabase() override;
 
-    Engine engine() const override { return Engine::Sqlite; }
+    const Dialect& dialect() const override;
     QString url() const override { return QStringLiteral("sqlite:") + m_path; }
     int64_t execute(const QString& sql, const Params& params = {}) override;
     Rows select(const QString& sql, const Params& params = {}) override;

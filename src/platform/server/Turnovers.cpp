@@ -40,8 +40,7 @@ void createWorkTables(db::Database& db) {
 }
 
 void analyzeWorkTable(db::Database& db, const char* table) {
-    // The server's planner knows nothing of a fresh temporary table; SQLite plans well without.
-    if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("analyze %1").arg(QLatin1String(table)));
+    db.dialect().analyzeTable(db, QLatin1String(table));
 }
 
 // Step 1, the one pass over the lines: per posted account, currency and period (opening-
@@ -52,7 +51,7 @@ void analyzeWorkTable(db::Database& db, const char* table) {
 void aggregateLines(db::Database& db, const FiscalYear& year) {
     // Every line of the year is read: SQLite would otherwise walk the account index and
     // fetch the lines in random order, several times slower than one pass over the table.
-    const QString lines = db.engine() == db::Engine::Sqlite ? QStringLiteral("POZ_DOK not indexed") : QStringLiteral("POZ_DOK");
+    const QString lines = db.dialect().unindexed(QStringLiteral("POZ_DOK"));
     const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
     for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
         const QString other = side == QLatin1String("wn") ? QStringLiteral("ma") : QStringLiteral("wn");
@@ -210,7 +209,7 @@ void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t id
     const FiscalYear year = *loadFiscalYear(db, idFirmy, idLataObrot);
     // The groupings and window sorts over a year's lines need more than the server's default
     // work memory; the setting ends with this transaction.
-    if (db.engine() == db::Engine::Postgres) db.execute(QStringLiteral("set local work_mem = '256MB'"));
+    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
 
     dropWorkTables(db);
     createWorkTables(db);

@@ -28,7 +28,7 @@ private:
     Database& m_db;
     QStringList m_tables;
     std::vector<Constraint> m_dropped;
-    bool m_sqliteOff = false;
+    bool m_checksOff = false;
 };
 
 } // namespace ksiega::db::demo

@@ -9,10 +9,7 @@ int64_t nextFreeId(Database& db, const QString& table, const QString& idColumn) 
 }
 
 void syncIdentity(Database& db, const QString& table, const QString& idColumn) {
-    if (db.engine() != Engine::Postgres) return;
-    db.select(QStringLiteral("select setval(pg_get_serial_sequence('%1', '%2'), coalesce(max(%2), 0) + 1, false) from %3")
-                  .arg(table.toLower(), idColumn.toLower(), table))
-        .next();
+    db.dialect().syncIdentity(db, table, idColumn);
 }
 
 } // namespace ksiega::db::demo

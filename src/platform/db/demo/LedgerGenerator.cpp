@@ -133,7 +133,7 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
         if (!types.count(QString::fromLatin1(t))) types[QString::fromLatin1(t)] = {0, 0};
 
     const Planner planner(o, yearStart, yearEnd);
-    const std::vector<IndexDefinition> indexes = secondaryIndexes(db.engine(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
+    const std::vector<IndexDefinition> indexes = secondaryIndexes(db.dialect(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
     LedgerResult result;
 
     BulkJournal journal(db);
@@ -141,7 +141,7 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
     Transaction tx(db);
     // Generated data: a crash before the end means running the generator again, so the
     // commit need not wait for the disk.
-    if (db.engine() == Engine::Postgres) db.executeScript(QStringLiteral("SET LOCAL synchronous_commit=off"));
+    db.dialect().relaxCommitDurability(db);
     foreignKeys.dropInsideTransaction();
     const int64_t firstHeader = nextFreeId(db, QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"));
     const int64_t firstLine = nextFreeId(db, QStringLiteral("POZ_DOK"), QStringLiteral("id_poz_dok"));

@@ -4,13 +4,13 @@
 
 namespace ksiega::db::demo {
 
-std::vector<IndexDefinition> secondaryIndexes(Engine engine, const QStringList& tables) {
+std::vector<IndexDefinition> secondaryIndexes(const Dialect& dialect, const QStringList& tables) {
     static const QRegularExpression createIndex(
         // The whole statement up to its semicolon: a partial index keeps its WHERE clause.
         QStringLiteral("CREATE\\s+(?:UNIQUE\\s+)?INDEX\\s+(\\w+)\\s+ON\\s+(\\w+)\\s*\\([^;]*"),
         QRegularExpression::CaseInsensitiveOption);
     std::vector<IndexDefinition> out;
-    auto it = createIndex.globalMatch(schemaSql(engine));
+    auto it = createIndex.globalMatch(schemaSql(dialect));
     while (it.hasNext()) {
         const auto m = it.next();
         if (tables.contains(m.captured(2), Qt::CaseInsensitive)) out.push_back({m.captured(1), m.captured(2), m.captured(0)});
@@ -27,10 +27,9 @@ void createIndexes(Database& db, const std::vector<IndexDefinition>& indexes) {
     if (indexes.empty()) return;
     // Each build sorts the whole table: SQLite may sort with a helper thread; PostgreSQL
     // sorts in memory when the transaction allows it more than the default work memory.
-    if (db.engine() == Engine::Sqlite) db.executeScript(QStringLiteral("PRAGMA threads=2"));
-    else if (db.transactionDepth() > 0) db.executeScript(QStringLiteral("SET LOCAL maintenance_work_mem='512MB'"));
+    db.dialect().beginIndexBuild(db);
     for (const IndexDefinition& i : indexes) db.executeScript(i.createSql);
-    if (db.engine() == Engine::Sqlite) db.executeScript(QStringLiteral("PRAGMA threads=0"));
+    db.dialect().endIndexBuild(db);
 }
 
 } // namespace ksiega::db::demo

@@ -12,7 +12,7 @@ struct IndexDefinition {
 };
 
 // The CREATE INDEX statements of the schema script for the given tables (names as written there).
-std::vector<IndexDefinition> secondaryIndexes(Engine engine, const QStringList& tables);
+std::vector<IndexDefinition> secondaryIndexes(const Dialect& dialect, const QStringList& tables);
 void dropIndexes(Database& db, const std::vector<IndexDefinition>& indexes);
 void createIndexes(Database& db, const std::vector<IndexDefinition>& indexes);
 

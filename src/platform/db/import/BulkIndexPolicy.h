@@ -13,7 +13,7 @@ namespace ksiega::db::import {
 class BulkIndexPolicy {
 public:
     // `existingRows`: the rows the table may hold already (an upper bound is fine).
-    static bool rebuildPays(Engine engine, int64_t existingRows, int64_t newRows);
+    static bool rebuildPays(const Dialect& dialect, int64_t existingRows, int64_t newRows);
 
     explicit BulkIndexPolicy(Database& db) : m_db(db) {}
     // Drops the secondary indexes of `table` when rebuilding them pays; call inside the transaction.
