@@ -107,8 +107,7 @@ TEST_P(DialectTest, schemaFilesOfTheOtherEngineStayOutOfTheScript) {
 
 // Only the database layer knows which engine it runs on; the rest asks the dialect.
 TEST(DialectBoundary, nothingOutsideTheDatabaseLayerAsksWhichEngineItRunsOn) {
-    const QString root = qEnvironmentVariable("KSIEGA_SOURCE_DIR");
-    if (root.isEmpty()) GTEST_SKIP() << "KSIEGA_SOURCE_DIR not set";
+    const QString root = test::sourceDir();
     static const QRegularExpression asks(QStringLiteral("\\bengine\\(\\)|\\bEngine::|db::Engine\\b"));
     QStringList offenders;
     for (const QString& folder : {QStringLiteral("/src"), QStringLiteral("/bench")}) {

@@ -44,8 +44,10 @@ std::string engineName(const ::testing::TestParamInfo<db::Engine>& info) {
     return info.param == db::Engine::Sqlite ? "SQLite" : "PostgreSQL";
 }
 
+QString sourceDir() { return qEnvironmentVariable("KSIEGA_SOURCE_DIR", QStringLiteral(KSIEGA_SOURCE_DIR_DEFAULT)); }
+
 QString fixturePath(const QString& name) {
-    return qEnvironmentVariable("KSIEGA_SOURCE_DIR", QStringLiteral(KSIEGA_SOURCE_DIR_DEFAULT)) + "/tests/fixtures/" + name;
+    return sourceDir() + "/tests/fixtures/" + name;
 }
 
 } // namespace ksiega::test

@@ -41,6 +41,8 @@ private:
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info);
 // Path of a file under tests/fixtures.
 QString fixturePath(const QString& name);
+// The source tree the tests were built from.
+QString sourceDir();
 
 } // namespace ksiega::test
 

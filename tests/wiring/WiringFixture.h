@@ -129,6 +129,30 @@ protected:
         return seen;
     }
 
+    // Presses `press`; the modal window it opens is filled by `fill`, which ends it (a
+    // button of its own). The window's object name ("" when nothing opened).
+    static QString fillWindowOpenedBy(const std::function<void()>& press, const std::function<void(QDialog&)>& fill) {
+        QWidget* before = QApplication::activeModalWidget();
+        QString seen;
+        QTimer poll;
+        poll.setInterval(10);
+        int tries = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* now = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (now && now != before) {
+                poll.stop();
+                seen = now->objectName();
+                fill(*now);
+                if (now->isVisible()) now->reject();
+            } else if (++tries > 300) {
+                poll.stop();
+            }
+        });
+        poll.start();
+        press();
+        return seen;
+    }
+
     static QAbstractButton* button(QDialog& window, const char* name) {
         return window.findChild<QAbstractButton*>(QString::fromLatin1(name));
     }
