@@ -1,4 +1,5 @@
 #include "host/gui/MainWindow.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "host/gui/SessionChooserDialog.h"
 #include "platform/runtime/Date.h"
 #include <QApplication>
@@ -90,7 +91,7 @@ void MainWindow::buildMenu() {
             QAction* a = m->addAction(item.caption);
             a->setObjectName(item.name);
             const QString name = item.name;
-            connect(a, &QAction::triggered, this, [this, name] { runProcedure(name); });
+            connect(a, &QAction::triggered, this, ui::guarded(this, [this, name] { runProcedure(name); }));
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "host/gui/SessionChooserDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "host/gui/PagedListModel.h"
 #include "platform/runtime/Date.h"
 #include <QComboBox>
@@ -72,10 +73,10 @@ SessionChooserDialog::SessionChooserDialog(db::Database& db, int today, const Se
     connect(m_companyBox, &QComboBox::currentIndexChanged, this, &SessionChooserDialog::companyPicked);
     connect(m_yearBox, &QComboBox::currentIndexChanged, this, &SessionChooserDialog::yearPicked);
     connect(m_userBox, &QComboBox::currentIndexChanged, this, &SessionChooserDialog::userPicked);
-    connect(m_dateEdit, &QDateEdit::dateChanged, this, [this](const QDate& d) {
+    connect(m_dateEdit, &QDateEdit::dateChanged, this, ui::guarded(this, [this](const QDate& d) {
         if (m_binding) return;
         m_controller.setWorkingDate(date::fromQDate(d));
-    });
+    }));
     updateOk();
 }
 

@@ -1,4 +1,5 @@
 #include "ledger/accountfilter/AccountFilterDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/icons/IconSet.h"
 #include <QCheckBox>
 #include <QGridLayout>
@@ -54,10 +55,10 @@ AccountFilterDialog::AccountFilterDialog(std::unique_ptr<AccountFilterController
         const int element = order[i];
         auto* box = new QCheckBox(QString::number(element % 10), groups);
         box->setObjectName(QStringLiteral("ZSPOLY_KONT_%1").arg(element));
-        connect(box, &QCheckBox::toggled, this, [this, element](bool on) {
+        connect(box, &QCheckBox::toggled, this, ui::guarded(this, [this, element](bool on) {
             m_controller->setGroup(element, on);
             redisplay();
-        });
+        }));
         m_groups[size_t(element)] = box;
         groupsLayout->addWidget(box, 0, i);
     }
@@ -99,14 +100,14 @@ AccountFilterDialog::AccountFilterDialog(std::unique_ptr<AccountFilterController
     m_high = rangeEntry(QStringLiteral("ZAKRES_G"), range);
     rangeLayout->addWidget(m_low);
     rangeLayout->addWidget(m_high);
-    connect(m_low, &QSpinBox::valueChanged, this, [this](int v) {
+    connect(m_low, &QSpinBox::valueChanged, this, ui::guarded(this, [this](int v) {
         m_controller->setRangeLow(v);
         redisplay();
-    });
-    connect(m_high, &QSpinBox::valueChanged, this, [this](int v) {
+    }));
+    connect(m_high, &QSpinBox::valueChanged, this, ui::guarded(this, [this](int v) {
         m_controller->setRangeHigh(v);
         redisplay();
-    });
+    }));
     tabLayout->addWidget(range);
 
     auto* buttons = new QHBoxLayout;
@@ -131,14 +132,14 @@ AccountFilterDialog::AccountFilterDialog(std::unique_ptr<AccountFilterController
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
 
-    connect(m_clear, &QPushButton::clicked, this, [this] {
+    connect(m_clear, &QPushButton::clicked, this, ui::guarded(this, [this] {
         m_controller->clearSettings();
         redisplay();
-    });
-    connect(m_apply, &QPushButton::clicked, this, [this] {
+    }));
+    connect(m_apply, &QPushButton::clicked, this, ui::guarded(this, [this] {
         m_controller->apply();
         accept();
-    });
+    }));
     connect(m_cancel, &QPushButton::clicked, this, &AccountFilterDialog::reject);
 
     redisplay();
@@ -149,10 +150,10 @@ AccountFilterDialog::~AccountFilterDialog() = default;
 QCheckBox* AccountFilterDialog::addFlag(FilterFlag f, const QString& objectName, const QString& text) {
     auto* box = new QCheckBox(text, this);
     box->setObjectName(objectName);
-    connect(box, &QCheckBox::toggled, this, [this, f](bool on) {
+    connect(box, &QCheckBox::toggled, this, ui::guarded(this, [this, f](bool on) {
         m_controller->setFlag(f, on);
         redisplay();
-    });
+    }));
     m_flags[f] = box;
     return box;
 }

@@ -1,4 +1,5 @@
 #include "ledger/quickfilter/QuickFilterDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/runtime/Date.h"
 #include "platform/ui/icons/IconSet.h"
 #include <QButtonGroup>
@@ -273,11 +274,11 @@ QWidget* QuickFilterDialog::listBox(const QString& title, const QString& name, Q
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(table, &QTableWidget::cellClicked, this, [this, list](int row, int column) {
+    connect(table, &QTableWidget::cellClicked, this, ui::guarded(this, [this, list](int row, int column) {
         if (column != 0) return;
         m_controller->toggle(list, row);
         redisplay();
-    });
+    }));
     m_lists[int(list)] = table;
     layout->addWidget(table);
     auto* buttons = new QHBoxLayout;
@@ -320,10 +321,10 @@ QGroupBox* QuickFilterDialog::choice(const QString& name, const QString& title, 
         group->addButton(radio, i);
         layout->addWidget(radio);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this, set](int id) {
+    connect(group, &QButtonGroup::idClicked, this, ui::guarded(this, [this, set](int id) {
         set(id);
         redisplay();
-    });
+    }));
     m_refresh.push_back([group, get] {
         QSignalBlocker block(group);
         if (QAbstractButton* b = group->button(get())) b->setChecked(true);
@@ -334,10 +335,10 @@ QGroupBox* QuickFilterDialog::choice(const QString& name, const QString& title, 
 QCheckBox* QuickFilterDialog::check(const QString& name, const QString& text, bool& field) {
     auto* box = new QCheckBox(text, this);
     box->setObjectName(name);
-    connect(box, &QCheckBox::toggled, this, [this, &field](bool on) {
+    connect(box, &QCheckBox::toggled, this, ui::guarded(this, [this, &field](bool on) {
         field = on;
         redisplay();
-    });
+    }));
     m_refresh.push_back([box, &field] {
         QSignalBlocker block(box);
         box->setChecked(field);
@@ -350,10 +351,10 @@ QLineEdit* QuickFilterDialog::line(const QString& name, QString& field, int maxL
     auto* entry = new QLineEdit(this);
     entry->setObjectName(name);
     entry->setMaxLength(maxLength);
-    connect(entry, &QLineEdit::textChanged, this, [&field, set](const QString& text) {
+    connect(entry, &QLineEdit::textChanged, this, ui::guarded(this, [&field, set](const QString& text) {
         if (set) set(text);
         else field = text;
-    });
+    }));
     m_refresh.push_back([entry, &field] {
         if (entry->text() == field) return;
         QSignalBlocker block(entry);
@@ -368,7 +369,7 @@ QDateEdit* QuickFilterDialog::dateEntry(const QString& name, int& day) {
     entry->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
     entry->setMinimumDate(kNoDate);
     entry->setSpecialValueText(QStringLiteral(" "));
-    connect(entry, &QDateEdit::dateChanged, this, [&day](const QDate& d) { day = dayOf(d); });
+    connect(entry, &QDateEdit::dateChanged, this, ui::guarded(this, [&day](const QDate& d) { day = dayOf(d); }));
     m_refresh.push_back([entry, &day] {
         QSignalBlocker block(entry);
         entry->setDate(shown(day));

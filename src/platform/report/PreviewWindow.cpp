@@ -1,4 +1,5 @@
 #include "platform/report/PreviewWindow.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/report/PagePainter.h"
 #include "platform/report/PdfWriter.h"
 #include "platform/report/SaveFileChooser.h"
@@ -81,14 +82,14 @@ PreviewWindow::PreviewWindow(Document document, Settings* settings, std::functio
     layout->addLayout(tools);
     layout->addWidget(m_scroll);
 
-    connect(m_first, &QToolButton::clicked, this, [this] { m_controller.first(); refresh(); });
-    connect(m_previous, &QToolButton::clicked, this, [this] { m_controller.previous(); refresh(); });
-    connect(m_next, &QToolButton::clicked, this, [this] { m_controller.next(); refresh(); });
-    connect(m_last, &QToolButton::clicked, this, [this] { m_controller.last(); refresh(); });
-    connect(zoomIn, &QToolButton::clicked, this, [this] { m_controller.zoomIn(); refresh(); });
-    connect(zoomOut, &QToolButton::clicked, this, [this] { m_controller.zoomOut(); refresh(); });
-    connect(printButton, &QToolButton::clicked, this, [this] { if (m_print) m_print(m_document); });
-    connect(pdfButton, &QToolButton::clicked, this, [this] { saveAsPdf(); });
+    connect(m_first, &QToolButton::clicked, this, ui::guarded(this, [this] { m_controller.first(); refresh(); }));
+    connect(m_previous, &QToolButton::clicked, this, ui::guarded(this, [this] { m_controller.previous(); refresh(); }));
+    connect(m_next, &QToolButton::clicked, this, ui::guarded(this, [this] { m_controller.next(); refresh(); }));
+    connect(m_last, &QToolButton::clicked, this, ui::guarded(this, [this] { m_controller.last(); refresh(); }));
+    connect(zoomIn, &QToolButton::clicked, this, ui::guarded(this, [this] { m_controller.zoomIn(); refresh(); }));
+    connect(zoomOut, &QToolButton::clicked, this, ui::guarded(this, [this] { m_controller.zoomOut(); refresh(); }));
+    connect(printButton, &QToolButton::clicked, this, ui::guarded(this, [this] { if (m_print) m_print(m_document); }));
+    connect(pdfButton, &QToolButton::clicked, this, ui::guarded(this, [this] { saveAsPdf(); }));
 
     resize(900, 1000);
     if (m_settings) fetchPlacement(*m_settings, m_document.name, this);

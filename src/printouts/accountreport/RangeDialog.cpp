@@ -1,4 +1,5 @@
 #include "printouts/accountreport/RangeDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/runtime/Date.h"
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -51,11 +52,11 @@ RangeDialog::RangeDialog(std::unique_ptr<RangeDialogController> controller, QWid
     auto addChoice = [&](const QString& text, void (RangeDialogController::*set)()) {
         auto* b = new QPushButton(text, this);
         choices->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, set] {
+        connect(b, &QPushButton::clicked, this, ui::guarded(this, [this, set] {
             readDates();
             (m_controller.get()->*set)();
             showDates();
-        });
+        }));
         return b;
     };
     addChoice(QStringLiteral("Wybór zakresu dat"), &RangeDialogController::pickRange)->setObjectName(QStringLiteral("B_WYBOROKRESU"));
@@ -86,28 +87,28 @@ RangeDialog::RangeDialog(std::unique_ptr<RangeDialogController> controller, QWid
     layout->addWidget(buttons);
     showDates();
 
-    connect(m_account, &QLineEdit::editingFinished, this, [this] {
+    connect(m_account, &QLineEdit::editingFinished, this, ui::guarded(this, [this] {
         m_controller->setAccountText(m_account->text());
         m_name->setText(m_controller->accountName());
-    });
-    connect(chart, &QPushButton::clicked, this, [this] {
+    }));
+    connect(chart, &QPushButton::clicked, this, ui::guarded(this, [this] {
         m_controller->pickAccount();
         m_account->setText(m_controller->accountText());
         m_name->setText(m_controller->accountName());
-    });
-    connect(fromCalendar, &QPushButton::clicked, this, [this] { readDates(); m_controller->pickFrom(); showDates(); });
-    connect(toCalendar, &QPushButton::clicked, this, [this] { readDates(); m_controller->pickTo(); showDates(); });
+    }));
+    connect(fromCalendar, &QPushButton::clicked, this, ui::guarded(this, [this] { readDates(); m_controller->pickFrom(); showDates(); }));
+    connect(toCalendar, &QPushButton::clicked, this, ui::guarded(this, [this] { readDates(); m_controller->pickTo(); showDates(); }));
     connect(byPosting, &QRadioButton::toggled, this,
-            [this](bool on) { m_controller->setDateKind(on ? DateKind::Posting : DateKind::Document); });
+            ui::guarded(this, [this](bool on) { m_controller->setDateKind(on ? DateKind::Posting : DateKind::Document); }));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    connect(buttons, &QDialogButtonBox::accepted, this, ui::guarded(this, [this] {
         m_controller->setAccountText(m_account->text());
         readDates();
         const bool ok = m_controller->confirm();
         m_account->setText(m_controller->accountText());
         m_name->setText(m_controller->accountName());
         if (ok) accept();
-    });
+    }));
 }
 
 void RangeDialog::showDates() {

@@ -1,4 +1,5 @@
 #include "platform/siblings/contractors/SaveFilterDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,9 +35,9 @@ SaveFilterDialog::SaveFilterDialog(SaveFilterController& controller, QWidget* pa
     buttons->addWidget(save);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(save, &QPushButton::clicked, this, [this] {
+    connect(save, &QPushButton::clicked, this, ui::guarded(this, [this] {
         if (m_controller.save(m_name->text(), ui::dialogs())) accept();
-    });
+    }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 

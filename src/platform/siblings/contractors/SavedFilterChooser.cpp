@@ -1,4 +1,5 @@
 #include "platform/siblings/contractors/SavedFilterChooser.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -40,7 +41,7 @@ SavedFilterChooser::SavedFilterChooser(SavedFilterChooserController& controller,
     };
     connect(choose, &QPushButton::clicked, this, chooseCurrent);
     connect(m_list, &QTableView::doubleClicked, this, chooseCurrent);
-    connect(remove, &QPushButton::clicked, this, [this] { m_controller.remove(currentRow(), ui::dialogs()); });
+    connect(remove, &QPushButton::clicked, this, ui::guarded(this, [this] { m_controller.remove(currentRow(), ui::dialogs()); }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     if (controller.filters().rowCount() > 0) m_list->selectRow(0);
     resize(600, 400);

@@ -1,4 +1,5 @@
 #include "platform/siblings/documents/DocumentWindow.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include <QFormLayout>
@@ -105,7 +106,7 @@ DocumentWindow::DocumentWindow(DocumentWindowController& controller, QWidget* pa
     connect(m_apply, &QPushButton::clicked, this, &DocumentWindow::applyLine);
     connect(m_save, &QPushButton::clicked, this, &DocumentWindow::saveAndClose);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showCurrentLine(); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, ui::guarded(this, [this] { showCurrentLine(); }));
 
     if (controller.lines().rowCount() > 0) m_list->selectRow(controller.initialRow());
     showCurrentLine();

@@ -1,4 +1,5 @@
 #include "platform/siblings/pickers/PickerDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,13 +24,13 @@ PickerDialog::PickerDialog(PickerList& list, QWidget* parent) : QDialog(parent),
     if (list.model().heldRows() > 0) m_view->selectRow(0);
 
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { m_list.setCurrentRow(current.isValid() ? current.row() : -1); });
-    connect(m_view, &QTableView::clicked, this, [this](const QModelIndex& index) {
+            ui::guarded(this, [this](const QModelIndex& current) { m_list.setCurrentRow(current.isValid() ? current.row() : -1); }));
+    connect(m_view, &QTableView::clicked, this, ui::guarded(this, [this](const QModelIndex& index) {
         if (m_list.model().hasMarkColumn() && index.column() == 0) m_list.toggleMark(index.row());
-    });
-    connect(m_view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    }));
+    connect(m_view, &QTableView::doubleClicked, this, ui::guarded(this, [this](const QModelIndex& index) {
         if (!(m_list.model().hasMarkColumn() && index.column() == 0)) choose();
-    });
+    }));
 
     auto* buttons = new QHBoxLayout;
     auto* pick = new QPushButton(QStringLiteral("Wybierz"), this);

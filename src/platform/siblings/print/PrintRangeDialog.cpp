@@ -1,4 +1,5 @@
 #include "platform/siblings/print/PrintRangeDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,9 +59,9 @@ PrintRangeDialog::PrintRangeDialog(PrintRangeController& controller, QWidget* pa
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
-    connect(ranges, &QButtonGroup::idClicked, this, [&controller](int id) { controller.setRange(id); });
-    connect(printer, &QRadioButton::toggled, this, [&controller](bool on) { controller.setToPrinter(on); });
-    connect(copies, &QSpinBox::valueChanged, this, [&controller](int n) { controller.setCopies(n); });
+    connect(ranges, &QButtonGroup::idClicked, this, ui::guarded(this, [&controller](int id) { controller.setRange(id); }));
+    connect(printer, &QRadioButton::toggled, this, ui::guarded(this, [&controller](bool on) { controller.setToPrinter(on); }));
+    connect(copies, &QSpinBox::valueChanged, this, ui::guarded(this, [&controller](int n) { controller.setCopies(n); }));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,4 +1,5 @@
 #include "platform/siblings/statements/StatementChooserDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,7 +28,7 @@ StatementChooserDialog::StatementChooserDialog(StatementChooserController& contr
     layout->addWidget(list);
     layout->addLayout(buttons);
 
-    connect(list, &QListWidget::currentRowChanged, this, [&controller](int row) { controller.setCurrent(row); });
+    connect(list, &QListWidget::currentRowChanged, this, ui::guarded(this, [&controller](int row) { controller.setCurrent(row); }));
     connect(list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,4 +1,5 @@
 #include "platform/ui/columns/ColumnConfigDialog.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,25 +37,25 @@ ColumnConfigDialog::ColumnConfigDialog(ColumnConfigController& controller, QWidg
     layout->addLayout(row);
     layout->addWidget(buttons);
 
-    connect(up, &QPushButton::clicked, this, [this] {
+    connect(up, &QPushButton::clicked, this, ui::guarded(this, [this] {
         const int i = m_list->currentRow();
         if (m_controller.moveUp(i)) fill(i - 1);
-    });
-    connect(down, &QPushButton::clicked, this, [this] {
+    }));
+    connect(down, &QPushButton::clicked, this, ui::guarded(this, [this] {
         const int i = m_list->currentRow();
         if (m_controller.moveDown(i)) fill(i + 1);
-    });
-    connect(m_list, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    }));
+    connect(m_list, &QListWidget::itemChanged, this, ui::guarded(this, [this](QListWidgetItem* item) {
         const int i = m_list->row(item);
         m_controller.setHidden(i, item->checkState() != Qt::Checked);
         fill(i);
-    });
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int i) {
+    }));
+    connect(m_list, &QListWidget::currentRowChanged, this, ui::guarded(this, [this](int i) {
         if (i < 0) return;
         QSignalBlocker b(m_width);
         m_width->setValue(qMax(1, m_controller.column(i).width));
-    });
-    connect(m_width, &QSpinBox::valueChanged, this, [this](int w) { m_controller.setWidth(m_list->currentRow(), w); });
+    }));
+    connect(m_width, &QSpinBox::valueChanged, this, ui::guarded(this, [this](int w) { m_controller.setWidth(m_list->currentRow(), w); }));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     fill(0);

@@ -1,8 +1,15 @@
 #include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/dialogs/Dialogs.h"
+#include <QWidget>
 #include <exception>
 
 namespace ksiega::ui {
+
+QString procedureOf(const QObject* object) {
+    for (; object; object = object->parent())
+        if (const auto* widget = qobject_cast<const QWidget*>(object)) return widget->window()->objectName();
+    return {};
+}
 
 QString procedureErrorText(const QString& procedure, const QString& message) {
     return procedure.isEmpty() ? message : procedure + QStringLiteral(": ") + message;

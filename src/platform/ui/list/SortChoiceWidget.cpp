@@ -1,4 +1,5 @@
 #include "platform/ui/list/SortChoiceWidget.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/icons/IconSet.h"
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,8 +19,8 @@ SortChoiceWidget::SortChoiceWidget(SortChoice& choice, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_direction);
-    connect(m_list, &QComboBox::currentIndexChanged, this, [this](int i) { m_choice.choose(i); sync(); });
-    connect(m_direction, &QToolButton::clicked, this, [this] { m_choice.toggleDirection(); sync(); });
+    connect(m_list, &QComboBox::currentIndexChanged, this, ui::guarded(this, [this](int i) { m_choice.choose(i); sync(); }));
+    connect(m_direction, &QToolButton::clicked, this, ui::guarded(this, [this] { m_choice.toggleDirection(); sync(); }));
     sync();
 }
 

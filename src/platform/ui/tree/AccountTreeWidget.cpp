@@ -1,4 +1,5 @@
 #include "platform/ui/tree/AccountTreeWidget.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -31,11 +32,11 @@ AccountTreeWidget::AccountTreeWidget(AccountTreeModel& model, QWidget* parent)
 
     connect(expand, &QPushButton::clicked, this, &AccountTreeWidget::expandAll);
     connect(collapse, &QPushButton::clicked, this, &AccountTreeWidget::collapseAll);
-    connect(m_search, &QLineEdit::textEdited, this, [this](const QString& t) { search(t); });
-    connect(m_tree, &QTreeView::activated, this, [this](const QModelIndex& i) {
+    connect(m_search, &QLineEdit::textEdited, this, ui::guarded(this, [this](const QString& t) { search(t); }));
+    connect(m_tree, &QTreeView::activated, this, ui::guarded(this, [this](const QModelIndex& i) {
         const QString account = m_model.nodeAt(i)->account;
         if (!account.isEmpty()) emit accountChosen(account);
-    });
+    }));
 }
 
 void AccountTreeWidget::expandAll() { m_tree->expandAll(); }
