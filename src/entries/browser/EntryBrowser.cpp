@@ -173,6 +173,20 @@ bool EntryBrowser::computeTotals() {
 
 // ---- popup ----
 
+QStringList EntryBrowser::popupMenu(const QString& previewItem) {
+    return {previewItem,
+            QStringLiteral("-"),
+            QStringLiteral("Zaznacz wszystko"),
+            QStringLiteral("Odznacz wszystko"),
+            QStringLiteral("Odwróć zaznaczone"),
+            QStringLiteral("-"),
+            QStringLiteral("Kontakty kontrahenta"),
+            QStringLiteral("-"),
+            QStringLiteral("Konfiguracja kolumn"),
+            QStringLiteral("-"),
+            QStringLiteral("Eksport do Excela")};
+}
+
 bool EntryBrowser::popupAction(const QString& item, WindowServices& services) {
     if (item == QLatin1String("Zaznacz wszystko")) markAll();
     else if (item == QLatin1String("Odznacz wszystko")) unmarkAll();

@@ -109,6 +109,10 @@ public:
     std::vector<SummaryRow> summaryRows(const CurrencyCode& currency) const { return m_summary.rows(currency.symbol()); }
 
     // --- the list popup ---------------------------------------------------------------
+    // The popup every entry list shows: the row preview (its window's name for it),
+    // the marks, the contractor's contacts, the column layout and the export ("-" a
+    // separator).
+    static QStringList popupMenu(const QString& previewItem);
     // The items every entry list offers: marks, contractor's contacts, column layout,
     // spreadsheet export and the field preview ("Podgląd" or "Podgląd pól"). True when
     // the item was one of them.

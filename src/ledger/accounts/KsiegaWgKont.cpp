@@ -1,7 +1,4 @@
-#include "entries/services/ProductionWindowServices.h"
-#include "frame/SessionContext.h"
-#include "frame/database/ModuleDatabase.h"
-#include "frame/window/WindowProcedure.h"
+#include "entries/view/EntryWindowProcedure.h"
 #include "ksiega/ksiega.h"
 #include "ledger/accounts/window/KsiegaWgKontWindow.h"
 #include "platform/ui/help/HelpTopics.h"
@@ -11,14 +8,8 @@ namespace ksiega {
 void KSIEGA_WG_KONT() {
     runWindow({QStringLiteral("KSIEGA_WG_KONT"), ledger::KsiegaWgKontController::SECTION, help::KSIEGA_WG_KONT},
               [](WindowProcedure& window) {
-                  entries::ProductionWindowServices services(moduleDatabase(), session(), &KSIEGA_O_SZYBKI_FILTR);
-                  ledger::KsiegaWgKontController controller(moduleDatabase(), session(), services);
-                  controller.open(window.switches());
-                  ledger::KsiegaWgKontWindow view(controller);
-                  services.attach(&view, controller.lists());
-                  window.attach(&view);
-                  view.exec();
-                  controller.storeSwitches(window.switches());
+                  entries::runEntryWindow<ledger::KsiegaWgKontController, ledger::KsiegaWgKontWindow>(
+                      window, &KSIEGA_O_SZYBKI_FILTR);
               });
 }
 

@@ -303,14 +303,7 @@ void KsiegaWgOkresowController::printList() {
     m_services.startListing(periodsPrintJob(in, m_session.DANE_NAGLOWEK_WYDRUKU), currencyCode());
 }
 
-QStringList KsiegaWgOkresowController::listMenu() {
-    return {QStringLiteral("Podgląd"),           QStringLiteral("-"),
-            QStringLiteral("Zaznacz wszystko"),  QStringLiteral("Odznacz wszystko"),
-            QStringLiteral("Odwróć zaznaczone"), QStringLiteral("-"),
-            QStringLiteral("Kontakty kontrahenta"), QStringLiteral("-"),
-            QStringLiteral("Konfiguracja kolumn"), QStringLiteral("-"),
-            QStringLiteral("Eksport do Excela")};
-}
+QStringList KsiegaWgOkresowController::listMenu() { return entries::EntryBrowser::popupMenu(QStringLiteral("Podgląd")); }
 
 void KsiegaWgOkresowController::menuAction(const QString& item) {
     if (viewMode() == 0) {

@@ -25,25 +25,11 @@ namespace ksiega::ledger {
 
 namespace {
 using ui::setCell;
+using ui::checkBox;
+using ui::listView;
 using ui::toolButton;
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip, const QString& text) {
-    auto* c = new QCheckBox(text, parent);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setToolTip(tip);
-    return c;
-}
 
-QTableView* listView(QWidget* parent, const char* name, ui::PagedListModel& model) {
-    auto* v = new QTableView(parent);
-    v->setObjectName(QString::fromLatin1(name));
-    v->setModel(&model);
-    v->setSelectionBehavior(QAbstractItemView::SelectRows);
-    v->setSelectionMode(QAbstractItemView::SingleSelection);
-    v->verticalHeader()->hide();
-    new ui::ListViewBinding(*v, model);
-    return v;
-}
 
 } // namespace
 

@@ -271,14 +271,7 @@ std::vector<std::pair<QString, QString>> KsiegaWgKontController::fieldPreview() 
     return out;
 }
 
-QStringList KsiegaWgKontController::entriesMenu() {
-    return {QStringLiteral("Podgląd pól"),       QStringLiteral("-"),
-            QStringLiteral("Zaznacz wszystko"),  QStringLiteral("Odznacz wszystko"),
-            QStringLiteral("Odwróć zaznaczone"), QStringLiteral("-"),
-            QStringLiteral("Kontakty kontrahenta"), QStringLiteral("-"),
-            QStringLiteral("Konfiguracja kolumn"), QStringLiteral("-"),
-            QStringLiteral("Eksport do Excela")};
-}
+QStringList KsiegaWgKontController::entriesMenu() { return entries::EntryBrowser::popupMenu(QStringLiteral("Podgląd pól")); }
 
 void KsiegaWgKontController::entriesMenuAction(const QString& item) {
     if (m_viewMode != 0) return;

@@ -30,15 +30,10 @@
 namespace ksiega::ledger {
 
 namespace {
+using ui::checkBox;
 using ui::setCell;
 using ui::toolButton;
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip) {
-    auto* c = new QCheckBox(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    c->setToolTip(tip);
-    return c;
-}
 
 } // namespace
 

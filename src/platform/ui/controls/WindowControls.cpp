@@ -1,6 +1,10 @@
 #include "platform/ui/controls/WindowControls.h"
 #include "platform/ui/icons/IconSet.h"
+#include "platform/ui/list/ListViewBinding.h"
+#include "platform/ui/list/PagedListModel.h"
+#include <QCheckBox>
 #include <QHeaderView>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -13,6 +17,24 @@ QToolButton* toolButton(QWidget* parent, const char* name, const QString& tip, c
     if (!icon.isEmpty()) b->setIcon(icons::byName(icon));
     else b->setText(tip.section(QChar('('), 0, 0).trimmed());
     return b;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip, const QString& text) {
+    auto* c = new QCheckBox(text, parent);
+    c->setObjectName(QString::fromLatin1(name));
+    c->setToolTip(tip);
+    return c;
+}
+
+QTableView* listView(QWidget* parent, const char* name, PagedListModel& model) {
+    auto* v = new QTableView(parent);
+    v->setObjectName(QString::fromLatin1(name));
+    v->setModel(&model);
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->verticalHeader()->hide();
+    new ListViewBinding(*v, model);
+    return v;
 }
 
 QTableWidget* pairTable(QWidget* parent, const char* name) {
