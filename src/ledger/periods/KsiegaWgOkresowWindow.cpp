@@ -23,15 +23,9 @@
 
 namespace ksiega::ledger {
 
-namespace {
-using ui::setCell;
 using ui::checkBox;
 using ui::listView;
 using ui::toolButton;
-
-
-
-} // namespace
 
 KsiegaWgOkresowWindow::KsiegaWgOkresowWindow(KsiegaWgOkresowController& controller, QWidget* parent)
     : QDialog(parent), m_c(controller) {

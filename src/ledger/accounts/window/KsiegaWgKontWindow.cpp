@@ -29,13 +29,9 @@
 
 namespace ksiega::ledger {
 
-namespace {
 using ui::checkBox;
 using ui::setCell;
 using ui::toolButton;
-
-
-} // namespace
 
 KsiegaWgKontWindow::KsiegaWgKontWindow(KsiegaWgKontController& controller, QWidget* parent)
     : QDialog(parent), m_c(controller) {
