@@ -1,4 +1,5 @@
 #include "platform/server/AccountTurnovers.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
 
@@ -6,9 +7,9 @@ namespace ksiega::server {
 
 AccountTurnover OBLICZ_OBROTY_DLA_KONTA(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu,
                                         const QString& waluta, const QString& konto, int calyNumer, int wariant) {
-    QString symbol = waluta.trimmed().toUpper();
-    if (symbol.isEmpty()) symbol = QStringLiteral("PLN");
-    const char* set = symbol != QLatin1String("PLN") ? "_w" : (wariant == 0 ? "_2" : "");
+    const CurrencyCode currency = CurrencyCode::of(waluta);
+    const QString symbol = currency.symbol();
+    const char* set = !currency.isHome() ? "_w" : (wariant == 0 ? "_2" : "");
 
     // The period's rows of one currency are a range of the unique key; the account
     // condition is then checked on those rows.

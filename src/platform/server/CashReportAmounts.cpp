@@ -1,4 +1,5 @@
 #include "platform/server/CashReportAmounts.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
 
@@ -6,9 +7,9 @@ namespace ksiega::server {
 
 Money OBLICZ_KWOTY_DLA_RK(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int date, const QString& konto, int kind,
                           bool postingDate, const QString& waluta) {
-    QString symbol = waluta.trimmed().toUpper();
-    if (symbol.isEmpty()) symbol = QStringLiteral("PLN");
-    const bool home = symbol == QLatin1String("PLN");
+    const CurrencyCode currency = CurrencyCode::of(waluta);
+    const QString symbol = currency.symbol();
+    const bool home = currency.isHome();
     if (kind < 1 || kind > 4 || (home && kind > 2)) return {};
 
     // Column names are chosen here from fixed texts; every value is bound.

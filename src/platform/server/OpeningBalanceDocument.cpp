@@ -1,4 +1,5 @@
 #include "platform/server/OpeningBalanceDocument.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/server/FiscalYear.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
@@ -7,8 +8,7 @@ namespace ksiega::server {
 
 namespace {
 QString documentCurrency(const QString& waluta) {
-    const QString w = waluta.trimmed().toUpper();
-    return w == QLatin1String("PLN") ? QString() : w;
+    return CurrencyCode::of(waluta).entrySymbol();
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "platform/server/TrialBalance.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/Date.h"
 #include <QRegularExpression>
 
@@ -22,8 +23,7 @@ std::optional<int> parsePeriod(const FiscalYear& year, const QString& text) {
 namespace {
 
 QString symbolOf(const QString& currency) {
-    const QString c = currency.trimmed().toUpper();
-    return c.isEmpty() ? QStringLiteral("PLN") : c;
+    return CurrencyCode::of(currency).symbol();
 }
 
 // The scope every query has, with its bound values; the caller's condition is SQL text.

@@ -1,4 +1,5 @@
 // The turnover statement: the rows of OBROTY_I_SALDA in the job's currency under the
+#include "platform/runtime/CurrencyCode.h"
 // caller's filter (the turnover list's own filter: year, currency, period), by account and
 // period, with turnovers and balances summed per page, carried and in "Razem".
 #include "platform/db/Database.h"
@@ -28,7 +29,7 @@ PreparedListing turnoverListing(const ListingJob& job, const ListingParameters& 
     using report::Column;
     PreparedListing out;
     out.definition = baseDefinition(job, p, QStringLiteral("Wydruk_Obroty_I_Salda"));
-    const bool currency = job.currency.trimmed().toUpper() != QStringLiteral("PLN");
+    const bool currency = !CurrencyCode::of(job.currency).isHome();
     const QString suffix = currency ? QStringLiteral("\n/wal./") : QString();
     out.definition.columns = {Column::text(QStringLiteral("Nr konta"), 3), Column::text(QStringLiteral("Okres"), 2),
                               Column::money(QStringLiteral("Obroty Dt") + suffix, 2),
