@@ -2,7 +2,7 @@
 #include "platform/server/AccountTurnovers.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/Turnovers.h"
-#include "support/LedgerFixture.h"
+#include "support/LedgerTest.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
@@ -11,20 +11,16 @@ using ksiega::test::zl;
 
 namespace {
 
-class AccountTurnoversTest : public test::DbTest {
+class AccountTurnoversTest : public test::LedgerTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        m_fixture = std::make_unique<test::LedgerFixture>(db());
+        LedgerTest::SetUp();
+        if (IsSkipped()) return;
         UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year2026, 0);
     }
-    test::LedgerFixture& f() { return *m_fixture; }
     AccountTurnover at(int period, const QString& konto, int whole, const QString& waluta = QStringLiteral("PLN")) {
         return OBLICZ_OBROTY_DLA_KONTA(db(), f().company, f().year2026, period, waluta, konto, whole, 1);
     }
-
-private:
-    std::unique_ptr<test::LedgerFixture> m_fixture;
 };
 KSIEGA_ON_BOTH_ENGINES(AccountTurnoversTest);
 

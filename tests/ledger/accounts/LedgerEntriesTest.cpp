@@ -4,7 +4,7 @@
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
-#include "support/LedgerFixture.h"
+#include "support/LedgerTest.h"
 #include "support/TestDatabase.h"
 #include <set>
 
@@ -15,14 +15,13 @@ using ksiega::test::zl;
 
 namespace {
 
-class LedgerEntriesTest : public test::DbTest {
+class LedgerEntriesTest : public test::LedgerTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        m_fixture = std::make_unique<test::LedgerFixture>(db());
+        LedgerTest::SetUp();
+        if (IsSkipped()) return;
         useYear(f().year2026, date::fromYmd(2026, 1, 1), date::fromYmd(2026, 12, 31));
     }
-    test::LedgerFixture& f() { return *m_fixture; }
 
     void useYear(int64_t year, int start, int end) {
         session.DANE_ID_FIRMY = f().company;
@@ -78,7 +77,6 @@ protected:
     SessionContext session;
 
 private:
-    std::unique_ptr<test::LedgerFixture> m_fixture;
     std::unique_ptr<LedgerEntriesController> m_controller;
 };
 KSIEGA_ON_BOTH_ENGINES(LedgerEntriesTest);
