@@ -1,5 +1,7 @@
 #include "support/LedgerFixture.h"
 #include "platform/runtime/Date.h"
+#include "platform/server/OpeningBalanceDocument.h"
+#include <stdexcept>
 
 namespace ksiega::test {
 
@@ -148,6 +150,155 @@ int64_t LedgerFixture::postIn2026(int month, const QString& dt, const QString& c
     const int64_t doc = addDocument({year2026, month2026(month), status, 0, QStringLiteral("PK/%1/%2").arg(month).arg(m_lp + 1), ""});
     post(doc, dt, ct, pln);
     return doc;
+}
+
+namespace {
+[[noreturn]] void refuse(const QString& what) { throw std::invalid_argument(what.toStdString()); }
+} // namespace
+
+Money LedgerFixture::lineAmount(int64_t line, const QString& strona) {
+    db::Rows r = db.select("select kwota_wn, kwota_ma from POZ_DOK where id_poz_dok=?", {line});
+    if (!r.next()) refuse(QStringLiteral("no ledger line %1").arg(line));
+    const int64_t wn = r.int64(0), ma = r.int64(1);
+    if (strona == QLatin1String("WN")) return Money::fromMinor(wn);
+    if (strona == QLatin1String("MA")) return Money::fromMinor(ma);
+    return Money::fromMinor(std::max(wn, ma));
+}
+
+std::vector<int64_t> LedgerFixture::addBudgetLines(int64_t line, const std::vector<BudgetPart>& parts, QChar typ,
+                                                   unsigned senses) {
+    Money total;
+    for (const BudgetPart& p : parts) total += p.kwota;
+    if (total != lineAmount(line))
+        refuse(QStringLiteral("budget lines of %1 add up to %2, the line is %3")
+                   .arg(line).arg(total.toString(), lineAmount(line).toString()));
+    db::Transaction tx(db);
+    std::vector<int64_t> ids;
+    int lp = 0;
+    for (const BudgetPart& p : parts) {
+        ids.push_back(db.insertReturningId(
+            "insert into BT_DANE (id_poz_dok, lp, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, rodzaj_wy, rodzaj_k, rodzaj_z, "
+            "rodzaj_x, rodzaj_d, rodzaj_wp, kwota) select id_poz_dok, ?, id_firmy, id_lata_obrot, ?, ?, ?, ?, ?, ?, ?, ?, ? "
+            "from POZ_DOK where id_poz_dok=? returning id_bt_dane",
+            {++lp, p.klasyfikacja, QString(typ), int(bool(senses & Expenditure)), int(bool(senses & Cost)),
+             int(bool(senses & Commitment)), int(bool(senses & Cash)), int(bool(senses & Revenue)),
+             int(bool(senses & Receipt)), p.kwota, line}));
+        if (!db.scalarInt("select count(*) from KLASYFIKACJA_BUDZETOWA where id_firmy=? and symbol=?", {company, p.klasyfikacja})
+                 .value_or(0))
+            db.execute("insert into KLASYFIKACJA_BUDZETOWA (id_firmy, symbol, typ, poziom, nazwa) values (?, ?, ?, ?, ?)",
+                       {company, p.klasyfikacja, QString(typ), int(p.klasyfikacja.count('-')) + 1,
+                        QStringLiteral("Klasyfikacja ") + p.klasyfikacja});
+    }
+    tx.commit();
+    return ids;
+}
+
+int64_t LedgerFixture::addBudgetLine(int64_t line, const QString& klasyfikacja, QChar typ, unsigned senses) {
+    return addBudgetLines(line, {{klasyfikacja, lineAmount(line)}}, typ, senses).front();
+}
+
+int64_t LedgerFixture::costCentre(int dimension, const QString& symbol, const QString& nazwa) {
+    if (auto id = db.scalarInt("select id_wskaznika from MPK_WSKAZNIK where id_firmy=? and nr_wskaznika=? and symbol=?",
+                               {company, dimension, symbol}))
+        return *id;
+    return db.insertReturningId(
+        "insert into MPK_WSKAZNIK (id_firmy, nr_wskaznika, symbol, nazwa) values (?, ?, ?, ?) returning id_wskaznika",
+        {company, dimension, symbol, nazwa.isEmpty() ? symbol : nazwa});
+}
+
+std::vector<int64_t> LedgerFixture::splitCostCentres(int64_t line, const QString& strona, const std::vector<CostSplit>& splits) {
+    if (strona != QLatin1String("WN") && strona != QLatin1String("MA")) refuse(QStringLiteral("side %1").arg(strona));
+    Money total;
+    for (const CostSplit& s : splits) total += s.kwota;
+    if (total != lineAmount(line, strona))
+        refuse(QStringLiteral("cost-centre splits of %1 %2 add up to %3, the line is %4")
+                   .arg(line).arg(strona, total.toString(), lineAmount(line, strona).toString()));
+    db::Rows firm = db.select("select separator_mpk from FIRMA where id_firmy=?", {company});
+    const QString separator = firm.next() ? firm.text(0) : QStringLiteral("-");
+    db::Transaction tx(db);
+    std::vector<int64_t> ids;
+    for (const CostSplit& s : splits) {
+        QString path;
+        for (int64_t w : s.wskazniki)
+            if (w) path += QString::number(w) + separator;
+        if (!path.isEmpty()) path.prepend(separator);
+        ids.push_back(db.insertReturningId(
+            QStringLiteral("insert into MPK_DANE (id_poz_dok, id_firmy, id_lata_obrot, strona, konto, kwota, wskaznik_1_id, "
+                           "wskaznik_2_id, wskaznik_3_id, wskaznik_4_id, wskaznik_5_id, drzewo_zbior_id) "
+                           "select id_poz_dok, id_firmy, id_lata_obrot, ?, %1, ?, ?, ?, ?, ?, ?, ? from POZ_DOK "
+                           "where id_poz_dok=? returning id_mpk_dane")
+                .arg(strona == QLatin1String("WN") ? "konto_wn" : "konto_ma"),
+            {strona, s.kwota, s.wskazniki[0], s.wskazniki[1], s.wskazniki[2], s.wskazniki[3], s.wskazniki[4], path, line}));
+    }
+    tx.commit();
+    return ids;
+}
+
+int64_t LedgerFixture::openSettlement(int64_t line, const QString& strona, const QString& symbol, int dueInDays) {
+    const bool wn = strona == QLatin1String("WN");
+    if (!wn && strona != QLatin1String("MA")) refuse(QStringLiteral("side %1").arg(strona));
+    db::Rows r = db.select(
+        "select p.id_firmy, p.id_lata_obrot, p.konto_wn, p.konto_ma, p.kwota_wn, p.kwota_ma, p.kwota_wn_w, p.kwota_ma_w, "
+        "upper(p.waluta), p.opis, p.czy_rk, n.nr_dok_org, n.data_dok_org from POZ_DOK p join NAG_DOK n on n.id_nag_dok=p.id_nag_dok "
+        "where p.id_poz_dok=?",
+        {line});
+    if (!r.next()) refuse(QStringLiteral("no ledger line %1").arg(line));
+    const QString account = r.text(wn ? 2 : 3);
+    if (account.isEmpty()) refuse(QStringLiteral("line %1 has no account on side %2").arg(line).arg(strona));
+    const QString waluta = r.text(8).isEmpty() ? QStringLiteral("PLN") : r.text(8);
+    const int64_t year = r.int64(1);
+    db::Rows card = db.select("select id_kartoteki, rodzaj_kartoteki from WARTOSCI_KONT where id_firmy=? and id_lata_obrot=? "
+                              "and nr_konta=?",
+                              {company, year, account});
+    const bool hasCard = card.next();
+    return db.insertReturningId(
+        "insert into ROZRACHUNEK (id_firmy, id_lata_obrot, nr_konta, symbol, nr_dok, data_dok, termin_platnosci, rodzaj, strona, "
+        "kwota, kwota_w, sym_waluty, opis, czy_bo, id_poz_dok_f, id_kartoteki, rodzaj_kartoteki) "
+        "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) returning id_rozrachunku",
+        {r.int64(0), year, account, symbol.isEmpty() ? r.text(11) : symbol, r.text(11), r.integer(12),
+         r.integer(12) + dueInDays, wn ? "N" : "Z", strona, r.int64(wn ? 4 : 5), r.int64(wn ? 6 : 7), waluta,
+         r.text(9).left(100), r.integer(10) == 10 ? 1 : 0, line, hasCard ? card.int64(0) : int64_t(0),
+         hasCard ? card.text(1) : QString()});
+}
+
+int64_t LedgerFixture::settle(int64_t settlement, int64_t payingLine, Money kwota, Money kwotaW, int64_t against) {
+    auto left = [&](int64_t id) {
+        return Money::fromMinor(
+            db.scalarInt("select r.kwota - coalesce(cast((select sum(z.kwota) from ROZLICZENIE z where z.id_rozrachunku=r.id_rozrachunku) "
+                         "as bigint), 0) "
+                         "from ROZRACHUNEK r where r.id_rozrachunku=?",
+                         {id})
+                .value_or(0));
+    };
+    for (int64_t id : {settlement, against})
+        if (id && kwota > left(id))
+            refuse(QStringLiteral("clearing %1 of settlement %2, only %3 is left").arg(kwota.toString()).arg(id).arg(left(id).toString()));
+    const int64_t day = db.scalarInt("select n.data_biezaca from POZ_DOK p join NAG_DOK n on n.id_nag_dok=p.id_nag_dok "
+                                     "where p.id_poz_dok=?",
+                                     {payingLine})
+                            .value_or(0);
+    db::Transaction tx(db);
+    auto clear = [&](int64_t id, int64_t other) {
+        return db.insertReturningId("insert into ROZLICZENIE (id_rozrachunku, id_rozrachunku_rozl, id_firmy, data_rozliczenia, kwota, "
+                                    "kwota_w, id_poz_dok) values (?, ?, ?, ?, ?, ?, ?) returning id_rozliczenia",
+                                    {id, other, company, int(day), kwota, kwotaW, payingLine});
+    };
+    const int64_t id = clear(settlement, against);
+    if (against) clear(against, settlement);
+    tx.commit();
+    return id;
+}
+
+int64_t LedgerFixture::openingBalanceLine(int64_t year, const QString& dt, const QString& ct, Money pln, Money currency,
+                                          const QString& waluta) {
+    const int64_t document = server::PRZYGOTUJ_DOKUMENT_BO(db, company, year, login, 0, 0, waluta);
+    if (!document) refuse(QStringLiteral("no year %1 in the company").arg(year));
+    const QString w = waluta.toUpper() == QLatin1String("PLN") ? QString() : waluta.toUpper();
+    return post(document, dt, ct, pln, currency, w);
+}
+
+int64_t LedgerFixture::openingDocument(int64_t year, const QString& waluta) {
+    return server::PRZYGOTUJ_DOKUMENT_BO(db, company, year, login, 0, 0, waluta, server::OpeningBalanceMode::FindOnly);
 }
 
 } // namespace ksiega::test

@@ -6,19 +6,18 @@
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
-#include "support/LedgerFixture.h"
-#include "support/TestDatabase.h"
+#include "support/LedgerTest.h"
 #include <memory>
 
 namespace ksiega::test {
 
-class WindowTest : public DbTest {
+class WindowTest : public LedgerTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
+        LedgerTest::SetUp();
+        if (IsSkipped()) return;
         resetModuleState();
         resetSession();
-        m_fixture = std::make_unique<LedgerFixture>(db());
         SessionContext& s = session();
         s.DANE_ID_FIRMY = f().company;
         s.DANE_LATA_OBROTOWE = f().year2026;
@@ -32,17 +31,14 @@ protected:
     }
     void TearDown() override {
         m_scoped.reset();
-        m_fixture.reset();
         resetSession();
-        DbTest::TearDown();
+        LedgerTest::TearDown();
     }
-    LedgerFixture& f() { return *m_fixture; }
     void recompute() { server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year2026, 0); }
 
     ui::ScriptedDialogs dialogs;
 
 private:
-    std::unique_ptr<LedgerFixture> m_fixture;
     std::unique_ptr<ui::ScopedDialogs> m_scoped;
 };
 
