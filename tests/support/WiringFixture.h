@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <functional>
 
@@ -171,6 +173,23 @@ protected:
             for (QAction* a : l->actions())
                 if (!a->isSeparator()) out << a->text();
         return out;
+    }
+    // The marks items of an entry list's popup, seen in the marked figures of
+    // "Podsumowanie" (LIST8: the count listed, the count marked).
+    static void expectMarksFollowThePopup(QDialog& w, const char* list) {
+        w.findChild<QTabWidget*>("SHEET1")->setCurrentIndex(1);
+        auto* summary = w.findChild<QTableWidget*>("LIST8");
+        auto marked = [&] { return summary->item(0, 3)->text(); };
+        const QString listed = summary->item(0, 1)->text();
+        ASSERT_NE(listed, "0");
+        ASSERT_TRUE(choose(w, list, "Zaznacz wszystko"));
+        EXPECT_EQ(marked(), listed);
+        ASSERT_TRUE(choose(w, list, "Odwróć zaznaczone"));
+        EXPECT_EQ(marked(), "0");
+        ASSERT_TRUE(choose(w, list, "Odwróć zaznaczone"));
+        EXPECT_EQ(marked(), listed);
+        ASSERT_TRUE(choose(w, list, "Odznacz wszystko"));
+        EXPECT_EQ(marked(), "0");
     }
     // The recorded calls since the last look.
     QStringList reachedSince() {

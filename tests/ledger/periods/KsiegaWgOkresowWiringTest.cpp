@@ -49,19 +49,7 @@ TEST_P(KsiegaWgOkresowWiring, everyButtonAndPopupItemReachesItsService) {
         // export and the field preview.
         EXPECT_EQ(popupItems(w, "LIST1"), (QStringList{"Podgląd", "Zaznacz wszystko", "Odznacz wszystko", "Odwróć zaznaczone",
                                                        "Kontakty kontrahenta", "Konfiguracja kolumn", "Eksport do Excela"}));
-        w.findChild<QTabWidget*>("SHEET1")->setCurrentIndex(1);
-        auto* summary = w.findChild<QTableWidget*>("LIST8");
-        auto marked = [&] { return summary->item(0, 3)->text(); };
-        const QString listed = summary->item(0, 1)->text();
-        ASSERT_NE(listed, "0");
-        ASSERT_TRUE(choose(w, "LIST1", "Zaznacz wszystko"));
-        EXPECT_EQ(marked(), listed);
-        ASSERT_TRUE(choose(w, "LIST1", "Odwróć zaznaczone"));
-        EXPECT_EQ(marked(), "0");
-        ASSERT_TRUE(choose(w, "LIST1", "Odwróć zaznaczone"));
-        EXPECT_EQ(marked(), listed);
-        ASSERT_TRUE(choose(w, "LIST1", "Odznacz wszystko"));
-        EXPECT_EQ(marked(), "0");
+        expectMarksFollowThePopup(w, "LIST1");
 
         list->selectRow(0);
         ASSERT_TRUE(choose(w, "LIST1", "Kontakty kontrahenta"));
