@@ -1,5 +1,4 @@
 #include "entries/browser/EntryBrowser.h"
-#include "entries/browser/EntryMarks.h"
 #include "entries/lists/ListServices.h"
 #include "entries/preview/EntryPreview.h"
 #include "frame/rights/AccessRights.h"
@@ -15,20 +14,35 @@ namespace {
 // A filter that could not be read lists nothing rather than everything.
 const QString kNothing = QStringLiteral("1=0");
 
+// The list's mark column goes through the browser, so that a click on the icon changes
+// the marked figures with the marks.
+class BrowserMarkColumn : public ui::MarksList {
+public:
+    explicit BrowserMarkColumn(EntryBrowser& browser) : m_b(browser) {}
+    bool isMarked(int64_t id) const override { return m_b.isMarked(id); }
+    void toggle(int64_t id) override { m_b.toggleMarkById(id); }
+    void markAll() override { m_b.markAll(); }
+    void unmarkAll() override { m_b.unmarkAll(); }
+    void invert() override { m_b.invertMarks(); }
+
+private:
+    EntryBrowser& m_b;
+};
+
 } // namespace
 
-EntryBrowser::EntryBrowser(db::Database& db, const SessionContext& session, EntryBrowserSpec spec)
-    : m_db(db), m_session(session), m_spec(std::move(spec)), m_summary(db) {
-    m_markColumn = std::make_unique<ControllerMarks<EntryBrowser>>(*this);
+EntryBrowser::EntryBrowser(db::Database& db, const SessionContext& session, EntryBrowserConfig config)
+    : m_db(db), m_session(session), m_config(std::move(config)), m_summary(db) {
+    m_markColumn = std::make_unique<BrowserMarkColumn>(*this);
     ui::ListQuery q;
-    q.source = m_spec.listView;
-    q.columns = m_spec.columns;
+    q.source = m_config.listView;
+    q.columns = m_config.columns;
     q.idColumn = QStringLiteral("id_dokument_pozycja");
-    q.sort = m_spec.sort;
+    q.sort = m_config.sort;
     q.ranges = {{QStringLiteral("id_firmy"), session.DANE_ID_FIRMY}};
     // Nothing is listed until the window applies its first filter.
     q.filter = {kNothing, {}};
-    m_model = m_spec.makeModel ? m_spec.makeModel(db, std::move(q)) : std::make_unique<ui::PagedListModel>(db, std::move(q));
+    m_model = m_config.makeModel ? m_config.makeModel(db, std::move(q)) : std::make_unique<ui::PagedListModel>(db, std::move(q));
     m_model->setMarks(m_markColumn.get());
 }
 
@@ -67,7 +81,7 @@ std::optional<CurrentEntry> EntryBrowser::entryAt(int row) const {
     const db::EntryRowId id{m_model->idAt(row)};
     db::Rows r = m_db.select(QStringLiteral("select id_poz_dok, id_nag_dok, strona, data_okresu from %1 "
                                             "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
-                                 .arg(m_spec.sumView),
+                                 .arg(m_config.sumView),
                              {m_session.DANE_ID_FIRMY, id.line(), id.value});
     if (!r.next()) return std::nullopt;
     return CurrentEntry{r.int64(0), r.int64(1), r.integer(2), r.integer(3), id.value};
@@ -88,7 +102,7 @@ FieldList EntryBrowser::fieldPreview(int row) const {
 
 std::vector<PreviewRow> EntryBrowser::entryPreview(bool journalNumber) const {
     if (m_row < 0 || m_row >= m_model->heldRows()) return {};
-    return entries::entryPreview(m_db, {m_spec.listView, m_session.DANE_ID_FIRMY, m_model->idAt(m_row), journalNumber});
+    return entries::entryPreview(m_db, {m_config.listView, m_session.DANE_ID_FIRMY, m_model->idAt(m_row), journalNumber});
 }
 
 std::vector<PreviewRow> EntryBrowser::documentPreview() const {
@@ -103,7 +117,7 @@ EntryFigures EntryBrowser::figuresOf(int64_t id) const {
     const db::EntryRowId rowId{id};
     db::Rows r = m_db.select(QStringLiteral("select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "
                                             "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
-                                 .arg(m_spec.sumView),
+                                 .arg(m_config.sumView),
                              {m_session.DANE_ID_FIRMY, rowId.line(), rowId.value});
     if (!r.next()) return {};
     return {1, r.money(0), r.money(1), r.money(2), r.money(3)};
@@ -146,9 +160,9 @@ void EntryBrowser::invertMarks() {
 
 marks::StoreOutcome EntryBrowser::storeMarks(const QString& rowsFilter, const marks::StoreProgress& progress) {
     marks::StoreRequest request;
-    request.browser = m_spec.browser;
+    request.browser = m_config.browser;
     request.user = m_session.DANE_ID_UZYTKOWNIKA_NR;
-    request.view = m_spec.sumView;
+    request.view = m_config.sumView;
     request.idColumn = QStringLiteral("id_dokument_pozycja");
     request.filter = rowsFilter;
     return marks::storeMarks(m_db, m_marks, request, progress);
@@ -168,7 +182,7 @@ bool EntryBrowser::computeTotals() {
         m_summary.setTotals({});
         return m_filterError.isEmpty();
     }
-    return m_summary.computeTotals({m_session.DANE_LATA_OBROTOWE, m_spec.sumView, m_filter.rawFilter});
+    return m_summary.computeTotals({m_session.DANE_LATA_OBROTOWE, m_config.sumView, m_filter.rawFilter});
 }
 
 // ---- popup ----

@@ -21,7 +21,7 @@
 
 namespace ksiega::entries {
 
-struct EntryBrowserSpec {
+struct EntryBrowserConfig {
     QString listObject = QStringLiteral("LIST1");   // the list's control
     QString listView;           // the view the list reads
     QString sumView;            // the plain entry view: totals, marks and row look-ups
@@ -51,15 +51,15 @@ struct EntryFilterText {
 
 class EntryBrowser {
 public:
-    EntryBrowser(db::Database& db, const SessionContext& session, EntryBrowserSpec spec);
+    EntryBrowser(db::Database& db, const SessionContext& session, EntryBrowserConfig config);
     ~EntryBrowser();
     EntryBrowser(const EntryBrowser&) = delete;
     EntryBrowser& operator=(const EntryBrowser&) = delete;
 
-    const EntryBrowserSpec& spec() const { return m_spec; }
+    const EntryBrowserConfig& config() const { return m_config; }
     ui::PagedListModel& list() { return *m_model; }
     const ui::PagedListModel& list() const { return *m_model; }
-    WindowList windowList() { return {m_spec.listObject, m_model.get(), m_spec.browser}; }
+    WindowList windowList() { return {m_config.listObject, m_model.get(), m_config.browser}; }
 
     // --- the filter -----------------------------------------------------------------
     // Lists what the filter selects from its first page; a filter that cannot be read
@@ -129,7 +129,7 @@ private:
 
     db::Database& m_db;
     const SessionContext& m_session;
-    EntryBrowserSpec m_spec;
+    EntryBrowserConfig m_config;
     EntryFilterText m_filter;
     QString m_filterError;
     int m_row = -1;

@@ -20,7 +20,7 @@ static void copyToSession(const WindowSwitches& w) {
     s.GGG_UNI_1 = uint8_t(w.viewSwitch);
 }
 
-WindowProcedure::WindowProcedure(WindowSpec definition) : m_spec(std::move(definition)) {
+WindowProcedure::WindowProcedure(WindowSpec definition) : m_config(std::move(definition)) {
     moduleState();  // the module is loaded before its first window
     m_threadNumber = registerWindowThread();
     if (!session().hasCompanyAndYear()) {
@@ -29,18 +29,18 @@ WindowProcedure::WindowProcedure(WindowSpec definition) : m_spec(std::move(defin
     }
     if (ErrorReporter* errors = errorObject()) {
         m_previousProcedure = errors->procedureName();
-        errors->setProcedureName(m_spec.procedure);
+        errors->setProcedureName(m_config.procedure);
     }
-    if (Settings* settings = settingsObject(); settings && !m_spec.section.isEmpty())
-        m_switches.fetch(*settings, m_spec.section);
+    if (Settings* settings = settingsObject(); settings && !m_config.section.isEmpty())
+        m_switches.fetch(*settings, m_config.section);
     copyToSession(m_switches);
 }
 
 WindowProcedure::~WindowProcedure() {
     if (opened()) {
-        if (Settings* settings = settingsObject(); settings && !m_spec.section.isEmpty()) {
-            m_switches.update(*settings, m_spec.section);
-            if (m_window) updatePlacement(*settings, m_spec.section, m_window);
+        if (Settings* settings = settingsObject(); settings && !m_config.section.isEmpty()) {
+            m_switches.update(*settings, m_config.section);
+            if (m_window) updatePlacement(*settings, m_config.section, m_window);
             delete m_keeper.data();
             settings->sync();
         }
@@ -73,11 +73,11 @@ private:
 void WindowProcedure::attach(QWidget* window) {
     if (!opened() || !window) return;
     m_window = window;
-    if (Settings* settings = settingsObject(); settings && !m_spec.section.isEmpty()) {
-        fetchPlacement(*settings, m_spec.section, window);
-        m_keeper = new PlacementKeeper(window, m_spec.section);
+    if (Settings* settings = settingsObject(); settings && !m_config.section.isEmpty()) {
+        fetchPlacement(*settings, m_config.section, window);
+        m_keeper = new PlacementKeeper(window, m_config.section);
     }
-    if (!m_spec.helpTopic.isEmpty() && !m_help) m_help = new ui::HelpTopic(window, m_spec.helpTopic);
+    if (!m_config.helpTopic.isEmpty() && !m_help) m_help = new ui::HelpTopic(window, m_config.helpTopic);
 }
 
 bool runWindow(const WindowSpec& definition, const std::function<void(WindowProcedure&)>& body) {

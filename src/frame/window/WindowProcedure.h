@@ -43,7 +43,7 @@ public:
     // 0 when open, NOTIFY when refused.
     int level() const { return m_level; }
     int64_t threadNumber() const { return m_threadNumber; }
-    const WindowSpec& definition() const { return m_spec; }
+    const WindowSpec& definition() const { return m_config; }
 
     // The window's switches as restored; the window keeps them current, they are stored
     // on close. At open they are also copied to the session's GGG_ globals.
@@ -54,7 +54,7 @@ public:
     void attach(QWidget* window);
 
 private:
-    WindowSpec m_spec;
+    WindowSpec m_config;
     int64_t m_threadNumber = 0;
     int m_level = 0;
     QString m_previousProcedure;

@@ -12,23 +12,23 @@ bool spansTwoCalendarYears(const SessionContext& s) {
     return s.DANE_POCZATEK_ROKU && s.DANE_KONIEC_ROKU && date::year(s.DANE_POCZATEK_ROKU) != date::year(s.DANE_KONIEC_ROKU);
 }
 
-entries::EntryBrowserSpec browserSpec(const SessionContext& session) {
-    entries::EntryBrowserSpec spec;
-    spec.listView = spec.sumView = entries::entryViewName(session.DANE_CZY_WERSJA_BUDZET != 0);
-    spec.columns = entryListColumns();
-    spec.sort = entrySortOrder(1);
-    spec.browser = LedgerEntriesController::BROWSER_ID;
+entries::EntryBrowserConfig browserConfig(const SessionContext& session) {
+    entries::EntryBrowserConfig config;
+    config.listView = config.sumView = entries::entryViewName(session.DANE_CZY_WERSJA_BUDZET != 0);
+    config.columns = entryListColumns();
+    config.sort = entrySortOrder(1);
+    config.browser = LedgerEntriesController::BROWSER_ID;
     const bool twoYears = spansTwoCalendarYears(session);
-    spec.makeModel = [twoYears](db::Database& db, ui::ListQuery q) {
+    config.makeModel = [twoYears](db::Database& db, ui::ListQuery q) {
         return std::make_unique<EntriesListModel>(db, std::move(q), twoYears);
     };
-    return spec;
+    return config;
 }
 
 } // namespace
 
 LedgerEntriesController::LedgerEntriesController(db::Database& db, const SessionContext& session)
-    : m_db(db), m_session(session), m_browser(db, session, browserSpec(session)),
+    : m_db(db), m_session(session), m_browser(db, session, browserConfig(session)),
       m_currency(CurrencyCode::of(session.activeCurrency())), m_periods(db) {}
 
 LedgerEntriesController::~LedgerEntriesController() = default;

@@ -71,7 +71,7 @@ public:
 
     const QString& filter() const { return m_browser.filter(); }
     const QString& rawFilter() const { return m_browser.rawFilter(); }
-    const QString& viewName() const { return m_browser.spec().listView; }
+    const QString& viewName() const { return m_browser.config().listView; }
     bool twoCalendarYears() const;
 
     // --- the list ---

@@ -13,23 +13,23 @@ namespace {
 // A filter that could not be read lists nothing rather than everything.
 const QString kNothing = QStringLiteral("1=0");
 
-entries::EntryBrowserSpec browserSpec(const SessionContext& session) {
+entries::EntryBrowserConfig browserConfig(const SessionContext& session) {
     const bool budget = session.DANE_CZY_WERSJA_BUDZET != 0;
-    entries::EntryBrowserSpec spec;
-    spec.listView = entries::extendedEntryViewName(budget);
+    entries::EntryBrowserConfig config;
+    config.listView = entries::extendedEntryViewName(budget);
     // The counts, sums and marks read the plain entry view: the same rows as the list.
-    spec.sumView = entries::entryViewName(budget);
-    spec.columns = periodEntryColumns();
-    spec.sort = periodsSortOrder(0, 0, false);
-    spec.browser = KsiegaWgOkresowController::BROWSER_ID;
-    return spec;
+    config.sumView = entries::entryViewName(budget);
+    config.columns = periodEntryColumns();
+    config.sort = periodsSortOrder(0, 0, false);
+    config.browser = KsiegaWgOkresowController::BROWSER_ID;
+    return config;
 }
 
 } // namespace
 
 KsiegaWgOkresowController::KsiegaWgOkresowController(db::Database& db, SessionContext& session,
                                                      entries::WindowServices& services)
-    : m_db(db), m_session(session), m_services(services), m_browser(db, session, browserSpec(session)) {
+    : m_db(db), m_session(session), m_services(services), m_browser(db, session, browserConfig(session)) {
     ui::ListQuery t;
     t.source = QStringLiteral("OBROTY_I_SALDA");
     t.columns = turnoverColumns(CurrencyCode::homeSymbol(), session.customerVariant);

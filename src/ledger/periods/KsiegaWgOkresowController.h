@@ -63,8 +63,8 @@ public:
     ui::PagedListModel& entries() { return m_browser.list(); }  // LIST1
     entries::EntryBrowser& browser() { return m_browser; }
     ui::PagedListModel& turnovers() { return *m_turnovers; } // LIST6
-    const QString& entryViewName() const { return m_browser.spec().listView; }
-    const QString& sumViewName() const { return m_browser.spec().sumView; }
+    const QString& entryViewName() const { return m_browser.config().listView; }
+    const QString& sumViewName() const { return m_browser.config().sumView; }
     const PeriodsFilter& filter() const { return m_filter; }
     void refresh();
     // Every row of the turnover view under its filter, in its sort order (streamed).

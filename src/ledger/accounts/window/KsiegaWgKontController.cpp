@@ -25,7 +25,6 @@ KsiegaWgKontController::~KsiegaWgKontController() = default;
 
 void KsiegaWgKontController::open(const WindowSwitches& switches) {
     m_viewName = m_entries->viewName();
-    m_currency = CurrencyCode::of(m_session.activeCurrency());
     askRights();
     m_tree->rebuild();
 
@@ -38,7 +37,7 @@ void KsiegaWgKontController::open(const WindowSwitches& switches) {
     if (m_entries->descending() != (switches.sortDirection != 0)) m_entries->toggleDirection();
     m_entries->entries().setIntuitiveSearch(m_intuitive);
 
-    m_entries->setCurrency(m_currency.symbol());
+    m_entries->setCurrency(m_session.activeCurrency());
     m_entries->setViewMode(m_viewMode);
     m_entries->setAccount(QString(), false);
     rebuildEntries();
@@ -58,14 +57,13 @@ void KsiegaWgKontController::askRights() {
     m_rightDocument = m_entries->browser().granted(RIGHT_DOCUMENT);
 }
 
-QString KsiegaWgKontController::caption() const { return CAPTION + m_currency.symbol(); }
+QString KsiegaWgKontController::caption() const { return CAPTION + currency(); }
 
-QStringList KsiegaWgKontController::currencies() const { return m_entries->browser().currencies(m_currency); }
+QStringList KsiegaWgKontController::currencies() const { return m_entries->browser().currencies(m_entries->currencyCode()); }
 
 void KsiegaWgKontController::setCurrency(const QString& symbol) {
     const CurrencyCode c = CurrencyCode::of(symbol);
-    if (c == m_currency) return;
-    m_currency = c;
+    if (c == m_entries->currencyCode()) return;
     m_entries->setCurrency(c.symbol());
     rebuildEntries();
 }
@@ -187,7 +185,7 @@ void KsiegaWgKontController::printList() {
     if (code == kAccountTurnoverStatementCode) {
         // The period-turnover list as the window shows it (the chooser offers this code
         // in the period view) goes to the queue the account ledger printout reads.
-        entries::setAccountPeriodQueue({m_account, m_currency.symbol(), m_entries->periodTurnovers().rows()});
+        entries::setAccountPeriodQueue({m_account, currency(), m_entries->periodTurnovers().rows()});
         m_services.startAccountLedger();
         return;
     }
@@ -212,7 +210,7 @@ void KsiegaWgKontController::printList() {
         in.idPozDok = entry->idPozDok;
         in.strona = entry->strona;
     }
-    m_services.startListing(accountsPrintJob(in, *title), m_currency);
+    m_services.startListing(accountsPrintJob(in, *title), m_entries->currencyCode());
 }
 
 void KsiegaWgKontController::setIntuitiveSearch(bool on) {

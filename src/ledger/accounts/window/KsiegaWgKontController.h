@@ -42,7 +42,7 @@ public:
 
     // --- state the view shows ----------------------------------------------------------
     const QString& entryViewName() const { return m_viewName; }
-    const QString& currency() const { return m_currency.symbol(); }
+    const QString& currency() const { return m_entries->currency(); }
     QString caption() const;
     bool printEnabled() const { return m_rightPrint; }
     bool documentEnabled() const { return m_rightDocument; }
@@ -142,7 +142,6 @@ private:
     std::unique_ptr<AccountTreeController> m_tree;
     std::unique_ptr<LedgerEntriesController> m_entries;
     QString m_viewName = QStringLiteral("POZ_DOK_VIEW_UNION");
-    CurrencyCode m_currency;
     bool m_rightPrint = true;
     bool m_rightDocument = true;
     QString m_account;
