@@ -80,11 +80,12 @@ std::map<int64_t, CompanyIds> createCompanies(Database& db) {
                    {c.id, c.street, c.house, c.postCode, c.city, c.commune, c.county});
         CompanyIds& ids = out[c.id];
         for (int year = kFirstYear; year <= kCurrentYear; ++year) {
-            // The first year's opening balance is approved; the current one is still open.
+            // Neither opening balance is approved: the first year's is entered directly, the
+            // current one comes from the closing and is open to corrections once unblocked.
             ids.years[year] = db.insertReturningId(
                 QStringLiteral("insert into LATA_OBROTOWE (id_firmy, rok_obrotowy, poczatek_roku, koniec_roku, status, zamkniete_bo) "
                                "values (?, ?, ?, ?, 0, ?) returning id_lata_obrot"),
-                {c.id, QString::number(year), date::fromYmd(year, 1, 1), date::fromYmd(year, 12, 31), year == kFirstYear});
+                {c.id, QString::number(year), date::fromYmd(year, 1, 1), date::fromYmd(year, 12, 31), 0});
         }
         std::map<QString, int64_t> typeIds;
         for (const JournalData& j : journalsOf(c.id))

@@ -5,6 +5,7 @@
 #include "platform/db/demo/DemoExtras.h"
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/OpeningBalance.h"
+#include "platform/db/demo/OpeningBalanceExtras.h"
 #include "platform/db/demo/TradeDocuments.h"
 #include "platform/server/Turnovers.h"
 
@@ -33,6 +34,7 @@ std::map<int64_t, CompanyIds> buildDemoBase(Database& db) {
     const std::vector<DemoCard> cards = demoCards();
     auto ids = createBase(db, cards);
     writeCards(db, cards);
+    writeCardRegisters(db);
     tx.commit();
     return ids;
 }
@@ -70,6 +72,8 @@ DemoSummary buildDemoDatabase(Database& db) {
     writeSettlements(db, all, written);
     writeCostCentres(db, kTradeCompany, all, written);
     writeBudget(db, kBudgetUnit, ids[kBudgetUnit].years, all, written);
+    writeCardRegisters(db);
+    writeOpeningBalanceExtras(db, kTradeCompany, ids[kTradeCompany].years[kFirstYear]);
     tx.commit();
 
     recomputeAllTurnovers(db);

@@ -156,3 +156,31 @@ TEST_P(DemoDatabaseTest, cardsSettlementsCostCentresAndBudgetLinesHangOnTheDocum
 }
 
 } // namespace
+
+TEST_P(DemoDatabaseTest, firstOpeningBalanceCarriesWhatItsWindowsEdit) {
+    const int64_t first = count("select id_lata_obrot from LATA_OBROTOWE where id_firmy=1 and rok_obrotowy='2025'");
+    EXPECT_EQ(count("select count(*) from LATA_OBROTOWE where zamkniete_bo<>0"), 0);
+    // Settlements of an opening line add up to its amount, corrections counted negative.
+    EXPECT_EQ(count("select count(*) from POZ_DOK p where p.czy_rk=10 and exists (select 1 from ROZRACHUNEK r where r.id_poz_dok_f=p.id_poz_dok) "
+                    "and p.kwota_wn + p.kwota_ma <> (select sum(case when r.czy_korekta=1 then -r.kwota else r.kwota end) "
+                    "from ROZRACHUNEK r where r.id_poz_dok_f=p.id_poz_dok)"), 0);
+    EXPECT_GT(count("select count(*) from ROZRACHUNEK where czy_bo=1 and id_lata_obrot=? and id_nag_dok_m=0", {first}), 5);
+    EXPECT_EQ(count("select count(*) from ROZRACHUNEK where czy_bo=1 and id_lata_obrot=? and id_nag_dok_m<>0", {first}), 1);
+    EXPECT_EQ(count("select count(*) from ROZRACHUNEK where czy_bo=1 and id_lata_obrot=? and czy_korekta=1", {first}), 1);
+    // The clearing of the correction is a pair, one row for each settlement.
+    EXPECT_EQ(count("select count(*) from ROZLICZENIE a join ROZLICZENIE b on b.id_rozrachunku=a.id_rozrachunku_rozl "
+                    "and b.id_rozrachunku_rozl=a.id_rozrachunku"), 2);
+    // Partial entries and the cost-centre split match the amounts of their lines.
+    EXPECT_EQ(count("select count(*) from POZ_DOK p where exists (select 1 from POZ_DOK_CZASTKOWE c where c.id_poz_dok=p.id_poz_dok) "
+                    "and p.kwota_wn <> (select sum(c.kwota_wn) from POZ_DOK_CZASTKOWE c where c.id_poz_dok=p.id_poz_dok)"), 0);
+    EXPECT_EQ(count("select count(*) from POZ_DOK_CZASTKOWE where opis like '%''%'"), 1);
+    EXPECT_EQ(count("select sum(m.kwota) - max(p.kwota_wn) from MPK_DANE m join POZ_DOK p on p.id_poz_dok=m.id_poz_dok where p.czy_rk=10"), 0);
+    // Off-balance, currency, one-sided Dt and Ct lines of one account, and 130-1 beside 130-10.
+    EXPECT_GT(count("select count(*) from POZ_DOK where czy_rk=10 and id_lata_obrot=? and konto_wn='980'", {first}), 0);
+    EXPECT_GT(count("select count(*) from POZ_DOK where czy_rk=10 and id_lata_obrot=? and waluta='EUR'", {first}), 0);
+    EXPECT_EQ(count("select count(*) from POZ_DOK where czy_rk=10 and id_lata_obrot=? and (konto_wn='100-01' or konto_ma='100-01')", {first}), 2);
+    EXPECT_EQ(count("select count(*) from POZ_DOK where czy_rk=10 and id_lata_obrot=? and konto_wn in ('130-1','130-10')", {first}), 2);
+    EXPECT_EQ(count("select count(*) from KONTA_SYNT where kartoteka<>'' and symbol_kartoteki not in "
+                    "(select symbol_kartoteki from KARTOTEKA_UZYTKOWNIKA u where u.id_firmy=KONTA_SYNT.id_firmy)"), 0);
+    EXPECT_EQ(count("select count(*) from OPCJE_SYSTEMOWE where id_opcje in (180,224)"), 8);
+}
