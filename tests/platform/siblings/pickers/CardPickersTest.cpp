@@ -54,7 +54,6 @@ TEST_P(CardPickersTest, theFilterNarrowsTheCompanysCardsBySymbolAndIsNeverPartOf
     EXPECT_EQ(sorted(offered('K', "A%B")), Ids{percent}) << "% is a plain character";
     EXPECT_EQ(sorted(offered('K', "A_B")), Ids{}) << "_ is a plain character";
     EXPECT_EQ(offered('K', "x' or '1'='1"), Ids{}) << "a quote is data";
-    EXPECT_EQ(offered('K', "ZZZ"), Ids{});
 
     auto list = cardList(context(), 'K', {}, "XYZ");
     ASSERT_TRUE(list->choose());

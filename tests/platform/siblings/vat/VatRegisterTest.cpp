@@ -31,9 +31,7 @@ TEST_P(VatRegisterTest, listsOnlyItsDocumentsRowsInDateOrderWithTheirTotals) {
     addRow(f().openingDocument(f().year18), f().year18, start + 400, "FS/2027", 777, 7);
 
     VatRegisterController c(db(), pln, false);
-    EXPECT_EQ(c.caption(), QStringLiteral("Rejestr VAT bilansu otwarcia"));
     ui::PagedListModel& rows = c.rows();
-    EXPECT_LE(rows.heldRows(), rows.pageSize()) << "the list opens with one page";
     std::vector<int64_t> seen;
     int64_t lastDay = 0;
     while (rows.canFetchMore()) rows.fetchMore();
@@ -55,7 +53,6 @@ TEST_P(VatRegisterTest, listsOnlyItsDocumentsRowsInDateOrderWithTheirTotals) {
     EXPECT_EQ(t.brutto, t.netto + t.vat);
 
     VatRegisterController approved(db(), eur, true);
-    EXPECT_EQ(approved.caption(), QStringLiteral("Rejestr VAT bilansu otwarcia (zatwierdzony)"));
     ASSERT_EQ(approved.rows().heldRows(), 1);
     EXPECT_EQ(approved.rows().valueAt(0, "kwota_brutto").toInt64(), 1000000);
     EXPECT_EQ(approved.totals().netto, zl("9999.99"));
