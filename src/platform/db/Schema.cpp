@@ -48,6 +48,12 @@ void createSchema(Database& db) {
         db.executeScript(dropEntryViewsSql());
         db.executeScript(entryViewsSql(db.dialect()));
     }
+    if ((version == 1 || version == 2) && !db.tableExists(QStringLiteral("REJESTR_VAT_BO"))) {
+        // 3: the registers the sibling stand-ins keep for the opening balance.
+        QString script = schemaFile(QStringLiteral("14_stand_in_registers.sql"));
+        script.replace(QStringLiteral("{{ID}}"), db.dialect().identityKey());
+        db.executeScript(script);
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();

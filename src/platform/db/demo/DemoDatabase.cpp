@@ -3,6 +3,7 @@
 #include "platform/db/demo/BudgetDocuments.h"
 #include "platform/db/demo/ChartOfAccounts.h"
 #include "platform/db/demo/DemoExtras.h"
+#include "platform/db/demo/DemoStandInData.h"
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/OpeningBalance.h"
 #include "platform/db/demo/OpeningBalanceExtras.h"
@@ -72,6 +73,7 @@ DemoSummary buildDemoDatabase(Database& db) {
     writeSettlements(db, all, written);
     writeCostCentres(db, kTradeCompany, all, written);
     writeBudget(db, kBudgetUnit, ids[kBudgetUnit].years, all, written);
+    writeStandInData(db);
     writeCardRegisters(db);
     writeOpeningBalanceExtras(db, kTradeCompany, ids[kTradeCompany].years[kFirstYear]);
     tx.commit();

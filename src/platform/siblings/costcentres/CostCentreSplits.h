@@ -45,11 +45,14 @@ public:
     // The split stored for the line (mode 1: both sides).
     virtual CostCentreSplit MPK_ODTWORZ_ZAPISY(db::Database& db, int64_t idPozDok, int mode) = 0;
     // The split window of one side ("WN" or "MA"); edits `split` in place and returns true
-    // when the user confirmed a split that adds up to the side's amount.
+    // when the user confirmed a split that adds up to the side's amount (or removed every
+    // part: no split). The other side and the database are left alone.
     virtual bool MPK_DANE(db::Database& db, const QString& strona, const CostCentreLine& line, CostCentreSplit& split,
                           QWidget* parent) = 0;
     // Replaces the stored split of the line by `split`, in the caller's transaction. Without
-    // the cost-centre version (costCentreVersion false) nothing is stored.
+    // the cost-centre version (costCentreVersion false) nothing is stored. A side whose
+    // parts do not add up to its amount (the amount was changed after the split) throws and
+    // writes nothing; a side left without an amount keeps no split.
     virtual void MPK_ZAPISZ_DANE(db::Database& db, const CostCentreLine& line, const CostCentreSplit& split,
                                  bool costCentreVersion) = 0;
 };

@@ -2,11 +2,24 @@
 #include <atomic>
 
 namespace ksiega::functions {
+
+QString replaceBrackets(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        switch (c.unicode()) {
+        case '[': case '{': case '<': c = QChar('('); break;
+        case ']': case '}': case '>': c = QChar(')'); break;
+        default: break;
+        }
+    }
+    return out;
+}
+
 namespace {
 
-class PlaceholderFunctions : public FunctionsLibrary {
+class FunctionsStandIn : public FunctionsLibrary {
 public:
-    QString ZAMIEN_SKOBKI(const QString& text) override { return text; }
+    QString ZAMIEN_SKOBKI(const QString& text) override { return replaceBrackets(text); }
 };
 
 std::atomic<FunctionsLibrary*> g_replacement{nullptr};
@@ -15,7 +28,7 @@ std::atomic<FunctionsLibrary*> g_replacement{nullptr};
 
 FunctionsLibrary& functionsLibrary() {
     if (FunctionsLibrary* r = g_replacement.load()) return *r;
-    static PlaceholderFunctions standIn;
+    static FunctionsStandIn standIn;
     return standIn;
 }
 

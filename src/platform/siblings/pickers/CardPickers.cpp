@@ -1,13 +1,20 @@
 #include "platform/siblings/pickers/CardPickers.h"
+#include "platform/siblings/pickers/CardLists.h"
+#include "platform/siblings/pickers/PickerDialog.h"
 #include <atomic>
 
 namespace ksiega::pickers {
 namespace {
 
-class PlaceholderCardPickers : public CardPickers {
+// Every kind through one picker window over the kind's list; the mode texts choose
+// nothing here.
+class CardPickersStandIn : public CardPickers {
 public:
-    CardChoice pickCard(const PickerContext&, QChar, const QString&, const QString&, const QString&, const QString&) override {
-        return {};
+    CardChoice pickCard(const PickerContext& context, QChar kind, const QString& registerSymbol, const QString& filter,
+                        const QString&, const QString&) override {
+        auto list = cardList(context, kind, registerSymbol, filter);
+        if (!list || !runPicker(*list)) return {};
+        return finishCardPick(*list, kind);
     }
 };
 
@@ -17,7 +24,7 @@ std::atomic<CardPickers*> g_replacement{nullptr};
 
 CardPickers& cardPickers() {
     if (CardPickers* r = g_replacement.load()) return *r;
-    static PlaceholderCardPickers standIn;
+    static CardPickersStandIn standIn;
     return standIn;
 }
 

@@ -11,15 +11,19 @@
 namespace ksiega::pickers {
 
 struct CardChoice {
-    int64_t id = 0;      // id_kartoteki of the chosen card; 0 when nothing was chosen
-    QString symbol;
-    QString name;
+    // The chosen card's id in its own table: id_kontrahenta, id_pracownika, id_urzedu,
+    // id_rachunku, id_srodka or id_kartoteki_poz; 0 when nothing was chosen.
+    int64_t id = 0;
+    QString symbol;   // symbol; nr_inwentarzowy of a fixed asset; kod of a register value
+    QString name;     // nazwa; wartosc of a register value
 };
 
 class CardPickers {
 public:
     virtual ~CardPickers() = default;
     // kind: 'K', 'P', 'U', 'R', 'S' or 'X'; registerSymbol names the register of an 'X'.
+    // An unknown kind, or an 'X' whose register the company does not have, offers nothing
+    // and answers no choice.
     virtual CardChoice pickCard(const PickerContext& context, QChar kind, const QString& registerSymbol,
                                 const QString& filter, const QString& a, const QString& b) = 0;
 };

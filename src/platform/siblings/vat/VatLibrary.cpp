@@ -1,12 +1,17 @@
 #include "platform/siblings/vat/VatLibrary.h"
+#include "platform/siblings/vat/VatRegisterWindow.h"
 #include <atomic>
 
 namespace ksiega::vat {
 namespace {
 
-class PlaceholderVat : public VatLibrary {
+class VatStandIn : public VatLibrary {
 public:
-    void REJESTR_BO(db::Database&, int64_t, bool, QWidget*) override {}
+    void REJESTR_BO(db::Database& db, int64_t idNagDok, bool approved, QWidget* parent) override {
+        VatRegisterController controller(db, idNagDok, approved);
+        VatRegisterWindow window(controller, parent);
+        window.exec();
+    }
 };
 
 std::atomic<VatLibrary*> g_replacement{nullptr};
@@ -15,7 +20,7 @@ std::atomic<VatLibrary*> g_replacement{nullptr};
 
 VatLibrary& vatLibrary() {
     if (VatLibrary* r = g_replacement.load()) return *r;
-    static PlaceholderVat standIn;
+    static VatStandIn standIn;
     return standIn;
 }
 

@@ -126,3 +126,15 @@ TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
     EXPECT_EQ(db().scalarText("select opis from WERSJA_SCHEMATU where wersja=?", {db::kSchemaVersion}), "schemat uaktualniony");
     EXPECT_GT(db().scalarInt("select count(*) from POZ_DOK_VIEW_UNION_BT_EXT where konto = '130-01'").value_or(0), 0);
 }
+
+TEST_P(EntryViewsTest, aVersionTwoDatabaseGetsTheRegistersOfTheOpeningBalance) {
+    db().execute("delete from WERSJA_SCHEMATU");
+    db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (2, 'schemat utworzony')");
+    db().execute("drop view REJESTR_VAT_BO_VIEW");
+    db().execute("drop table REJESTR_VAT_BO");
+    db().execute("drop table OPISY_STANDARDOWE");
+    db::upgradeSchema(db());
+    EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    EXPECT_EQ(db().scalarInt("select count(*) from REJESTR_VAT_BO_VIEW"), 0);
+    EXPECT_EQ(db().scalarInt("select count(*) from OPISY_STANDARDOWE"), 0);
+}
