@@ -1,0 +1,112 @@
+// ksiega opening-balance-set run as the executable: a save, a refused check that writes
+// nothing, a line held by a second run, and its usage errors, with their exit codes and
+// the system's texts on standard error.
+#include "support/LedgerFixture.h"
+#include "support/TestDatabase.h"
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+using namespace ksiega;
+
+namespace {
+
+QString program() { return QCoreApplication::applicationDirPath() + "/../ksiega"; }
+
+struct Outcome {
+    int exitCode = -1;
+    QString out, err;
+};
+
+Outcome finish(QProcess& p) {
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+class OpeningBalanceSet : public test::DbTest {
+protected:
+    void SetUp() override {
+        DbTest::SetUp();
+        if (IsSkipped()) return;
+        if (!QFileInfo::exists(program())) GTEST_SKIP() << "the ksiega executable is not built";
+        ledger = std::make_unique<test::LedgerFixture>(db());
+        db().execute("insert into UZYTKOWNICY (login, imie_nazwisko) values ('anowak', 'Anna Nowak')");
+    }
+    void start(QProcess& p, const QStringList& more, const QString& user = QStringLiteral("jkowal")) {
+        p.start(program(), QStringList{"opening-balance-set", "--db", url(), "--company", QString::number(ledger->company),
+                                       "--year", "2026", "--user", user, "--account", "202-01-001"} + more);
+    }
+    Outcome run(const QStringList& more, const QString& user = QStringLiteral("jkowal")) {
+        QProcess p;
+        start(p, more, user);
+        return finish(p);
+    }
+    int64_t lineAmount() {
+        return db().scalarInt("select coalesce(sum(kwota_wn), 0) from POZ_DOK where id_nag_dok=? and konto_wn='202-01-001'",
+                              {ledger->openingPln}).value_or(-1);
+    }
+    int64_t claims() { return db().scalarInt("select count(*) from BLOKADY_POZYCJI").value_or(-1); }
+
+    std::unique_ptr<test::LedgerFixture> ledger;
+};
+KSIEGA_ON_BOTH_ENGINES(OpeningBalanceSet);
+
+} // namespace
+
+TEST_P(OpeningBalanceSet, savesTheAmountsWithTheFilesSettlementsAndRefusesAMismatchWritingNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("s.json");
+    auto writeFile = [&](const QByteArray& json) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(json);
+    };
+    writeFile(R"([{"symbol": "FV/1/2025", "rodzaj": "N", "strona": "Dt", "kwota": "1500.00", "opis": "Faktura 'A'"},
+                  {"symbol": "KOR/1", "strona": "Dt", "kwota": "300.00", "korekta": true}])");
+    const Outcome saved = run({"--dt", "1 200,00", "--ct", "0", "--settlements", file});
+    EXPECT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    EXPECT_TRUE(saved.err.isEmpty()) << saved.err.toStdString();
+    EXPECT_EQ(lineAmount(), 120000);
+    EXPECT_EQ(db().scalarInt("select count(*) from ROZRACHUNEK where nr_konta='202-01-001' and czy_bo=1"), 2);
+    EXPECT_EQ(db().scalarText("select opis from ROZRACHUNEK where symbol='FV/1/2025'"), QStringLiteral("Faktura 'A'"));
+    EXPECT_EQ(claims(), 0);
+
+    // The plain sum of the settlements (1 800) is refused: the correction counts against Dt.
+    const auto settlements = db().scalarInt("select count(*) from ROZRACHUNEK");
+    const Outcome refused = run({"--dt", "1800", "--ct", "0"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err.trimmed(), QStringLiteral("Kwota Dt nie zgadza się z zapisem w rozrachunkach."));
+    EXPECT_EQ(lineAmount(), 120000);
+    writeFile(R"([{"symbol": "FV/2", "strona": "Dt", "kwota": "100.00"}])");
+    const Outcome mismatch = run({"--dt", "50", "--ct", "0", "--settlements", file});
+    EXPECT_EQ(mismatch.exitCode, 1);
+    EXPECT_EQ(mismatch.err.trimmed(), QStringLiteral("Kwota Dt nie zgadza się z zapisem w rozrachunkach."));
+    EXPECT_EQ(db().scalarInt("select count(*) from ROZRACHUNEK"), settlements);
+    EXPECT_EQ(claims(), 0);
+}
+
+TEST_P(OpeningBalanceSet, aLineHeldByAnotherRunIsRefusedWithTheLockText) {
+    QProcess first;
+    start(first, {"--dt", "10", "--ct", "0", "--hold", "5"});
+    for (int i = 0; i < 200 && claims() == 0; ++i) QThread::msleep(50);
+    ASSERT_EQ(claims(), 1);
+    const Outcome second = run({"--dt", "20", "--ct", "0"}, QStringLiteral("anowak"));
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.err.trimmed(), QStringLiteral("Wybrana pozycja jest zablokowana przez innego użytkownika."));
+    const Outcome held = finish(first);
+    EXPECT_EQ(held.exitCode, 0) << held.err.toStdString();
+    EXPECT_EQ(lineAmount(), 1000);
+    EXPECT_EQ(claims(), 0);
+}
+
+TEST_P(OpeningBalanceSet, usageErrorsExitTwoBeforeAnythingIsClaimed) {
+    EXPECT_EQ(run({"--dt", "abc", "--ct", "0"}).exitCode, 2);
+    EXPECT_EQ(run({"--dt", "1", "--ct", "0", "--dt-w", "1"}).exitCode, 2);   // 202 keeps no currency amounts
+    const Outcome noFile = run({"--dt", "1", "--ct", "0", "--settlements", "/nonexistent.json"});
+    EXPECT_EQ(noFile.exitCode, 2);
+    EXPECT_EQ(claims(), 0);
+    EXPECT_EQ(lineAmount(), 0);
+}
