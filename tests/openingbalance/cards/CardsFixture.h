@@ -7,6 +7,7 @@
 #include "platform/siblings/documents/DocumentsLibrary.h"
 #include "platform/siblings/pickers/CardPickers.h"
 #include "support/WindowFixture.h"
+#include "support/WiringFixture.h"
 
 namespace ksiega::test {
 
@@ -40,11 +41,15 @@ struct RecordingDocuments : documents::DocumentsLibrary {
     }
 };
 
-class CardsTest : public WindowTest {
+// Over the window fixture, or over the wiring fixture that scripts every library.
+template <class Base>
+class CardsTestOn : public Base {
 protected:
+    using Base::db;
+    using Base::f;
     void SetUp() override {
-        WindowTest::SetUp();
-        if (IsSkipped()) return;
+        Base::SetUp();
+        if (this->IsSkipped()) return;
         db().execute("insert into KARTOTEKA_UZYTKOWNIKA (id_firmy, symbol_kartoteki, nazwa_kartoteki, rodzaj, filtr_kartoteka) "
                      "values (?, 'ODB', 'Odbiorcy', 'K', 'KON:czy_aktywny=1')",
                      {f().company});
@@ -57,7 +62,7 @@ protected:
     }
     void TearDown() override {
         pickers::replaceCardPickers(nullptr);
-        WindowTest::TearDown();
+        Base::TearDown();
     }
 
     // The line's amounts straight from POZ_DOK: Dt, Dt in currency, Ct, Ct in currency.
@@ -74,5 +79,7 @@ protected:
     RecordingCardPickers cards;
     RecordingLineEditors editors;
 };
+
+using CardsTest = CardsTestOn<WindowTest>;
 
 } // namespace ksiega::test
