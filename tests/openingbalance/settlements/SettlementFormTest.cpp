@@ -1,6 +1,12 @@
 // The settlement form "Rozrachunki": defaults, the due date, the clearing question and the
 // edit state a saved row takes.
 #include "SettlementsFixture.h"
+#include "openingbalance/settlements/SettlementFormDialog.h"
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 
 using namespace ksiega;
 using test::zl;
@@ -182,19 +188,36 @@ TEST_P(SettlementForm, symbolAndDescriptionAreCleanedAndTheStandardDescriptionIs
     EXPECT_EQ(form.row().settlement.opis, "Saldo otwarcia z faktury (b)");
 }
 
-TEST_P(SettlementForm, theTransactionMarkFollowsOption224AndTheEdition) {
+TEST_P(SettlementForm, theWindowHandsWhatIsTypedToTheFormAndShowsWhatFollows) {
     context.transactionMarks = false;
-    auto off = newForm();
-    EXPECT_FALSE(off.transactionMarkEnabled());
-    off.setTransactionMark("TR-9");
-    EXPECT_TRUE(off.working().znacznikTransakcji.isEmpty());
-    EXPECT_EQ(off.transactionLabel(), QStringLiteral("Transakcja"));
-    EXPECT_FALSE(off.classificationVisible());
+    auto form = newForm();
+    openingbalance::SettlementFormDialog w(form);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Rozrachunki/Dodaj"));
+    EXPECT_EQ(w.findChild<QLabel*>("STR_TRANSAKCJA")->text(), QStringLiteral("Transakcja"));
+    EXPECT_FALSE(w.findChild<QLineEdit*>("K:ZNACZNIK_TRANSAKCJI")->isEnabled()) << "option 224 off";
+    EXPECT_TRUE(w.findChild<QPushButton*>("B_KLASYFIKACJA_BT")->isHidden()) << "not the budget edition";
 
-    context.transactionMarks = true;
-    session().DANE_CZY_WERSJA_BUDZET = 1;
-    auto budget = newForm();
-    EXPECT_TRUE(budget.transactionMarkEnabled());
-    EXPECT_EQ(budget.transactionLabel(), QStringLiteral("Klasyfikacja"));
-    EXPECT_TRUE(budget.classificationVisible());
+    auto type = [&](const char* name, const QString& text) {
+        auto* edit = w.findChild<QLineEdit*>(name);
+        edit->setText(text);
+        emit edit->editingFinished();
+    };
+    type("K:KWOTA", "1 234,50");
+    w.findChild<QComboBox*>("K:STRONA")->setCurrentText("Ct");
+    type("K:DATA", "10-03-2026");
+    auto* days = w.findChild<QSpinBox*>("TERMIN");
+    days->setValue(30);
+    emit days->editingFinished();
+    EXPECT_EQ(w.findChild<QLineEdit*>("K:TERMIN")->text(), "09-04-2026");
+    w.findChild<QComboBox*>("ROD:NAZWA")->setCurrentText(QStringLiteral("płatność"));
+    EXPECT_FALSE(w.findChild<QLineEdit*>("K:TERMIN")->isEnabled());
+    EXPECT_EQ(w.findChild<QLineEdit*>("K:TERMIN")->text(), "10-03-2026");
+
+    w.findChild<QPushButton*>("B_ZAPISZ")->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    const server::OpeningSettlement& s = form.row().settlement;
+    EXPECT_EQ(s.kwota, zl("1234.50"));
+    EXPECT_EQ(s.strona, "MA");
+    EXPECT_EQ(s.rodzaj, QChar('P'));
+    EXPECT_EQ(s.terminPlatnosci, date::fromYmd(2026, 3, 10));
 }

@@ -101,16 +101,3 @@ TEST_P(SettlementList, removingAClearedSettlementSaysItsClearingsGoToo) {
     EXPECT_TRUE(rows.empty());
     EXPECT_TRUE(list.sumWn().isZero());
 }
-
-TEST_P(SettlementList, aCorrectionCancelledInTheFormChangesNothing) {
-    clearedSettlement();
-    auto rows = readRows();
-    const auto before = rows[0].settlement;
-    SettlementListController list(db(), session(), context, rows, forms);
-    forms.fill = [](auto& form) { form.setAmount(zl("1.00")); };
-    dialogs.answer(2);   // "Anuluj" to the clearing question
-    list.correct(0);
-    EXPECT_EQ(rows[0].settlement.kwota, before.kwota);
-    EXPECT_EQ(rows[0].state, SettlementState::AsRead);
-    EXPECT_EQ(list.sumWn(), storedTotal("WN"));
-}
