@@ -5,21 +5,11 @@ namespace ksiega::openingbalance {
 
 void editLineSettlements(db::Database& db, const SessionContext& session, const LineSettlementsContext& context,
                          std::vector<SettlementRow>& rows, QWidget* parent) {
-    SettlementListWindow* window = nullptr;
-    // The forms belong to the list window once it exists.
-    struct OverTheList : FormRunner {
-        SettlementListWindow** list;
-        QWidget* fallback;
-        bool run(SettlementFormController& form) override {
-            return DialogFormRunner(*list ? static_cast<QWidget*>(*list) : fallback).run(form);
-        }
-    } forms;
-    forms.list = &window;
-    forms.fallback = parent;
+    DialogFormRunner forms(parent);
     SettlementListController controller(db, session, context, rows, forms);
-    SettlementListWindow view(controller, parent);
-    window = &view;
-    view.exec();
+    SettlementListWindow window(controller, parent);
+    forms.setParent(&window);
+    window.exec();
 }
 
 } // namespace ksiega::openingbalance

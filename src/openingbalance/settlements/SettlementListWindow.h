@@ -24,10 +24,11 @@ private:
     QLineEdit* m_sumMa = nullptr;
 };
 
-// Runs the form as a modal dialog over `parent`.
+// Runs the form as a modal dialog over `parent` (the list window, once it exists).
 class DialogFormRunner : public FormRunner {
 public:
     explicit DialogFormRunner(QWidget* parent) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
     bool run(SettlementFormController& form) override;
 
 private:
