@@ -1,6 +1,12 @@
 // The list "Rozrachunki dla konta: ": totals by side with corrections, rows of the
 // warehouse system left alone, adding and removing rows.
 #include "SettlementsFixture.h"
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 
 using namespace ksiega;
 using test::zl;
@@ -100,4 +106,32 @@ TEST_P(SettlementList, removingAClearedSettlementSaysItsClearingsGoToo) {
     EXPECT_EQ(dialogs.last().title, QStringLiteral("Bilantor: Pytanie"));
     EXPECT_TRUE(rows.empty());
     EXPECT_TRUE(list.sumWn().isZero());
+}
+
+TEST_P(SettlementList, theWindowShowsTheTotalsAndDodajOpensTheFormOverIt) {
+    settlement("WN", "700.00", false);
+    settlement("WN", "120.50", true);
+    auto rows = readRows();
+    QString total, formTitle;
+    int listed = -1;
+    QTimer::singleShot(0, [&] {
+        auto* list = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!list) return;
+        total = list->findChild<QLineEdit*>("SUM_WN")->text();
+        listed = list->findChild<QTableWidget*>("LIST1")->rowCount();
+        QTimer::singleShot(0, [&] {
+            auto* form = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (form && form != list) {
+                formTitle = form->windowTitle();
+                form->reject();
+            }
+        });
+        list->findChild<QPushButton*>("B_DODAJ")->click();
+        list->reject();
+    });
+    openingbalance::editLineSettlements(db(), session(), context, rows, nullptr);
+    EXPECT_EQ(listed, 2);
+    EXPECT_EQ(total, "579,50");
+    EXPECT_EQ(formTitle, QStringLiteral("Rozrachunki/Dodaj"));
+    EXPECT_EQ(rows.size(), 2u) << "the form was cancelled";
 }
