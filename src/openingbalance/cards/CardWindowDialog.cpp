@@ -1,0 +1,117 @@
+#include "openingbalance/cards/CardWindowDialog.h"
+#include "platform/ui/controls/WindowControls.h"
+#include "platform/ui/dialogs/Guarded.h"
+#include "platform/ui/icons/IconSet.h"
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ksiega::openingbalance {
+
+namespace {
+
+struct Column {
+    const char* title;
+    int width;
+    Qt::Alignment align;
+};
+const Column kColumns[] = {
+    {"Numer konta", 97, Qt::AlignLeft}, {"Nazwa konta", 168, Qt::AlignLeft},   {"Kwota Dt", 60, Qt::AlignRight},
+    {"Kwota Dt /wal./", 60, Qt::AlignRight}, {"Kwota Ct", 60, Qt::AlignRight}, {"Kwota Ct /wal./", 60, Qt::AlignRight},
+};
+constexpr int kPixelsPerUnit = 2;
+
+} // namespace
+
+CardWindowDialog::CardWindowDialog(CardWindowController& controller, QWidget* parent) : QDialog(parent), m_c(controller) {
+    setObjectName(QStringLiteral("KARTOTEKA"));
+    setWindowTitle(QStringLiteral("Kartoteka"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    auto* header = new QLabel(m_c.header(), this);
+    header->setObjectName(QStringLiteral("NAGLOWEK"));
+    top->addWidget(header, 1);
+    m_direction = ui::toolButton(this, "B_ROS_MAL", QStringLiteral("Sortuj rosnąco/malejąco (Ctrl+F6)"));
+    m_direction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+    top->addWidget(m_direction);
+    QToolButton* refresh = ui::toolButton(this, "B_ODSWIEZ", QStringLiteral("Odśwież (F5)"));
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    top->addWidget(refresh);
+    layout->addLayout(top);
+
+    m_list = new QTableWidget(0, int(std::size(kColumns)), this);
+    m_list->setObjectName(QStringLiteral("LIST1"));
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->hide();
+    QStringList titles;
+    for (const Column& c : kColumns) titles << QString::fromUtf8(c.title);
+    m_list->setHorizontalHeaderLabels(titles);
+    for (int i = 0; i < int(std::size(kColumns)); ++i) m_list->setColumnWidth(i, kColumns[i].width * kPixelsPerUnit);
+    layout->addWidget(m_list, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* name, const QString& text, const QKeySequence& key) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setShortcut(key);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* add = button("B_DODAJ", QStringLiteral("Dodaj"), QKeySequence(Qt::Key_Insert));
+    QPushButton* correct = button("B_POPRAW", QStringLiteral("Popraw"), QKeySequence());
+    QPushButton* remove = button("B_USUN", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    buttons->addStretch();
+    QPushButton* close = button("B_ZAMKNIJ", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
+    layout->addLayout(buttons);
+    for (QPushButton* b : {add, correct, remove}) b->setEnabled(m_c.editingEnabled());
+
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this, ui::guarded(this, [this](int column) {
+        m_c.sortBy(CardSortColumn(column));
+        redisplay(0);
+    }));
+    connect(m_direction, &QToolButton::clicked, this, ui::guarded(this, [this] {
+        m_c.toggleDirection();
+        redisplay(0);
+    }));
+    connect(refresh, &QToolButton::clicked, this, ui::guarded(this, [this] {
+        const int row = selected();
+        m_c.load();
+        redisplay(row);
+    }));
+    connect(add, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.add(this)); }));
+    connect(correct, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.correct(selected(), this)); }));
+    connect(m_list, &QTableWidget::cellDoubleClicked, this, ui::guarded(this, [this] {
+        if (m_c.editingEnabled()) redisplay(m_c.correct(selected(), this));
+    }));
+    connect(remove, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.remove(selected(), this)); }));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    resize(960, 480);
+    redisplay(0);
+}
+
+int CardWindowDialog::selected() const { return m_list->currentRow(); }
+
+void CardWindowDialog::redisplay(int select) {
+    const auto& lines = m_c.lines();
+    m_list->setRowCount(int(lines.size()));
+    for (size_t r = 0; r < lines.size(); ++r) {
+        const QStringList cells = m_c.cells(r);
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(kColumns[c].align | Qt::AlignVCenter);
+            m_list->setItem(int(r), c, item);
+        }
+    }
+    m_direction->setIcon(icons::byName(m_c.descending() ? QStringLiteral("~down.ico") : QStringLiteral("~up.ico")));
+    if (select >= 0 && select < int(lines.size())) m_list->selectRow(select);
+}
+
+} // namespace ksiega::openingbalance

@@ -1,0 +1,115 @@
+#include "openingbalance/settlements/SettlementListWindow.h"
+#include "openingbalance/settlements/SettlementFormDialog.h"
+#include "platform/runtime/Picture.h"
+#include "platform/ui/dialogs/Guarded.h"
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace ksiega::openingbalance {
+
+namespace {
+
+struct Column {
+    const char* title;
+    int width;
+    Qt::Alignment align;
+};
+const Column kColumns[] = {
+    {"Symbol", 65, Qt::AlignLeft},          {"Data dok.", 51, Qt::AlignLeft},     {"Termin płatności", 56, Qt::AlignLeft},
+    {"Rodzaj", 52, Qt::AlignLeft},          {"Strona", 24, Qt::AlignHCenter},     {"Saldo", 58, Qt::AlignRight},
+    {"Saldo /wal./", 58, Qt::AlignRight},   {"Kor", 14, Qt::AlignLeft},           {"Opis", 200, Qt::AlignLeft},
+};
+// The runtime's widths are dialog units; on screen they are about twice as many pixels.
+constexpr int kPixelsPerUnit = 2;
+
+QLineEdit* total(QWidget* parent, const char* name) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+} // namespace
+
+bool DialogFormRunner::run(SettlementFormController& form) {
+    SettlementFormDialog dialog(form, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+SettlementListWindow::SettlementListWindow(SettlementListController& controller, QWidget* parent)
+    : QDialog(parent), m_c(controller) {
+    setObjectName(QStringLiteral("ROZRACHUNKI_DLA_KONTA"));
+    setWindowTitle(m_c.caption());
+    auto* layout = new QVBoxLayout(this);
+
+    m_list = new QTableWidget(0, int(std::size(kColumns)), this);
+    m_list->setObjectName(QStringLiteral("LIST1"));
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->hide();
+    QStringList titles;
+    for (const Column& c : kColumns) titles << QString::fromUtf8(c.title);
+    m_list->setHorizontalHeaderLabels(titles);
+    for (int i = 0; i < int(std::size(kColumns)); ++i) m_list->setColumnWidth(i, kColumns[i].width * kPixelsPerUnit);
+    layout->addWidget(m_list, 1);
+
+    auto* totals = new QFormLayout;
+    m_sumWn = total(this, "SUM_WN");
+    m_sumMa = total(this, "SUM_MA");
+    totals->addRow(QStringLiteral("Razem saldo Dt"), m_sumWn);
+    totals->addRow(QStringLiteral("Razem saldo Ct"), m_sumMa);
+    layout->addLayout(totals);
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](const char* name, const QString& text, const QKeySequence& key) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setShortcut(key);
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+        return b;
+    };
+    QPushButton* add = button("B_DODAJ", QStringLiteral("Dodaj"), QKeySequence(Qt::Key_Insert));
+    QPushButton* correct = button("B_POPRAW", QStringLiteral("Popraw"), QKeySequence());
+    QPushButton* remove = button("B_USUN", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    buttons->addStretch();
+    QPushButton* close = button("B_ZAMKNIJ", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
+    layout->addLayout(buttons);
+
+    connect(add, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.add()); }));
+    connect(correct, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.correct(selected())); }));
+    connect(m_list, &QTableWidget::cellDoubleClicked, this,
+            ui::guarded(this, [this] { redisplay(m_c.correct(selected())); }));
+    connect(remove, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.remove(selected())); }));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    resize(900, 420);
+    redisplay(m_c.rows().empty() ? -1 : 0);
+}
+
+int SettlementListWindow::selected() const { return m_list->currentRow(); }
+
+void SettlementListWindow::redisplay(int select) {
+    const auto& rows = m_c.rows();
+    m_list->setRowCount(int(rows.size()));
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const QStringList cells = m_c.cells(r);
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setTextAlignment(kColumns[c].align | Qt::AlignVCenter);
+            m_list->setItem(int(r), c, item);
+        }
+    }
+    if (select >= 0 && select < int(rows.size())) m_list->selectRow(select);
+    const Picture amount("@N-19_`2");
+    m_sumWn->setText(amount.format(m_c.sumWn()).trimmed());
+    m_sumMa->setText(amount.format(m_c.sumMa()).trimmed());
+}
+
+} // namespace ksiega::openingbalance
