@@ -34,12 +34,23 @@ struct LineClaim {
 // the merged lines disappear. The claim is an insert whose key decides a race between
 // sessions. A line already claimed by the same login is claimed again. The transaction
 // commits, so that other sessions see the claim. ReadError when the document is missing or
-// does not belong to the company.
+// does not belong to the company. A line of the account held by another login keeps every
+// line of the account as it is (LockedByOther, with that line and its holder).
+// Of a line that carries another account on its other side, only this account's side
+// moves (with the settlements on this account and the cost-centre split of that side);
+// the line keeps its other side and what describes it as a whole (partial entries,
+// dictionary values, budget lines).
+//
+// Called by name as POZYCJE_BO_DODAJ(company, document, account, login, user number): one
+// row (status, id_poz_dok), status 0 claimed, 1 held by another login, 2 read error.
 LineClaim POZYCJE_BO_DODAJ(db::Database& db, int64_t idFirmy, int64_t idNagDok, const QString& konto,
                            const QString& login, int64_t userNumber);
 
 // Releases the claim of the line when `login` holds it; any other claim stays.
+// Called by name as POZYCJE_BO_ZWOLNIJ(line, login).
 void POZYCJE_BO_ZWOLNIJ(db::Database& db, int64_t idPozDok, const QString& login);
+// The login that holds the line, "" when nobody does.
+QString lineClaimHolder(db::Database& db, int64_t idPozDok);
 
 // Why a writer may not change a line, checked inside the writer's transaction.
 enum class LineWriteRefusal {
@@ -97,7 +108,14 @@ std::vector<OpeningSettlement> readLineSettlements(db::Database& db, int64_t idP
 // inserted as an opening-balance settlement (czy_bo 1) of the account, the line's year and
 // currency; an existing one is updated in place, keeping its id, and loses its clearings
 // (both halves of each) only when its amount, currency amount or side changed. A warehouse
-// settlement is never written. Returns the settlement's id.
+// settlement is never written. Returns the settlement's id. A settlement of another line is
+// refused (db::DbError), as are an unknown kind or side and a negative amount.
+//
+// Called by name as POZYCJE_BO_ROZRACH(document, line, company, year, 'account', 'amount',
+// 'currency amount', 'symbol', 'currency', document date, due date, 'kind' (N, Z, P),
+// 'side' (WN, MA), user number, 'description', correction flag (0/1), settlement id (0 new),
+// aplikacja_status, 'znacznik_transakcji', id_rozrachunek_klasyfikacja); amounts as decimal
+// text ("1234.56"). One row: id_rozrachunku.
 int64_t POZYCJE_BO_ROZRACH(db::Database& db, int64_t idNagDok, int64_t idPozDok, int64_t idFirmy, int64_t idLataObrot,
                            const QString& konto, const QString& waluta, int64_t userNumber,
                            const OpeningSettlement& settlement);
@@ -107,6 +125,8 @@ int64_t POZYCJE_BO_ROZRACH(db::Database& db, int64_t idNagDok, int64_t idPozDok,
 // Mode 0: removes every settlement of the line that the ledger keeps. Warehouse
 // settlements (id_nag_dok_m <> 0) and settlements of other lines are never removed; the
 // clearings of a removed settlement go with it, both halves. Returns how many were removed.
+// Called by name as TG_BO_USUN_ROZRACH(user number, line, mode[, read id, ...]): the ids
+// after the mode are `readIds` (without them mode 1 removes nothing). One row: the count.
 int TG_BO_USUN_ROZRACH(db::Database& db, int64_t userNumber, int64_t idPozDok, int mode,
                        const std::vector<int64_t>& readIds = {});
 

@@ -2,10 +2,31 @@
 #include "platform/server/FiscalYear.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include <limits>
 
 namespace ksiega::server {
 
 namespace {
+
+// What a recompute covers: the whole year, or the subtrees of some synthetic accounts.
+struct Scope {
+    QStringList synthetics;   // empty: every account
+    bool wholeYear() const { return synthetics.isEmpty(); }
+};
+
+// The accounts of one synthetic account's subtree as a condition on `column`: a range that
+// an index on the column serves (the synthetic itself and everything that follows it up to
+// the character after '-'), narrowed to the synthetic itself and its dashed sub-accounts.
+// Its bound values follow the statement's others (subtreeParams).
+QString subtreeCondition(const QString& column) {
+    return QStringLiteral("(%1>=? and %1<? and (%1=? or substr(%1, 1, ?)=?))").arg(column);
+}
+db::Params subtreeParams(db::Params head, const QString& synthetic) {
+    for (db::SqlValue v : {db::SqlValue(synthetic), db::SqlValue(synthetic + QLatin1Char('.')), db::SqlValue(synthetic),
+                           db::SqlValue(int(synthetic.size()) + 1), db::SqlValue(synthetic + QLatin1Char('-'))})
+        head.push_back(std::move(v));
+    return head;
+}
 
 const char* const kTempTables[] = {"tmp_turn_result", "tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
                                    "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_accounts",
@@ -48,20 +69,27 @@ void analyzeWorkTable(db::Database& db, const char* table) {
 // grouping keys are those of any plain sum over the lines and the conditions sit inside
 // the sums, so that the pass costs about what such a sum costs; the rest works on these
 // few rows.
-void aggregateLines(db::Database& db, const FiscalYear& year) {
+void aggregateLines(db::Database& db, const FiscalYear& year, const Scope& scope) {
     // Every line of the year is read: SQLite would otherwise walk the account index and
     // fetch the lines in random order, several times slower than one pass over the table.
-    const QString lines = db.dialect().unindexed(QStringLiteral("POZ_DOK"));
+    // A recompute of some accounts reads their lines through the account index instead.
+    const QString lines = scope.wholeYear() ? db.dialect().unindexed(QStringLiteral("POZ_DOK")) : QStringLiteral("POZ_DOK");
     const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
     for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
         const QString other = side == QLatin1String("wn") ? QStringLiteral("ma") : QStringLiteral("wn");
         const QString posted = QStringLiteral("sum(case when status=2 or czy_rk=10 then kwota_%1%2 else 0 end)");
-        db.execute(QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w) "
-                                  "select konto_%1, waluta, %3, %4, sum(kwota_%1), %5, 0, 0, 0 "
-                                  "from %6 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' "
-                                  "group by konto_%1, waluta, %3")
-                       .arg(side, other, period, posted.arg(side, QString()), posted.arg(side, QStringLiteral("_w")), lines),
-                   {year.idFirmy, year.idLataObrot});
+        const QString sql = QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w) "
+                                           "select konto_%1, waluta, %3, %4, sum(kwota_%1), %5, 0, 0, 0 "
+                                           "from %6 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' %7"
+                                           "group by konto_%1, waluta, %3")
+                                .arg(side, other, period, posted.arg(side, QString()), posted.arg(side, QStringLiteral("_w")), lines);
+        if (scope.wholeYear()) {
+            db.execute(sql.arg(QString()), {year.idFirmy, year.idLataObrot});
+            continue;
+        }
+        const QString inSubtree = QStringLiteral("and ") + subtreeCondition(QStringLiteral("konto_") + side) + QLatin1Char(' ');
+        for (const QString& synthetic : scope.synthetics)
+            db.execute(sql.arg(inSubtree), subtreeParams({year.idFirmy, year.idLataObrot}, synthetic));
     }
     analyzeWorkTable(db, "tmp_turn_lines");
 }
@@ -103,11 +131,23 @@ void expandLevels(db::Database& db, const FiscalYear& year) {
 }
 
 // Step 4: the period grid of the year, and any other period date the lines carry (so
-// that no line is lost, whatever its date).
-void buildPeriods(db::Database& db, const FiscalYear& year) {
+// that no line is lost, whatever its date). A recompute of some accounts does not read the
+// other accounts' lines: it takes their dates off the grid from the stored turnovers, where
+// every line's date stands in the 'PLN' rows (a few look-ups between the grid's dates).
+void buildPeriods(db::Database& db, const FiscalYear& year, const Scope& scope) {
     QStringList values;
-    for (int d : year.periodDates()) values << QStringLiteral("(%1)").arg(d);
+    const std::vector<int> grid = year.periodDates();
+    for (int d : grid) values << QStringLiteral("(%1)").arg(d);
     db.execute("insert into tmp_turn_periods (data_okresu) values " + values.join(','));
+    if (!scope.wholeYear()) {
+        std::vector<int> bounds{std::numeric_limits<int>::min()};
+        bounds.insert(bounds.end(), grid.begin(), grid.end());
+        bounds.push_back(std::numeric_limits<int>::max());
+        for (size_t i = 0; i + 1 < bounds.size(); ++i)
+            db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from OBROTY_I_SALDA "
+                                      "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?"),
+                       {year.idFirmy, year.idLataObrot, bounds[i], bounds[i + 1]});
+    }
     db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_accounts "
                               "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
     analyzeWorkTable(db, "tmp_turn_periods");
@@ -180,15 +220,21 @@ void computeTurnovers(db::Database& db) {
 
 // Step 8: OBROTY_I_SALDA takes the new rows. A recompute mostly finds the figures as they
 // were, and every row written costs the table's six indexes; so the rows that are gone or
-// differ are deleted and only the missing ones written.
-void storeTurnovers(db::Database& db, const FiscalYear& year) {
+// differ are deleted and only the missing ones written. A recompute of some accounts
+// touches only the rows of their subtrees.
+void storeTurnovers(db::Database& db, const FiscalYear& year, const Scope& scope) {
     QStringList same;
     for (const QString& c : QStringList{"sym_waluty", "data_okresu", "nr_konta"} + kFigures)
         same << QStringLiteral("r.%1=OBROTY_I_SALDA.%1").arg(c);
-    db.execute(QStringLiteral("delete from OBROTY_I_SALDA where id_firmy=? and id_lata_obrot=? and not exists ("
-                              "select 1 from tmp_turn_result r where %1)")
-                   .arg(same.join(" and ")),
-               {year.idFirmy, year.idLataObrot});
+    const QString stale = QStringLiteral("delete from OBROTY_I_SALDA where id_firmy=? and id_lata_obrot=? %1and not exists ("
+                                         "select 1 from tmp_turn_result r where %2)");
+    if (scope.wholeYear()) {
+        db.execute(stale.arg(QString(), same.join(" and ")), {year.idFirmy, year.idLataObrot});
+    } else {
+        const QString inSubtree = QStringLiteral("and ") + subtreeCondition(QStringLiteral("nr_konta")) + QLatin1Char(' ');
+        for (const QString& synthetic : scope.synthetics)
+            db.execute(stale.arg(inSubtree, same.join(" and ")), subtreeParams({year.idFirmy, year.idLataObrot}, synthetic));
+    }
     db.execute(QStringLiteral("insert into OBROTY_I_SALDA (id_firmy, id_lata_obrot, sym_waluty, data_okresu, nr_konta, %1) "
                               "select ?, ?, r.sym_waluty, r.data_okresu, r.nr_konta, r.%2 from tmp_turn_result r "
                               "where not exists (select 1 from OBROTY_I_SALDA o where o.id_firmy=? and o.id_lata_obrot=? "
@@ -197,31 +243,58 @@ void storeTurnovers(db::Database& db, const FiscalYear& year) {
                {year.idFirmy, year.idLataObrot, year.idFirmy, year.idLataObrot});
 }
 
+// Takes the year for a recompute: a second recompute of it, whole or partial, waits for
+// this transaction. Throws when the company has no such year.
+FiscalYear lockYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
+    if (db.execute(QStringLiteral("update LATA_OBROTOWE set status=status where id_firmy=? and id_lata_obrot=?"),
+                   {idFirmy, idLataObrot}) == 0)
+        throw db::DbError(QStringLiteral("Firma %1 nie ma roku obrotowego %2.").arg(idFirmy).arg(idLataObrot));
+    return *loadFiscalYear(db, idFirmy, idLataObrot);
+}
+
+void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
+    dropWorkTables(db);
+    createWorkTables(db);
+    aggregateLines(db, year, scope);
+    splitCurrencies(db);
+    expandLevels(db, year);
+    buildPeriods(db, year, scope);
+    sumLevels(db);
+    cumulate(db);
+    computeTurnovers(db);
+    storeTurnovers(db, year, scope);
+    dropWorkTables(db);
+}
+
 } // namespace
 
 void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu) {
     (void)dataOkresu;   // the whole year is recomputed; see the header
     db::Transaction tx(db);
-    // Serialises recomputes of one year: the second waits for the first to commit.
-    if (db.execute(QStringLiteral("update LATA_OBROTOWE set status=status where id_firmy=? and id_lata_obrot=?"),
-                   {idFirmy, idLataObrot}) == 0)
-        throw db::DbError(QStringLiteral("Firma %1 nie ma roku obrotowego %2.").arg(idFirmy).arg(idLataObrot));
-    const FiscalYear year = *loadFiscalYear(db, idFirmy, idLataObrot);
+    const FiscalYear year = lockYear(db, idFirmy, idLataObrot);
     // The groupings and window sorts over a year's lines need more than the server's default
     // work memory; the setting ends with this transaction.
     db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
+    recompute(db, year, Scope{});
+    tx.commit();
+}
 
-    dropWorkTables(db);
-    createWorkTables(db);
-    aggregateLines(db, year);
-    splitCurrencies(db);
-    expandLevels(db, year);
-    buildPeriods(db, year);
-    sumLevels(db);
-    cumulate(db);
-    computeTurnovers(db);
-    storeTurnovers(db, year);
-    dropWorkTables(db);
+QString syntheticOf(const QString& account) {
+    const QString trimmed = account.trimmed();
+    const qsizetype dash = trimmed.indexOf(QLatin1Char('-'));
+    return dash < 0 ? trimmed : trimmed.left(dash);
+}
+
+void refreshTurnoversOfSynthetic(db::Database& db, int64_t idFirmy, int64_t idLataObrot, const QStringList& syntheticAccounts) {
+    Scope scope;
+    for (const QString& account : syntheticAccounts) {
+        const QString synthetic = syntheticOf(account);
+        if (!synthetic.isEmpty() && !scope.synthetics.contains(synthetic)) scope.synthetics << synthetic;
+    }
+    if (scope.synthetics.isEmpty()) return;
+    db::Transaction tx(db);
+    const FiscalYear year = lockYear(db, idFirmy, idLataObrot);
+    recompute(db, year, scope);
     tx.commit();
 }
 

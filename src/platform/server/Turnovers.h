@@ -1,6 +1,7 @@
 #pragma once
 // Server procedures over the turnovers table OBROTY_I_SALDA.
 #include "platform/db/Database.h"
+#include <QStringList>
 
 namespace ksiega::server {
 
@@ -25,5 +26,21 @@ namespace ksiega::server {
 // where changes began. One transaction; concurrent recomputes of a year wait for each
 // other. Throws db::DbError when the company has no such year.
 void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu);
+
+// The turnovers that the writers of ledger lines keep current in their own transaction:
+// the rows of OBROTY_I_SALDA of the given synthetic accounts (each with every level below
+// it, every period, every currency, all three sets) become exactly what the full
+// recompute above would make of them, and no other row changes. Only those accounts' lines
+// are read (through the account indexes), so the cost follows the accounts' lines, not the
+// year's. An account number given instead of a synthetic one counts as its synthetic
+// account. Waits for, and holds off, every other recompute of the year until the
+// transaction ends. Throws db::DbError when the company has no such year.
+//
+// A period date off the year's grid that only other accounts' lines carry is taken from
+// their stored rows; the full recompute remains the repair when those rows are stale.
+void refreshTurnoversOfSynthetic(db::Database& db, int64_t idFirmy, int64_t idLataObrot, const QStringList& syntheticAccounts);
+
+// The synthetic account of an account number: its part before the first dash.
+QString syntheticOf(const QString& account);
 
 } // namespace ksiega::server
