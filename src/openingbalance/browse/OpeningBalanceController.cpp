@@ -336,12 +336,13 @@ void OpeningBalanceController::refreshSummary() {
         m_summary.push_back({symbol, name, s.first, s.second, s.third, s.fourth});
     }
     const server::OpeningSums all = server::POZYCJE_BO_SUMUJ(m_db, company, year, QString(), 2);
-    const server::OpeningSums offDt = server::POZYCJE_BO_SUMUJ(m_db, company, year, QString(), 3);
-    const server::OpeningSums offCt = server::POZYCJE_BO_SUMUJ(m_db, company, year, QString(), 4);
+    // Mode 3 answers the off-balance Dt first and the off-balance Ct third, which is what
+    // mode 4 would answer first: one statement over the year's lines instead of two.
+    const server::OpeningSums offBalance = server::POZYCJE_BO_SUMUJ(m_db, company, year, QString(), 3);
     m_summaryTotals.withOffBalanceDt = all.first;
     m_summaryTotals.withOffBalanceCt = all.third;
-    m_summaryTotals.withoutOffBalanceDt = all.first - offDt.first;
-    m_summaryTotals.withoutOffBalanceCt = all.third - offCt.first;
+    m_summaryTotals.withoutOffBalanceDt = all.first - offBalance.first;
+    m_summaryTotals.withoutOffBalanceCt = all.third - offBalance.third;
 }
 
 } // namespace ksiega::openingbalance
