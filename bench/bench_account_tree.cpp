@@ -15,7 +15,7 @@ namespace {
 
 std::unique_ptr<db::Database> g_db;
 SessionContext g_session;
-ledger::AccountFilterSettings g_filter;
+entries::AccountFilterSettings g_filter;
 
 void load(db::Database& db) {
     db::createSchema(db);

@@ -27,4 +27,6 @@ void PRN_62_KSIEGA_K_THREAD(const QString& byteText);  // the same on a thread o
 void RAPORT_DLA_KONTA();  // "Raport z konta": account, cash and bank reports of account ranges
 uint8_t UP_RAPORT_DLA_KONTA(uint8_t newRange);  // one range of "Raport z konta"; 1 when confirmed
 void KSIEGA_WG_OKRESOW(const QString& parameter);  // "Przeglądanie stanu kont": ledger by periods
+void BO();  // "Bilans otwarcia": opening-balance browse of the current fiscal year
+uint8_t FILTR_BO();  // account filter of the opening-balance browse; 1 when the filter was applied
 } // namespace ksiega

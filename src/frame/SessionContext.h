@@ -5,6 +5,7 @@
 // the moment they run; none of them takes the company, year or user as a parameter.
 // Member names are the globals' own names.
 #include "platform/runtime/Money.h"
+#include "platform/siblings/ledgerprint/HandedRows.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -65,7 +66,7 @@ struct SessionContext {
     int64_t DANE_ID_BOWSERA_FILTR = 0;
     uint8_t DANE_FLAGA_OKNO_Z_BLOKADA_ROZRACHUNKOW = 0;
     QString DANE_WERSJA_SERWERA;
-    QString DANE_KOLEJKA_VAX;
+    std::vector<ledgerprint::HandedRow> DANE_KOLEJKA_VAX;   // rows handed to the ledger print library
 
     // paths and window switches
     QString GGG_HELP_PLIK, GLO_LOCALPATH, GLO_CUTEMP, GGG_PROGRAMPATH;

@@ -27,6 +27,10 @@ ledgerprint::ListingJob sessionListingJob(SessionContext& s, const QString& para
     if (!s.DANE_NIP_FIRMY.trimmed().isEmpty()) job.companyLines << QStringLiteral("NIP: ") + s.DANE_NIP_FIRMY.trimmed();
     job.description = s.DANE_OPIS_PRN;
     s.DANE_OPIS_PRN.clear();
+    if (!s.DANE_KOLEJKA_VAX.empty()) {
+        job.handedRows = std::make_shared<const ledgerprint::HandedRows>(std::move(s.DANE_KOLEJKA_VAX));
+        s.DANE_KOLEJKA_VAX.clear();
+    }
     job.fiscalYearName = s.DANE_LATA_OBROT_NAZWA.trimmed();
     job.printDate = s.DANE_DATA_WYDRUKU != 0 ? s.DANE_DATA_WYDRUKU : s.DANE_DATA_BIEZACA;
     job.shading = s.DANE_WYLACZ_SZAROSC == 0;

@@ -12,7 +12,8 @@ class QWidget;
 namespace ksiega::entries {
 
 // The job of WYDRUK_KSIEGA(params, filter, heading) for the session as it is now. The
-// description lines are taken from DANE_OPIS_PRN, which is then emptied.
+// description lines are taken from DANE_OPIS_PRN and the handed rows from
+// DANE_KOLEJKA_VAX; both are then emptied.
 ledgerprint::ListingJob sessionListingJob(SessionContext& session, const QString& params, const QString& filter,
                                           const QString& heading);
 

@@ -6,7 +6,7 @@ using namespace ksiega::ledger;
 
 class AccountTreeTest : public test::WindowTest {
 protected:
-    AccountFilterSettings filter;
+    entries::AccountFilterSettings filter;
     std::unique_ptr<AccountTreeController> tree() {
         filter.computeDerived();
         auto t = std::make_unique<AccountTreeController>(db(), session(), filter);

@@ -1,6 +1,6 @@
 #include "support/ScriptedWindowServices.h"
 #include "support/WindowFixture.h"
-#include "ledger/accountfilter/AccountFilterSettings.h"
+#include "entries/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/window/KsiegaWgKontController.h"
 #include "entries/turnovers/AccountPeriodQueue.h"
 #include "platform/ui/settings/Settings.h"
@@ -124,8 +124,8 @@ TEST_P(KsiegaWgKontControllerTest, filterButtonsShowTheirStateInTheirIcons) {
 
     EXPECT_EQ(c->accountFilterIcon(), "~Filtr_konto.ico");
     c->accountFilterWindow = [] {
-        accountFilter().WYNIKOWE = 1;
-        accountFilter().computeDerived();
+        entries::accountFilter().WYNIKOWE = 1;
+        entries::accountFilter().computeDerived();
         return uint8_t(1);
     };
     c->runAccountFilter();

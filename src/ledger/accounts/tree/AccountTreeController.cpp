@@ -1,5 +1,5 @@
 #include "ledger/accounts/tree/AccountTreeController.h"
-#include "ledger/accountfilter/AccountFilterPredicate.h"
+#include "entries/accountfilter/AccountFilterPredicate.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include <algorithm>
 #include <functional>
@@ -19,7 +19,7 @@ ui::AccountNodeKind kindOfType(const QString& typKonta) {
 }
 
 AccountTreeController::AccountTreeController(db::Database& db, const SessionContext& session,
-                                             const AccountFilterSettings& filter)
+                                             const entries::AccountFilterSettings& filter)
     : m_db(db), m_pt(db), m_session(session), m_filter(filter) {}
 
 void AccountTreeController::rebuild() {
@@ -42,7 +42,7 @@ void AccountTreeController::rebuild() {
                                                "order by nr_konta_syn"),
                                 scope);
     while (synt.next()) {
-        SyntheticAccount a;
+        entries::SyntheticAccount a;
         a.number = synt.integer(0);
         const QString typ = synt.text(1).trimmed();
         a.type = typ.isEmpty() ? QChar() : typ.at(0).toUpper();
@@ -50,7 +50,7 @@ void AccountTreeController::rebuild() {
         a.settlement = synt.int64(3) != 0;
         a.twoBalance = synt.int64(4) != 0;
         a.costCentre = synt.int64(5) != 0;
-        if (!passesAccountFilter(m_filter, a, m_session.DANE_CZY_WERSJA_MPK == 1)) continue;
+        if (!entries::passesAccountFilter(m_filter, a, m_session.DANE_CZY_WERSJA_MPK == 1)) continue;
         const QString text = QStringLiteral("%1").arg(a.number, 3, 10, QChar('0'));
         syntheticText.insert(a.number, text);
         add({text, QString(), kindOfType(typ), false});

@@ -9,7 +9,7 @@
 // A node shows its number, or its number, two blanks and its name when names are shown.
 // Names come from TG_GetNazwaKonta, asked once per account and kept.
 #include "frame/SessionContext.h"
-#include "ledger/accountfilter/AccountFilterSettings.h"
+#include "entries/accountfilter/AccountFilterSettings.h"
 #include "platform/db/Database.h"
 #include "platform/db/passthrough/PassThrough.h"
 #include "platform/ui/tree/AccountTreeModel.h"
@@ -29,7 +29,7 @@ struct ChosenAccount {
 class AccountTreeController {
 public:
     AccountTreeController(db::Database& db, const SessionContext& session,
-                          const AccountFilterSettings& filter = accountFilter());
+                          const entries::AccountFilterSettings& filter = entries::accountFilter());
 
     // Reads the tree again (at opening and after the account filter was applied).
     void rebuild();
@@ -79,7 +79,7 @@ private:
     db::Database& m_db;
     db::PassThrough m_pt;
     const SessionContext& m_session;
-    const AccountFilterSettings& m_filter;
+    const entries::AccountFilterSettings& m_filter;
     ui::AccountTreeModel m_model;
     std::vector<Entry> m_entries;                      // display order, parents first
     QHash<QString, int> m_index;                       // account -> entry

@@ -1,6 +1,6 @@
 #include "ledger/accounts/window/KsiegaWgKontController.h"
 #include "ksiega/ksiega.h"
-#include "ledger/accountfilter/AccountFilterSettings.h"
+#include "entries/accountfilter/AccountFilterSettings.h"
 #include "ledger/accounts/AccountsPrint.h"
 #include "ledger/accounts/EntryListColumns.h"
 #include "entries/turnovers/AccountPeriodQueue.h"
@@ -148,7 +148,7 @@ void KsiegaWgKontController::runAccountFilter() {
     if (accountFilterWindow() == 1) m_tree->rebuild();
 }
 
-QString KsiegaWgKontController::accountFilterIcon() const { return filterIndicatorIcon(accountFilter()); }
+QString KsiegaWgKontController::accountFilterIcon() const { return entries::filterIndicatorIcon(entries::accountFilter()); }
 
 void KsiegaWgKontController::setShowMarked(bool on) {
     if (on == m_showMarked) return;

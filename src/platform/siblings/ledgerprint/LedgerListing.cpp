@@ -29,6 +29,7 @@ PreparedListing prepareListing(const ListingJob& job, ConnectionProvider connect
     const FilterTranslation where = translateFilter(job.filter);
     if (!where.ok()) return {{}, {}, QStringLiteral("Nieprawidłowy filtr wydruku: ") + where.error};
     const ListingParameters& p = *parsed.parameters;
+    if (p.kind == ListingKind::Turnovers && job.handedRows) return detail::handedRowsListing(job, p);
     if (p.kind == ListingKind::Turnovers) return detail::turnoverListing(job, p, where.where, std::move(connection));
     return detail::entryListing(job, p, where.where, std::move(connection));
 }

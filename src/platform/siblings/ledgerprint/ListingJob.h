@@ -4,6 +4,7 @@
 // the caller copies these values in before the job starts, so the job never looks at
 // globals that the window may change meanwhile.
 #include "platform/report/ReportOutput.h"
+#include "platform/siblings/ledgerprint/HandedRows.h"
 #include "platform/runtime/Money.h"
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,9 @@ struct ListingJob {
     int printDate = 0;              // DANE_DATA_WYDRUKU
     bool shading = true;            // false with DANE_WYLACZ_SZAROSC
     BroughtForward broughtForward;
+    // DANE_KOLEJKA_VAX: rows the window handed over (code 63 prints them instead of the
+    // turnovers); null when the window handed none.
+    std::shared_ptr<const HandedRows> handedRows;
     report::OutputChoice output;
 };
 

@@ -14,4 +14,7 @@ PreparedListing entryListing(const ListingJob& job, const ListingParameters& p, 
 PreparedListing turnoverListing(const ListingJob& job, const ListingParameters& p, const QString& where,
                                 ConnectionProvider connection);
 
+// 63 with rows handed over by the window: those rows, in their order.
+PreparedListing handedRowsListing(const ListingJob& job, const ListingParameters& p);
+
 } // namespace ksiega::ledgerprint::detail

@@ -1,10 +1,10 @@
 // Which synthetic accounts pass the account filter, and the indicator of the filter button.
 #include "support/FrameFixture.h"
-#include "ledger/accountfilter/AccountFilterController.h"
-#include "ledger/accountfilter/AccountFilterPredicate.h"
+#include "entries/accountfilter/AccountFilterController.h"
+#include "entries/accountfilter/AccountFilterPredicate.h"
 
 using namespace ksiega;
-using namespace ksiega::ledger;
+using namespace ksiega::entries;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 struct AccountFilterSettings {
     static constexpr int32_t RANGE_LOW = 0;
@@ -53,4 +53,4 @@ QString filterIndicatorIcon(const AccountFilterSettings& settings);
 // The module-wide settings (cleared when the module is loaded).
 AccountFilterSettings& accountFilter();
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

@@ -1,11 +1,11 @@
 #pragma once
 // Whether a synthetic account (KONTA_SYNT) passes the account filter, as the account
 // lists apply it while they build themselves.
-#include "ledger/accountfilter/AccountFilterSettings.h"
+#include "entries/accountfilter/AccountFilterSettings.h"
 #include <QChar>
 #include <cstdint>
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 struct SyntheticAccount {
     int32_t number = 0;     // synthetic number, 0..999 in practice
@@ -25,4 +25,4 @@ int accountGroupElement(int32_t number);
 bool passesAccountFilter(const AccountFilterSettings& settings, const SyntheticAccount& account,
                          bool costCentreVersion);
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

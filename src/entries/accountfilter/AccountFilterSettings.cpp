@@ -1,8 +1,8 @@
-#include "ledger/accountfilter/AccountFilterSettings.h"
+#include "entries/accountfilter/AccountFilterSettings.h"
 #include "frame/lifecycle/ModuleState.h"
 #include <algorithm>
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 bool AccountFilterSettings::anyGroup() const {
     return std::any_of(ZSPOLY_KONT.begin() + 1, ZSPOLY_KONT.end(), [](uint16_t f) { return f != 0; });
@@ -30,4 +30,4 @@ AccountFilterSettings& accountFilter() {
     return moduleState().state<AccountFilterSettings>();
 }
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

@@ -3,7 +3,7 @@
 #include "support/FrameFixture.h"
 #include "frame/window/ThreadRegistry.h"
 #include "ksiega/ksiega.h"
-#include "ledger/accountfilter/AccountFilterDialog.h"
+#include "entries/accountfilter/AccountFilterDialog.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 #include <QTimer>
 
 using namespace ksiega;
-using namespace ksiega::ledger;
+using namespace ksiega::entries;
 
 namespace {
 

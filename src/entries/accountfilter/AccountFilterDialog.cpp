@@ -1,4 +1,4 @@
-#include "ledger/accountfilter/AccountFilterDialog.h"
+#include "entries/accountfilter/AccountFilterDialog.h"
 #include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/icons/IconSet.h"
 #include <QCheckBox>
@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 namespace {
 
@@ -183,4 +183,4 @@ void AccountFilterDialog::redisplay() {
     m_apply->setEnabled(c.applyEnabled());
 }
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

@@ -1,6 +1,6 @@
 #pragma once
 // The window "Filtr": controls and layout over an AccountFilterController.
-#include "ledger/accountfilter/AccountFilterController.h"
+#include "entries/accountfilter/AccountFilterController.h"
 #include <QDialog>
 #include <array>
 #include <map>
@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 class AccountFilterDialog : public QDialog {
     Q_OBJECT
@@ -38,4 +38,4 @@ private:
     QPushButton* m_cancel = nullptr;
 };
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

@@ -1,6 +1,6 @@
-#include "ledger/accountfilter/AccountFilterPredicate.h"
+#include "entries/accountfilter/AccountFilterPredicate.h"
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 int accountGroupElement(int32_t number) {
     if (number < 100) return 10;
@@ -28,4 +28,4 @@ bool passesAccountFilter(const AccountFilterSettings& s, const SyntheticAccount&
     return true;
 }
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

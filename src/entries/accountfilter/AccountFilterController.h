@@ -2,10 +2,10 @@
 // The rules of the account filter window "Filtr": a working copy of the module-wide
 // settings, which buttons are enabled, and what "Czyść ustawienia", "Wykonaj" and
 // "Anuluj" do. The module-wide settings change only on "Wykonaj".
-#include "ledger/accountfilter/AccountFilterSettings.h"
+#include "entries/accountfilter/AccountFilterSettings.h"
 #include <cstdint>
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 enum class FilterFlag { Bilansowe, Wynikowe, Pozabilansowe, Walutowe, Rozrachunkowe, Dwusaldowe, Mpk };
 
@@ -50,4 +50,4 @@ private:
     uint8_t m_result = 0;
 };
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries

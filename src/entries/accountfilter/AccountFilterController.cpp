@@ -1,9 +1,9 @@
-#include "ledger/accountfilter/AccountFilterController.h"
+#include "entries/accountfilter/AccountFilterController.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include <algorithm>
 #include <stdexcept>
 
-namespace ksiega::ledger {
+namespace ksiega::entries {
 
 AccountFilterController::AccountFilterController(AccountFilterSettings& moduleWide, bool costCentreVersion)
     : m_moduleWide(moduleWide), m_working(moduleWide), m_costCentreVersion(costCentreVersion) {
@@ -85,4 +85,4 @@ void AccountFilterController::cancel() {
     m_result = 0;
 }
 
-} // namespace ksiega::ledger
+} // namespace ksiega::entries
