@@ -60,8 +60,10 @@ void createWorkTables(db::Database& db) {
                ", cwn BIGINT, cma BIGINT, cwn2 BIGINT, cma2 BIGINT, cwnw BIGINT, cmaw BIGINT)");
 }
 
-void analyzeWorkTable(db::Database& db, const char* table) {
-    db.dialect().analyzeTable(db, QLatin1String(table));
+// Fresh statistics for the planner where the work table holds a year's figures; the few
+// rows of some accounts are planned well without (and statistics cost more than they save).
+void analyzeWorkTable(db::Database& db, const char* table, const Scope& scope) {
+    if (scope.wholeYear()) db.dialect().analyzeTable(db, QLatin1String(table));
 }
 
 // Step 1, the one pass over the lines: per posted account, currency and period (opening-
@@ -80,23 +82,24 @@ void aggregateLines(db::Database& db, const FiscalYear& year, const Scope& scope
         const QString posted = QStringLiteral("sum(case when status=2 or czy_rk=10 then kwota_%1%2 else 0 end)");
         const QString sql = QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w) "
                                            "select konto_%1, waluta, %3, %4, sum(kwota_%1), %5, 0, 0, 0 "
-                                           "from %6 where id_firmy=? and id_lata_obrot=? and konto_%1<>'' %7"
+                                           "from %6 where %7 and konto_%1<>'' "
                                            "group by konto_%1, waluta, %3")
                                 .arg(side, other, period, posted.arg(side, QString()), posted.arg(side, QStringLiteral("_w")), lines);
         if (scope.wholeYear()) {
-            db.execute(sql.arg(QString()), {year.idFirmy, year.idLataObrot});
+            db.execute(sql.arg(QStringLiteral("id_firmy=? and id_lata_obrot=?")), {year.idFirmy, year.idLataObrot});
             continue;
         }
-        const QString inSubtree = QStringLiteral("and ") + subtreeCondition(QStringLiteral("konto_") + side) + QLatin1Char(' ');
-        for (const QString& synthetic : scope.synthetics)
-            db.execute(sql.arg(inSubtree), subtreeParams({year.idFirmy, year.idLataObrot}, synthetic));
+        // The year's lines are the company's: the year alone leads the planner to the
+        // account index (year, account) rather than to one led by (company, year).
+        const QString inSubtree = QStringLiteral("id_lata_obrot=? and ") + subtreeCondition(QStringLiteral("konto_") + side);
+        for (const QString& synthetic : scope.synthetics) db.execute(sql.arg(inSubtree), subtreeParams({year.idLataObrot}, synthetic));
     }
-    analyzeWorkTable(db, "tmp_turn_lines");
+    analyzeWorkTable(db, "tmp_turn_lines", scope);
 }
 
 // Step 2: the posted accounts per currency and period, Dt and Ct sides together, in the
 // three sets. The 'PLN' rows take every line, the other currencies their own lines.
-void splitCurrencies(db::Database& db) {
+void splitCurrencies(db::Database& db, const Scope& scope) {
     db.execute(QStringLiteral("insert into tmp_turn_accounts (konto, sym_waluty, data_okresu, %1) "
                               "select konto, 'PLN', data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wn), sum(ma) "
                               "from tmp_turn_lines group by konto, data_okresu "
@@ -104,12 +107,12 @@ void splitCurrencies(db::Database& db) {
                               "select konto, upper(waluta), data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wnw), sum(maw) "
                               "from tmp_turn_lines where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu")
                    .arg(kAmounts));
-    analyzeWorkTable(db, "tmp_turn_accounts");
+    analyzeWorkTable(db, "tmp_turn_accounts", scope);
 }
 
 // Step 3: the levels of every posted account (its prefixes at the dashes, and itself),
 // with the synthetic level of a two-balance account marked.
-void expandLevels(db::Database& db, const FiscalYear& year) {
+void expandLevels(db::Database& db, const FiscalYear& year, const Scope& scope) {
     QStringList positions;
     for (int i = 2; i <= 60; ++i) positions << QStringLiteral("(%1)").arg(i);
     db.execute("insert into tmp_turn_positions (i) values " + positions.join(','));
@@ -120,7 +123,7 @@ void expandLevels(db::Database& db, const FiscalYear& year) {
         "select a.konto, substr(a.konto, 1, n.i - 1), 0 from (select distinct konto from tmp_turn_accounts) a "
         "join tmp_turn_positions n on n.i <= length(a.konto) and substr(a.konto, n.i, 1) = '-'"));
     db.execute(QStringLiteral("create index tmp_turn_levels_leaf on tmp_turn_levels (leaf)"));
-    analyzeWorkTable(db, "tmp_turn_levels");
+    analyzeWorkTable(db, "tmp_turn_levels", scope);
     db.execute(QStringLiteral(
                    "update tmp_turn_levels set dwus=1 where konto not like '%-%' and exists ("
                    "select 1 from WARTOSCI_KONT w join KONTA_SYNT s on s.id_firmy=w.id_firmy "
@@ -150,12 +153,12 @@ void buildPeriods(db::Database& db, const FiscalYear& year, const Scope& scope) 
     }
     db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_accounts "
                               "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
-    analyzeWorkTable(db, "tmp_turn_periods");
+    analyzeWorkTable(db, "tmp_turn_periods", scope);
 }
 
 // Step 5: period turnovers per level, currency and period (rodzaj 0), and the own
 // turnovers of each posted account under a two-balance synthetic account (rodzaj 1).
-void sumLevels(db::Database& db) {
+void sumLevels(db::Database& db, const Scope& scope) {
     const QString sums = QStringLiteral("sum(c.wn), sum(c.ma), sum(c.wn2), sum(c.ma2), sum(c.wnw), sum(c.maw)");
     db.execute(QStringLiteral("insert into tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu, %1) "
                               "select 0, l.konto, '', c.sym_waluty, c.data_okresu, %2 from tmp_turn_accounts c "
@@ -165,11 +168,11 @@ void sumLevels(db::Database& db) {
                               "join tmp_turn_levels l on l.leaf=c.konto and l.dwus=1")
                    .arg(kAmounts, sums, QStringLiteral("c.wn, c.ma, c.wn2, c.ma2, c.wnw, c.maw")));
     db.execute(QStringLiteral("create unique index tmp_turn_sums_key on tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu)"));
-    analyzeWorkTable(db, "tmp_turn_sums");
+    analyzeWorkTable(db, "tmp_turn_sums", scope);
 }
 
 // Step 6: every period from the first turnover on, with the turnovers cumulated from BO.
-void cumulate(db::Database& db) {
+void cumulate(db::Database& db, const Scope& scope) {
     QStringList turnovers, cumulative;
     for (const QString& a : kAmounts.split(QStringLiteral(", "))) {
         turnovers << QStringLiteral("coalesce(t.%1, 0)").arg(a);
@@ -187,7 +190,7 @@ void cumulate(db::Database& db) {
                    "window w as (partition by f.rodzaj, f.konto, f.synt, f.sym_waluty order by p.data_okresu "
                    "rows between unbounded preceding and current row)")
                    .arg(kAmounts, turnovers.join(", "), cumulative.join(", ")));
-    analyzeWorkTable(db, "tmp_turn_cumulative");
+    analyzeWorkTable(db, "tmp_turn_cumulative", scope);
 }
 
 QString netDt(const QString& dt, const QString& ct) {
@@ -195,7 +198,7 @@ QString netDt(const QString& dt, const QString& ct) {
 }
 
 // Step 7: the rows of OBROTY_I_SALDA, first into a work table.
-void computeTurnovers(db::Database& db) {
+void computeTurnovers(db::Database& db, const Scope& scope) {
     const QStringList dt{"cwn", "cwn2", "cwnw"}, ct{"cma", "cma2", "cmaw"};
     QStringList twoBalance, rows;
     const QStringList obr{"wn", "wn2", "wnw"}, obrCt{"ma", "ma2", "maw"};
@@ -215,7 +218,7 @@ void computeTurnovers(db::Database& db) {
                    "where c.rodzaj=0")
                    .arg(rows.join(", "), twoBalance.join(", "), kFigures.join(", ")));
     db.execute(QStringLiteral("create unique index tmp_turn_result_key on tmp_turn_result (sym_waluty, data_okresu, nr_konta)"));
-    analyzeWorkTable(db, "tmp_turn_result");
+    analyzeWorkTable(db, "tmp_turn_result", scope);
 }
 
 // Step 8: OBROTY_I_SALDA takes the new rows. A recompute mostly finds the figures as they
@@ -256,12 +259,12 @@ void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
     dropWorkTables(db);
     createWorkTables(db);
     aggregateLines(db, year, scope);
-    splitCurrencies(db);
-    expandLevels(db, year);
+    splitCurrencies(db, scope);
+    expandLevels(db, year, scope);
     buildPeriods(db, year, scope);
-    sumLevels(db);
-    cumulate(db);
-    computeTurnovers(db);
+    sumLevels(db, scope);
+    cumulate(db, scope);
+    computeTurnovers(db, scope);
     storeTurnovers(db, year, scope);
     dropWorkTables(db);
 }
