@@ -16,6 +16,8 @@ SessionChoice choose(db::Database& db, const Arguments& args, BatchSession::Miss
     SessionChoice choice = choiceFromArguments(db, args);
     try {
         if (!choice.company) choice.company = firstChoice(db).company;
+        // A year named without a company is a year of the first company.
+        if (!choice.year && args.option(QStringLiteral("year"))) choice.year = yearArgument(db, choice.company, args);
         if (!choice.year)
             choice.year = db.scalarInt(QStringLiteral("select id_lata_obrot from LATA_OBROTOWE where id_firmy=? "
                                                       "order by poczatek_roku desc, id_lata_obrot desc limit 1"),

@@ -75,6 +75,7 @@ AmountEntryDialog::AmountEntryDialog(AmountEntryController& controller, QWidget*
     layout->addLayout(sides);
     layout->addLayout(buttons);
     showAmounts();
+    adjustSize();
 
     for (auto& [field, edit] : m_fields) {
         MoneyEdit* e = edit;
