@@ -73,6 +73,7 @@ uint8_t CardWindowController::editAmounts(const QString& account, QWidget* paren
     sub.idNagDok = m_request.idNagDok;
     sub.account = account;
     sub.currency = m_request.currency;
+    sub.settlementsOnly = m_request.settlementsOnly;
     const uint8_t saved = m_editors.editAmounts(m_db, m_session, sub, parent);
     if (saved == 1) m_result = 1;
     return saved;
@@ -105,7 +106,7 @@ int CardWindowController::add(QWidget* parent) {
 }
 
 int CardWindowController::correct(int row, QWidget* parent) {
-    if (!editingEnabled() || row < 0 || size_t(row) >= m_lines.size()) return -1;
+    if (row < 0 || size_t(row) >= m_lines.size()) return -1;
     const QString account = m_lines[size_t(row)].account;
     editAmounts(account, parent);
     load();

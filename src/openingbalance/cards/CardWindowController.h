@@ -16,7 +16,9 @@ public:
     const std::vector<CardLine>& lines() const { return m_lines; }
     // "Numer konta", "Nazwa konta", "Kwota Dt", "Kwota Dt /wal./", "Kwota Ct", "Kwota Ct /wal./".
     QStringList cells(size_t row) const;
-    // "Dodaj", "Popraw" and "Usuń" (off in the settlements-only mode).
+    // "Dodaj" and "Usuń" (off in the settlements-only mode). "Popraw" stays on there: it
+    // opens the amount entry in the same mode, where only the settlements can change, which
+    // is the one thing that mode exists for.
     bool editingEnabled() const { return !m_request.settlementsOnly; }
 
     // Odśwież: reads the list again and keeps the order.

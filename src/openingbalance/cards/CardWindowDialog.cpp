@@ -71,7 +71,7 @@ CardWindowDialog::CardWindowDialog(CardWindowController& controller, QWidget* pa
     buttons->addStretch();
     QPushButton* close = button("B_ZAMKNIJ", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
     layout->addLayout(buttons);
-    for (QPushButton* b : {add, correct, remove}) b->setEnabled(m_c.editingEnabled());
+    for (QPushButton* b : {add, remove}) b->setEnabled(m_c.editingEnabled());
 
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this, ui::guarded(this, [this](int column) {
         m_c.sortBy(CardSortColumn(column));
@@ -89,7 +89,7 @@ CardWindowDialog::CardWindowDialog(CardWindowController& controller, QWidget* pa
     connect(add, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.add(this)); }));
     connect(correct, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.correct(selected(), this)); }));
     connect(m_list, &QTableWidget::cellDoubleClicked, this, ui::guarded(this, [this] {
-        if (m_c.editingEnabled()) redisplay(m_c.correct(selected(), this));
+        redisplay(m_c.correct(selected(), this));
     }));
     connect(remove, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.remove(selected(), this)); }));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

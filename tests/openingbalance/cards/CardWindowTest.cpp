@@ -152,7 +152,7 @@ TEST_P(CardWindow, addingTakesTheSubAccountOfTheChosenCardUnderThisRegisterAccou
     EXPECT_EQ(again.result(), 0);
 }
 
-TEST_P(CardWindow, correctingOpensTheAmountEntryOfTheRowAndTheSettlementsOnlyModeChangesNothing) {
+TEST_P(CardWindow, correctingOpensTheAmountEntryOfTheRowAndTheSettlementsOnlyModeOnlyCorrects) {
     auto c = loaded();
     c.correct(rowOf(c, "201-01-002"), nullptr);
     EXPECT_EQ(editors.amounts, QStringList{QStringLiteral("201-01-002|PLN|%1").arg(f().openingPln)});
@@ -165,7 +165,8 @@ TEST_P(CardWindow, correctingOpensTheAmountEntryOfTheRowAndTheSettlementsOnlyMod
     locked.add(nullptr);
     locked.correct(0, nullptr);
     locked.remove(0, nullptr);
-    EXPECT_EQ(editors.amounts.size(), 1);
+    EXPECT_EQ(editors.amounts.size(), 2);
+    EXPECT_TRUE(editors.amounts.last().endsWith("|rozrachunki")) << "the amount entry opens for the settlements only";
     EXPECT_TRUE(cards.calls.isEmpty());
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(amountsOf(line002)[0], zl("750.00"));

@@ -66,13 +66,28 @@ TEST_P(CardWindowWiring, dodajAndPoprawOpenTheAmountEntryOfTheEditorsTheWindowIs
     EXPECT_EQ(result, 1);
 }
 
-TEST_P(CardWindowWiring, inTheSettlementsOnlyModeDodajPoprawAndUsunAreOff) {
+TEST_P(CardWindowWiring, inTheSettlementsOnlyModeDodajAndUsunAreOffAndPoprawEditsTheSettlementsOnly) {
     request.settlementsOnly = true;
     const bool opened = whileOpen([&] { openingbalance::openCardWindow(db(), session(), request, nullptr, editors); },
                                   [&](QDialog& w) {
-                                      for (const char* name : {"B_DODAJ", "B_POPRAW", "B_USUN"})
+                                      for (const char* name : {"B_DODAJ", "B_USUN"})
                                           EXPECT_FALSE(button(w, name)->isEnabled()) << name;
                                       EXPECT_TRUE(button(w, "B_ZAMKNIJ")->isEnabled());
+                                      auto* list = w.findChild<QTableWidget*>("LIST1");
+                                      list->selectRow(rowOf(list, "201-01-001"));
+                                      button(w, "B_POPRAW")->click();
                                   });
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(editors.amounts, QStringList{"201-01-001|PLN|" + QString::number(f().openingPln) + "|rozrachunki"});
+}
+
+TEST_P(CardWindowWiring, poprawThroughTheProductionEditorsOpensTheAmountEntryOfTheSubAccount) {
+    const bool opened = whileOpen(
+        [&] { openingbalance::productionLineEditors().editCard(db(), session(), request, nullptr); },
+        [&](QDialog& w) {
+            auto* list = w.findChild<QTableWidget*>("LIST1");
+            list->selectRow(rowOf(list, "201-01-001"));
+            EXPECT_EQ(windowOpenedBy([&] { button(w, "B_POPRAW")->click(); }), QStringLiteral("BO_KWOTY"));
+        });
     ASSERT_TRUE(opened);
 }

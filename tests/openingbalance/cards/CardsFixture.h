@@ -16,7 +16,8 @@ struct RecordingLineEditors : openingbalance::LineEditors {
     QStringList amounts;   // "account|currency|document"
     uint8_t answer = 0;
     uint8_t editAmounts(db::Database&, const SessionContext&, const openingbalance::LineRequest& r, QWidget*) override {
-        amounts << QStringLiteral("%1|%2|%3").arg(r.account, r.currency).arg(r.idNagDok);
+        amounts << QStringLiteral("%1|%2|%3").arg(r.account, r.currency).arg(r.idNagDok) +
+                       (r.settlementsOnly ? QStringLiteral("|rozrachunki") : QString());
         return answer;
     }
     uint8_t editCard(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
