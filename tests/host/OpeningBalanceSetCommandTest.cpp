@@ -1,6 +1,7 @@
 // ksiega opening-balance-set run as the executable: a save, a refused check that writes
 // nothing, a line held by a second run, and its usage errors, with their exit codes and
 // the system's texts on standard error.
+#include "platform/server/Turnovers.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
 #include <QCoreApplication>
@@ -109,4 +110,41 @@ TEST_P(OpeningBalanceSet, usageErrorsExitTwoBeforeAnythingIsClaimed) {
     EXPECT_EQ(noFile.exitCode, 2);
     EXPECT_EQ(claims(), 0);
     EXPECT_EQ(lineAmount(), 0);
+}
+
+// After a save the tree of "Bilans otwarcia" (all currencies in PLN), the BO period of the
+// trial balance and the plain sums of the document lines tell the same figures.
+TEST_P(OpeningBalanceSet, afterASaveTheTreeTheTrialBalanceAndTheLinesAgree) {
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), ledger->company, ledger->year2026, 0);
+    ASSERT_EQ(run({"--dt", "1 234,56", "--ct", "0"}).exitCode, 0);
+    auto table = [&](const QStringList& args) {
+        QProcess p;
+        p.start(program(), args + QStringList{"--db", url(), "--company", QString::number(ledger->company), "--year", "2026"});
+        std::map<QString, std::pair<QString, QString>> rows;   // account -> Dt, Ct
+        const Outcome o = finish(p);
+        EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
+        for (const QString& line : o.out.split('\n', Qt::SkipEmptyParts).mid(1)) {
+            const QStringList f = line.split(',');
+            if (f.size() >= 4) rows[f[0]] = args.first() == "trial-balance" ? std::pair{f[1], f[2]} : std::pair{f[2], f[3]};
+        }
+        return rows;
+    };
+    const auto tree = table({"opening-balance", "--aggregate"});
+    const auto trial = table({"trial-balance", "--period", "BO"});
+    ASSERT_TRUE(trial.count("202-01-001"));
+    EXPECT_EQ(trial.at("202-01-001").first, "1234.56");
+    int compared = 0;
+    for (const auto& [account, amounts] : trial) {
+        if (!tree.count(account)) continue;
+        EXPECT_EQ(tree.at(account), amounts) << account.toStdString();
+        const auto sum = [&](const char* side) {
+            return Money::fromMinor(db().scalarInt(QStringLiteral("select coalesce(sum(kwota_%1), 0) from POZ_DOK where czy_rk=10 and "
+                                                                  "id_lata_obrot=? and (konto_%1=? or konto_%1 like ?)").arg(side),
+                                                   {ledger->year2026, account, account + "-%"}).value_or(0))
+                .toString();
+        };
+        EXPECT_EQ(amounts, std::pair(sum("wn"), sum("ma"))) << account.toStdString();
+        ++compared;
+    }
+    EXPECT_GT(compared, 3);
 }
