@@ -187,6 +187,16 @@ int openingBalanceSet(const Arguments& args) {
     std::optional<std::vector<FileSettlement>> file;
     if (const auto path = args.option(QStringLiteral("settlements"))) file = readSettlementsFile(*path, openingDate);
 
+    // A later year takes its opening balance from the closing of the year before: its entry
+    // is blocked as in "Bilans otwarcia", until the service function (--unblock) opens it.
+    const bool laterYear = batch.db().scalarInt(QStringLiteral("select 1 from LATA_OBROTOWE where id_firmy=? and poczatek_roku<? "
+                                                               "limit 1"), {s.DANE_ID_FIRMY, s.DANE_POCZATEK_ROKU}).value_or(0) == 1;
+    if (laterYear && !args.given(QStringLiteral("unblock"))) {
+        QTextStream(stderr) << QStringLiteral("Wprowadzanie zapisów w BO w bieżącym roku obrotowym jest zablokowane: bilans otwarcia "
+                                              "pochodzi z zamknięcia roku poprzedniego (--unblock: funkcja serwisowa).") << "\n";
+        return 1;
+    }
+
     CommandDialogs dialogs;
     ui::ScopedDialogs scoped(dialogs);
     const int64_t document =
@@ -239,7 +249,9 @@ KSIEGA_SUBCOMMAND(QStringLiteral("opening-balance-set"),
                               Option::value("dt-w", "AMOUNT", "Kwota Dt in the currency (currency accounts)"),
                               Option::value("ct-w", "AMOUNT", "Kwota Ct in the currency (currency accounts)"),
                               Option::value("settlements", "FILE.json", "the line's settlements (below)"),
-                              Option::value("hold", "SECONDS", "keep the line claimed this long before saving").defaultsTo("0")},
+                              Option::value("hold", "SECONDS", "keep the line claimed this long before saving").defaultsTo("0"),
+                              Option::flag("unblock", "a later year: open its opening balance for entry, as the service "
+                                                      "function of \"Bilans otwarcia\" does (an approved one stays closed)")},
                   openingBalanceSet, {}, settlementsHelp);
 
 } // namespace ksiega::host

@@ -148,3 +148,28 @@ TEST_P(OpeningBalanceSet, afterASaveTheTreeTheTrialBalanceAndTheLinesAgree) {
     }
     EXPECT_GT(compared, 3);
 }
+
+// A later year's opening balance comes from the closing: the command refuses it as the
+// browse does, until --unblock stands for the service function.
+TEST_P(OpeningBalanceSet, aLaterYearIsRefusedUntilUnblocked) {
+    auto inLaterYear = [&](const QStringList& more) {
+        QProcess p;
+        p.start(program(), QStringList{"opening-balance-set", "--db", url(), "--company", QString::number(ledger->company),
+                                       "--year", "2027/2028", "--user", "jkowal", "--account", "130-01", "--dt", "5", "--ct", "0"} +
+                               more);
+        return finish(p);
+    };
+    const Outcome refused = inLaterYear({});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.startsWith(QStringLiteral("Wprowadzanie zapisów w BO w bieżącym roku obrotowym jest zablokowane")))
+        << refused.err.toStdString();
+    EXPECT_EQ(db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and czy_rk=10", {ledger->year18}), 0);
+    const Outcome unblocked = inLaterYear({"--unblock"});
+    EXPECT_EQ(unblocked.exitCode, 0) << unblocked.err.toStdString();
+    EXPECT_EQ(db().scalarInt("select sum(kwota_wn) from POZ_DOK where id_lata_obrot=? and czy_rk=10 and konto_wn='130-01'",
+                             {ledger->year18}), 500);
+    db().execute("update LATA_OBROTOWE set zamkniete_bo=1 where id_lata_obrot=?", {ledger->year18});
+    const Outcome approved = inLaterYear({"--unblock"});
+    EXPECT_EQ(approved.exitCode, 1);
+    EXPECT_EQ(approved.err.trimmed(), QStringLiteral("BO w bieżącym roku obrotowym jest zatwierdzone."));
+}
