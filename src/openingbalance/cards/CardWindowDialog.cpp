@@ -57,19 +57,7 @@ CardWindowDialog::CardWindowDialog(CardWindowController& controller, QWidget* pa
     layout->addWidget(m_list, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [&](const char* name, const QString& text, const QKeySequence& key) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setShortcut(key);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* add = button("B_DODAJ", QStringLiteral("Dodaj"), QKeySequence(Qt::Key_Insert));
-    QPushButton* correct = button("B_POPRAW", QStringLiteral("Popraw"), QKeySequence());
-    QPushButton* remove = button("B_USUN", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
-    buttons->addStretch();
-    QPushButton* close = button("B_ZAMKNIJ", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
+    const auto [add, correct, remove, close] = ui::editButtons(this, buttons);
     layout->addLayout(buttons);
     for (QPushButton* b : {add, remove}) b->setEnabled(m_c.editingEnabled());
 

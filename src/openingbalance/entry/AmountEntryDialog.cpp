@@ -1,4 +1,5 @@
 #include "openingbalance/entry/AmountEntryDialog.h"
+#include "platform/ui/controls/WindowControls.h"
 #include "openingbalance/entry/MoneyEdit.h"
 #include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/dialogs/Messages.h"
@@ -10,16 +11,6 @@
 #include <QVBoxLayout>
 
 namespace ksiega::openingbalance {
-
-namespace {
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QKeySequence& key) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setShortcut(key);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
 
 AmountEntryDialog::AmountEntryDialog(AmountEntryController& controller, QWidget* parent)
     : QDialog(parent), m_controller(controller) {
@@ -58,11 +49,11 @@ AmountEntryDialog::AmountEntryDialog(AmountEntryController& controller, QWidget*
     sides->addWidget(dt);
     sides->addWidget(ct);
 
-    auto* settlements = button(this, "B_ROZRACH", QStringLiteral("Rozrachunki"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    auto* settlements = ui::pushButton(this, "B_ROZRACH", QStringLiteral("Rozrachunki"), QKeySequence(Qt::CTRL | Qt::Key_R));
     settlements->setEnabled(m_controller.settlementsEnabled());
-    auto* partials = button(this, "B_POZYCJE", QStringLiteral("Szczegóły"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    auto* save = button(this, "B_ZAPISZ", QStringLiteral("Zapisz"), QKeySequence(Qt::Key_F10));
-    auto* cancel = button(this, "B_ANULUJ", QStringLiteral("Anuluj"), QKeySequence(Qt::Key_Escape));
+    auto* partials = ui::pushButton(this, "B_POZYCJE", QStringLiteral("Szczegóły"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    auto* save = ui::pushButton(this, "B_ZAPISZ", QStringLiteral("Zapisz"), QKeySequence(Qt::Key_F10));
+    auto* cancel = ui::pushButton(this, "B_ANULUJ", QStringLiteral("Anuluj"), QKeySequence(Qt::Key_Escape));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(settlements);
     buttons->addWidget(partials);

@@ -18,21 +18,13 @@ namespace ksiega::openingbalance {
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QKeySequence& key = {}) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty()) b->setShortcut(key);
-    b->setAutoDefault(false);
-    return b;
-}
-
 // Both buttons of a form: "Zapisz" (F10) runs `confirm`, which closes the form when it
 // returns true; "Anuluj" (Esc) closes it.
 QHBoxLayout* formButtons(QDialog* dialog, const std::function<bool()>& confirm) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* ok = button(dialog, "B_ZAPISZ", QStringLiteral("Zapisz"), QKeySequence(Qt::Key_F10));
-    auto* cancel = button(dialog, "B_ANULUJ", QStringLiteral("Anuluj"));
+    auto* ok = ui::pushButton(dialog, "B_ZAPISZ", QStringLiteral("Zapisz"), QKeySequence(Qt::Key_F10));
+    auto* cancel = ui::pushButton(dialog, "B_ANULUJ", QStringLiteral("Anuluj"));
     row->addWidget(ok);
     row->addWidget(cancel);
     QObject::connect(ok, &QPushButton::clicked, dialog, ui::guarded(dialog, [dialog, confirm] {
@@ -120,7 +112,7 @@ bool editPartialEntry(const PartialEntriesContext& context, server::PartialEntry
     form->addRow(QStringLiteral("Opis"), description);
     form->addRow(QStringLiteral("Kwota Dt"), wn);
     form->addRow(QStringLiteral("Kwota Ct"), ma);
-    auto* currency = button(&dialog, "B_WALUTY", QStringLiteral("Zapisy walutowe"));
+    auto* currency = ui::pushButton(&dialog, "B_WALUTY", QStringLiteral("Zapisy walutowe"));
     currency->setEnabled(context.currencyAmounts);
     QObject::connect(currency, &QPushButton::clicked, &dialog, ui::guarded(&dialog, [&] { editCurrencyAmounts(edited, &dialog); }));
     auto* layout = new QVBoxLayout(&dialog);
@@ -164,15 +156,9 @@ PartialEntriesDialog::PartialEntriesDialog(PartialEntriesController& controller,
     m_sums->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_sums->setMaximumHeight(m_sums->rowHeight(0) + 4);
 
-    auto* add = button(this, "B_DODAJ", QStringLiteral("Dodaj"), QKeySequence(Qt::Key_Insert));
-    auto* change = button(this, "B_POPRAW", QStringLiteral("Popraw"));
-    auto* remove = button(this, "B_USUN", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
-    auto* close = button(this, "B_ZAMKNIJ", QStringLiteral("Zamknij"));
-    for (QPushButton* b : {add, change, remove}) b->setEnabled(m_controller.editable());
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {add, change, remove}) buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    const auto [add, change, remove, close] = ui::editButtons(this, buttons);
+    for (QPushButton* b : {add, change, remove}) b->setEnabled(m_controller.editable());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_sums);

@@ -1,6 +1,7 @@
 #include "openingbalance/settlements/SettlementListWindow.h"
 #include "openingbalance/settlements/SettlementFormDialog.h"
 #include "platform/runtime/Picture.h"
+#include "platform/ui/controls/WindowControls.h"
 #include "platform/ui/dialogs/Guarded.h"
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -68,19 +69,7 @@ SettlementListWindow::SettlementListWindow(SettlementListController& controller,
     layout->addLayout(totals);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [&](const char* name, const QString& text, const QKeySequence& key) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setShortcut(key);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-        return b;
-    };
-    QPushButton* add = button("B_DODAJ", QStringLiteral("Dodaj"), QKeySequence(Qt::Key_Insert));
-    QPushButton* correct = button("B_POPRAW", QStringLiteral("Popraw"), QKeySequence());
-    QPushButton* remove = button("B_USUN", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
-    buttons->addStretch();
-    QPushButton* close = button("B_ZAMKNIJ", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
+    const auto [add, correct, remove, close] = ui::editButtons(this, buttons);
     layout->addLayout(buttons);
 
     connect(add, &QPushButton::clicked, this, ui::guarded(this, [this] { redisplay(m_c.add()); }));

@@ -2,7 +2,9 @@
 #include "platform/ui/icons/IconSet.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include "platform/ui/list/PagedListModel.h"
+#include <QBoxLayout>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTableWidget>
@@ -51,6 +53,26 @@ void setCell(QTableWidget* table, int row, int column, const QString& text, bool
     auto* item = new QTableWidgetItem(text);
     if (alignRight) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->setItem(row, column, item);
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, const QKeySequence& key) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) b->setShortcut(key);
+    b->setAutoDefault(false);
+    return b;
+}
+
+EditButtons editButtons(QWidget* parent, QBoxLayout* row) {
+    EditButtons b;
+    b.add = pushButton(parent, "B_DODAJ", QStringLiteral("Dodaj"), QKeySequence(Qt::Key_Insert));
+    b.correct = pushButton(parent, "B_POPRAW", QStringLiteral("Popraw"));
+    b.remove = pushButton(parent, "B_USUN", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    b.close = pushButton(parent, "B_ZAMKNIJ", QStringLiteral("Zamknij"), QKeySequence(Qt::Key_Escape));
+    for (QPushButton* button : {b.add, b.correct, b.remove}) row->addWidget(button);
+    row->addStretch();
+    row->addWidget(b.close);
+    return b;
 }
 
 } // namespace ksiega::ui
