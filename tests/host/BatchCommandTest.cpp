@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
+#include "KsiegaProcess.h"
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -21,22 +22,14 @@ using namespace ksiega::host;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out, err;
-};
-
-QString program() { return QCoreApplication::applicationDirPath() + "/../ksiega"; }
+using test::Outcome;
+QString program() { return test::ksiegaProgram(); }
 
 // The executable in an environment without XDG_RUNTIME_DIR, as a cron job or a container has it.
 Outcome runKsiega(const QStringList& args) {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("XDG_RUNTIME_DIR");
-    p.setProcessEnvironment(env);
-    p.start(program(), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return test::runKsiega(args, env);
 }
 
 class BatchCommand : public test::DbTest {

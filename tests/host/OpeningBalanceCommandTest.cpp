@@ -9,32 +9,21 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include "KsiegaProcess.h"
 
 using namespace ksiega;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out, err;
-};
-
-QString program() { return QCoreApplication::applicationDirPath() + "/../ksiega"; }
-
-Outcome runKsiega(const QStringList& args) {
-    QProcess p;
-    p.start(program(), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+using test::Outcome;
+using test::runKsiega;
 
 class OpeningBalanceCommand : public test::DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
         if (IsSkipped()) return;
-        if (!QFileInfo::exists(program())) GTEST_SKIP() << "the ksiega executable is not built";
+        if (!QFileInfo::exists(test::ksiegaProgram())) GTEST_SKIP() << "the ksiega executable is not built";
         fx = std::make_unique<test::LedgerFixture>(db());
         fx->openingBalanceLine(fx->year2026, "990", "", test::zl("15.00"));
         fx->openingBalanceLine(fx->year2026, "", "234-01", test::zl("600.00"));

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include "KsiegaProcess.h"
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -15,17 +16,9 @@ using namespace ksiega;
 
 namespace {
 
-QString program() { return QCoreApplication::applicationDirPath() + "/../ksiega"; }
-
-struct Outcome {
-    int exitCode = -1;
-    QString out, err;
-};
-
-Outcome finish(QProcess& p) {
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+using test::finish;
+using test::Outcome;
+QString program() { return test::ksiegaProgram(); }
 
 class OpeningBalanceSet : public test::DbTest {
 protected:
