@@ -132,3 +132,17 @@ TEST_P(OpeningBalanceWiring, theSummaryTotalsStandBesideTheirOwnLabels) {
 KSIEGA_ON_BOTH_ENGINES(OpeningBalanceWiring);
 
 } // namespace
+
+// Without a stand-in, "Popraw" opens the real windows: the amount entry on an ordinary
+// account, the card window on a register account.
+TEST_P(OpeningBalanceWiring, poprawOpensTheAmountEntryAndTheCardWindowThemselves) {
+    openingbalance::replaceBrowseLineEditors(nullptr);
+    const bool ran = whileOpen([] { BO(); }, [&](QDialog& w) {
+        ASSERT_TRUE(selectAccount(w, "130-01"));
+        EXPECT_EQ(windowOpenedBy([&] { button(w, "B_POPRAW")->click(); }), "BO_KWOTY");
+        ASSERT_TRUE(selectAccount(w, "201-01"));
+        EXPECT_EQ(windowOpenedBy([&] { button(w, "B_POPRAW")->click(); }), "KARTOTEKA");
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(db().scalarInt("select count(*) from BLOKADY_POZYCJI"), 0);
+}
