@@ -13,6 +13,7 @@
 #include "frame/SessionContext.h"
 #include "openingbalance/browse/OpeningBalanceController.h"
 #include "platform/db/Database.h"
+#include "platform/db/Schema.h"
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/OpeningBalanceLines.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     ui::ScriptedDialogs dialogs;   // no person at hand: a message is written down, not shown
     ui::ScopedDialogs scoped(dialogs);
     auto db = db::Database::open(url);
+    db::upgradeSchema(*db);   // a database this program made under an older schema gains its indexes
     if (!db->tableExists(QStringLiteral("FIRMA")) || !db->scalarInt(QStringLiteral("select count(*) from FIRMA")).value_or(0))
         db::demo::buildDemoDatabase(*db);
 

@@ -2,6 +2,7 @@
 #include "entries/print/LedgerListingStart.h"
 #include "ksiega/ksiega.h"
 #include "openingbalance/browse/OpeningBalanceData.h"
+#include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
 #include "platform/server/OpeningBalanceDocument.h"
@@ -331,14 +332,16 @@ void OpeningBalanceController::refreshSummary() {
     ui::BusyCursor busy;
     const int64_t company = m_session.DANE_ID_FIRMY, year = m_session.DANE_LATA_OBROTOWE;
     m_summary.clear();
+    // One pass over the year's opening lines answers what POZYCJE_BO_SUMUJ answers per
+    // currency (mode 1), for the year (mode 2) and for its off-balance accounts (mode 3).
+    const server::OpeningBalanceSummarySums sums = server::openingBalanceSummary(m_db, company, year);
     for (const auto& [symbol, name] : currencies()) {
-        const server::OpeningSums s = server::POZYCJE_BO_SUMUJ(m_db, company, year, symbol, 1);
+        const auto found = sums.byCurrency.find(CurrencyCode::of(symbol).entrySymbol());
+        const server::OpeningSums s = found == sums.byCurrency.end() ? server::OpeningSums() : found->second;
         m_summary.push_back({symbol, name, s.first, s.second, s.third, s.fourth});
     }
-    const server::OpeningSums all = server::POZYCJE_BO_SUMUJ(m_db, company, year, QString(), 2);
-    // Mode 3 answers the off-balance Dt first and the off-balance Ct third, which is what
-    // mode 4 would answer first: one statement over the year's lines instead of two.
-    const server::OpeningSums offBalance = server::POZYCJE_BO_SUMUJ(m_db, company, year, QString(), 3);
+    const server::OpeningSums& all = sums.all;
+    const server::OpeningSums& offBalance = sums.offBalance;
     m_summaryTotals.withOffBalanceDt = all.first;
     m_summaryTotals.withOffBalanceCt = all.third;
     m_summaryTotals.withoutOffBalanceDt = all.first - offBalance.first;

@@ -103,15 +103,19 @@ std::vector<AccountRow> readChart(db::Database& db, int64_t idFirmy, int64_t idL
 std::vector<AccountAmount> openingAmounts(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int64_t idNagDok,
                                           bool aggregate, Side side) {
     const QString s = side == Side::Dt ? QStringLiteral("wn") : QStringLiteral("ma");
+    const QString sideTag = side == Side::Dt ? QStringLiteral("WN") : QStringLiteral("MA");
+    // Opening lines repeat their document's czy_rk = 10, which names the partial indexes
+    // that carry exactly these sums: the statements read the index alone.
     db::Rows rows = aggregate
-        ? db.select(QStringLiteral("select p.konto_%1, sum(p.kwota_%1), 0 from POZ_DOK p where p.id_nag_dok in "
+        ? db.select(QStringLiteral("select konto_%1, sum(kwota_%1), 0 from %2 where id_lata_obrot=? and czy_rk=10 "
+                                   "and konto_%1<>'' and kwota_%1<>0 and id_nag_dok in "
                                    "(select n.id_nag_dok from NAG_DOK n where n.id_firmy=? and n.id_lata_obrot=? "
-                                   "and n.czy_rk=10) and p.konto_%1<>'' and p.kwota_%1<>0 group by p.konto_%1")
-                        .arg(s),
-                    {idFirmy, idLataObrot})
-        : db.select(QStringLiteral("select konto_%1, sum(kwota_%1), sum(kwota_%1_w) from POZ_DOK where id_nag_dok=? "
+                                   "and n.czy_rk=10) group by konto_%1")
+                        .arg(s, db.dialect().throughIndex(QStringLiteral("POZ_DOK"), QStringLiteral("POZ_DOK_BO_ROK_") + sideTag)),
+                    {idLataObrot, idFirmy, idLataObrot})
+        : db.select(QStringLiteral("select konto_%1, sum(kwota_%1), sum(kwota_%1_w) from %2 where id_nag_dok=? and czy_rk=10 "
                                    "and konto_%1<>'' and (kwota_%1<>0 or kwota_%1_w<>0) group by konto_%1")
-                        .arg(s),
+                        .arg(s, db.dialect().throughIndex(QStringLiteral("POZ_DOK"), QStringLiteral("POZ_DOK_BO_DOK_") + sideTag)),
                     {idNagDok});
     std::vector<AccountAmount> out;
     while (rows.next()) out.push_back({rows.text(0).trimmed(), rows.money(1), rows.money(2)});

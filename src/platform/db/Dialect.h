@@ -40,6 +40,10 @@ public:
     virtual QString limitWithoutEnd() const = 0;
     // `table` in a FROM clause, read from start to end rather than through an index.
     virtual QString unindexed(const QString& table) const = 0;
+    // `table` in a FROM clause, read through `index` where the planner would otherwise take
+    // a narrower index by its average statistics (a partial covering index whose rows are
+    // few but gathered together); the table alone where the planner weighs it right.
+    virtual QString throughIndex(const QString& table, const QString& index) const = 0;
 
     // --- planner and memory ---
     // Fresh statistics of one table (a work table just filled); nothing where the planner

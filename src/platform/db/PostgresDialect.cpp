@@ -19,6 +19,7 @@ public:
 
     QString limitWithoutEnd() const override { return {}; }
     QString unindexed(const QString& table) const override { return table; }
+    QString throughIndex(const QString& table, const QString&) const override { return table; }
 
     // The planner knows nothing of a fresh temporary table.
     void analyzeTable(Database& db, const QString& table) const override {

@@ -54,6 +54,12 @@ void createSchema(Database& db) {
         script.replace(QStringLiteral("{{ID}}"), db.dialect().identityKey());
         db.executeScript(script);
     }
+    if (version >= 1 && version <= 3) {
+        // 4: the partial indexes of the opening-balance sums, where they are not there yet.
+        QString script = schemaFile(QStringLiteral("15_opening_balance_sums.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();

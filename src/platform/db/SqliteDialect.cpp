@@ -16,6 +16,9 @@ public:
 
     QString limitWithoutEnd() const override { return QStringLiteral(" limit -1"); }
     QString unindexed(const QString& table) const override { return table + QStringLiteral(" not indexed"); }
+    QString throughIndex(const QString& table, const QString& index) const override {
+        return table + QStringLiteral(" indexed by ") + index;
+    }
 
     // SQLite plans a fresh work table well without statistics.
     void analyzeTable(Database&, const QString&) const override {}

@@ -8,6 +8,7 @@
 #include "platform/runtime/Money.h"
 #include "platform/runtime/Rate.h"
 #include <QString>
+#include <map>
 #include <vector>
 
 namespace ksiega::server {
@@ -158,5 +159,14 @@ struct OpeningSums {
 // Mode 3: the same over off-balance accounts (type 'P'), Dt first; mode 4: the off-balance
 // Ct first. One grouped statement each.
 OpeningSums POZYCJE_BO_SUMUJ(db::Database& db, int64_t idFirmy, int64_t idLataObrot, const QString& waluta, int mode);
+
+// What "Podsumowanie" shows, from one pass over the year's opening lines: per currency
+// (keyed as lines store it, "" for PLN) what mode 1 answers, every document in PLN (mode 2)
+// and the off-balance part of it (mode 3). A currency without a document is absent.
+struct OpeningBalanceSummarySums {
+    std::map<QString, OpeningSums> byCurrency;
+    OpeningSums all, offBalance;
+};
+OpeningBalanceSummarySums openingBalanceSummary(db::Database& db, int64_t idFirmy, int64_t idLataObrot);
 
 } // namespace ksiega::server

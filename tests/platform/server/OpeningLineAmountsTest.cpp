@@ -5,6 +5,7 @@
 #include "support/LedgerTest.h"
 #include "support/LineSums.h"
 #include <map>
+#include <tuple>
 
 using namespace ksiega;
 using namespace ksiega::server;
@@ -212,6 +213,50 @@ TEST_P(OpeningLineAmountsTest, theSummarysSumsAgreeWithTheDocumentLines) {
     ASSERT_EQ(byName.rows.size(), 1u);
     EXPECT_EQ(byName.rows[0][0].toInt64(), all.first.minor());
     EXPECT_EQ(byName.rows[0][2].toInt64(), all.third.minor());
+}
+
+// "Podsumowanie" takes every figure from one pass over the year's lines: each must be what
+// the procedure answers in its own mode and what a plain sum over the lines gives.
+TEST_P(OpeningLineAmountsTest, theOnePassSummaryAnswersWhatEachModeAnswers) {
+    f().openingBalanceLine(f().year2026, "990", "", zl("15.00"));
+    f().openingBalanceLine(f().year2026, "990-1", "", zl("2.50"));                    // under 990
+    f().openingBalanceLine(f().year2026, "9900", "990-1", zl("99.00"));               // 9900 is not under 990
+    f().openingBalanceLine(f().year2026, "", "990", zl("4.30"), zl("1.00"), "EUR");
+    f().openingBalanceLine(f().year18, "990", "800", zl("777.00"));                  // another year
+    auto sum = [&](const QString& column, const QString& where) {
+        return Money::fromMinor(scalar("select coalesce(sum(p." + column + "), 0) from POZ_DOK p join NAG_DOK n on n.id_nag_dok=p.id_nag_dok "
+                                       "where n.czy_rk=10 and n.id_firmy=? and n.id_lata_obrot=? and " + where,
+                                       {f().company, f().year2026}));
+    };
+    const QString dt = "p.konto_wn<>''", ct = "p.konto_ma<>''";
+    const QString offDt = " and (p.konto_wn='990' or p.konto_wn like '990-%')", offCt = " and (p.konto_ma='990' or p.konto_ma like '990-%')";
+
+    const OpeningBalanceSummarySums s = openingBalanceSummary(db(), f().company, f().year2026);
+    EXPECT_EQ(s.all.first, sum("kwota_wn", dt));
+    EXPECT_EQ(s.all.third, sum("kwota_ma", ct));
+    EXPECT_TRUE(s.all.second.isZero() && s.all.fourth.isZero());
+    EXPECT_EQ(s.offBalance.first, sum("kwota_wn", dt + offDt));
+    EXPECT_EQ(s.offBalance.first, zl("17.50"));
+    EXPECT_EQ(s.offBalance.third, sum("kwota_ma", ct + offCt));
+    EXPECT_EQ(s.offBalance.third, zl("103.30"));
+
+    ASSERT_EQ(s.byCurrency.size(), 2u);   // PLN and EUR have documents, USD none
+    EXPECT_EQ(s.byCurrency.count("USD"), 0u);
+    for (const auto& [symbol, where] : {std::pair{QString(), QString(" and n.waluta=''")}, {QString("EUR"), QString(" and n.waluta='EUR'")}}) {
+        const OpeningSums& one = s.byCurrency.at(symbol);
+        const OpeningSums mode1 = POZYCJE_BO_SUMUJ(db(), f().company, f().year2026, symbol.isEmpty() ? "PLN" : symbol, 1);
+        EXPECT_EQ(one.first, sum("kwota_wn", dt + where)) << symbol.toStdString();
+        EXPECT_EQ(one.second, sum("kwota_wn_w", dt + where)) << symbol.toStdString();
+        EXPECT_EQ(one.third, sum("kwota_ma", ct + where)) << symbol.toStdString();
+        EXPECT_EQ(one.fourth, sum("kwota_ma_w", ct + where)) << symbol.toStdString();
+        EXPECT_EQ(std::tuple(one.first, one.second, one.third, one.fourth), std::tuple(mode1.first, mode1.second, mode1.third, mode1.fourth))
+            << symbol.toStdString();
+    }
+    const OpeningSums mode4 = POZYCJE_BO_SUMUJ(db(), f().company, f().year2026, "", 4);
+    EXPECT_EQ(mode4.first, s.offBalance.third);
+    EXPECT_EQ(mode4.third, s.offBalance.first);
+    const OpeningSums usd = POZYCJE_BO_SUMUJ(db(), f().company, f().year2026, "USD", 1);
+    EXPECT_TRUE(usd.first.isZero() && usd.third.isZero());
 }
 
 } // namespace

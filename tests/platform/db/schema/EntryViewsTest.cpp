@@ -138,3 +138,22 @@ TEST_P(EntryViewsTest, aVersionTwoDatabaseGetsTheRegistersOfTheOpeningBalance) {
     EXPECT_EQ(db().scalarInt("select count(*) from REJESTR_VAT_BO_VIEW"), 0);
     EXPECT_EQ(db().scalarInt("select count(*) from OPISY_STANDARDOWE"), 0);
 }
+
+TEST_P(EntryViewsTest, aVersionThreeDatabaseGetsTheIndexesOfTheOpeningBalanceSums) {
+    auto openingIndexes = [&] {
+        return db().scalarInt(GetParam() == db::Engine::Sqlite
+                                  ? "select count(*) from sqlite_master where type='index' and upper(name) like 'POZ_DOK_BO_%'"
+                                  : "select count(*) from pg_indexes where upper(indexname) like 'POZ_DOK_BO_%'")
+            .value_or(0);
+    };
+    EXPECT_EQ(openingIndexes(), 4);
+    db().execute("delete from WERSJA_SCHEMATU");
+    db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (3, 'schemat utworzony')");
+    // One of them already there: the step creates only the missing ones.
+    for (const char* name : {"POZ_DOK_BO_DOK_WN", "POZ_DOK_BO_ROK_WN", "POZ_DOK_BO_ROK_MA"})
+        db().executeScript(QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(name)));
+    EXPECT_EQ(openingIndexes(), 1);
+    db::upgradeSchema(db());
+    EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    EXPECT_EQ(openingIndexes(), 4);
+}
