@@ -2,6 +2,18 @@
 
 namespace ksiega::entries {
 
+SyntheticAccount syntheticAccountAt(const db::Rows& row) {
+    SyntheticAccount a;
+    a.number = row.integer(0);
+    const QString type = row.text(1).trimmed().toUpper();
+    a.type = type.isEmpty() ? QChar() : type.at(0);
+    a.currency = row.int64(2) != 0;
+    a.settlement = row.int64(3) != 0;
+    a.twoBalance = row.int64(4) != 0;
+    a.costCentre = row.int64(5) != 0;
+    return a;
+}
+
 int accountGroupElement(int32_t number) {
     if (number < 100) return 10;
     while (number >= 10) number /= 10;

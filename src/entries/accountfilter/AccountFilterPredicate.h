@@ -2,7 +2,9 @@
 // Whether a synthetic account (KONTA_SYNT) passes the account filter, as the account
 // lists apply it while they build themselves.
 #include "entries/accountfilter/AccountFilterSettings.h"
+#include "platform/db/Rows.h"
 #include <QChar>
+#include <QString>
 #include <cstdint>
 
 namespace ksiega::entries {
@@ -15,6 +17,13 @@ struct SyntheticAccount {
     bool twoBalance = false;
     bool costCentre = false;
 };
+
+// The KONTA_SYNT columns a SyntheticAccount is read from, in the order syntheticAccountAt
+// reads them; a statement selects them first and may add its own after them.
+inline const QString SYNTHETIC_ACCOUNT_COLUMNS =
+    QStringLiteral("nr_konta_syn, typ_konta, czy_walutowe, czy_rozrach, czy_dwusaldowe, czy_mpk");
+// The account of the current row of such a statement (type upper-cased, blank for none).
+SyntheticAccount syntheticAccountAt(const db::Rows& row);
 
 // The ZSPOLY_KONT element of an account: the first decimal digit of its number, and 10
 // (group 0) for numbers below 100.

@@ -37,19 +37,11 @@ std::vector<AccountRow> readChart(db::Database& db, int64_t idFirmy, int64_t idL
                                   const entries::AccountFilterSettings& filter) {
     const db::Params scope{idFirmy, idLataObrot};
     QHash<int, Synthetic> synthetics;   // passing ones only
-    db::Rows synt = db.select(QStringLiteral("select nr_konta_syn, typ_konta, czy_walutowe, czy_rozrach, czy_dwusaldowe, "
-                                             "czy_mpk, kartoteka, symbol_kartoteki from KONTA_SYNT "
-                                             "where id_firmy=? and id_lata_obrot=?"),
+    db::Rows synt = db.select(QStringLiteral("select %1, kartoteka, symbol_kartoteki from KONTA_SYNT "
+                                             "where id_firmy=? and id_lata_obrot=?").arg(entries::SYNTHETIC_ACCOUNT_COLUMNS),
                               scope);
     while (synt.next()) {
-        entries::SyntheticAccount a;
-        a.number = synt.integer(0);
-        const QString typ = synt.text(1).trimmed().toUpper();
-        a.type = typ.isEmpty() ? QChar() : typ.at(0);
-        a.currency = synt.int64(2) != 0;
-        a.settlement = synt.int64(3) != 0;
-        a.twoBalance = synt.int64(4) != 0;
-        a.costCentre = synt.int64(5) != 0;
+        const entries::SyntheticAccount a = entries::syntheticAccountAt(synt);
         // The opening-balance filter has no cost-centre switch.
         if (!entries::passesAccountFilter(filter, a, false)) continue;
         const QString symbol = synt.text(7).trimmed();

@@ -37,23 +37,15 @@ void AccountTreeController::rebuild() {
         m_entries.push_back(std::move(e));
     };
 
-    db::Rows synt = m_db.select(QStringLiteral("select nr_konta_syn, typ_konta, czy_walutowe, czy_rozrach, czy_dwusaldowe, "
-                                               "czy_mpk from KONTA_SYNT where id_firmy=? and id_lata_obrot=? "
-                                               "order by nr_konta_syn"),
+    db::Rows synt = m_db.select(QStringLiteral("select %1 from KONTA_SYNT where id_firmy=? and id_lata_obrot=? "
+                                               "order by nr_konta_syn").arg(entries::SYNTHETIC_ACCOUNT_COLUMNS),
                                 scope);
     while (synt.next()) {
-        entries::SyntheticAccount a;
-        a.number = synt.integer(0);
-        const QString typ = synt.text(1).trimmed();
-        a.type = typ.isEmpty() ? QChar() : typ.at(0).toUpper();
-        a.currency = synt.int64(2) != 0;
-        a.settlement = synt.int64(3) != 0;
-        a.twoBalance = synt.int64(4) != 0;
-        a.costCentre = synt.int64(5) != 0;
+        const entries::SyntheticAccount a = entries::syntheticAccountAt(synt);
         if (!entries::passesAccountFilter(m_filter, a, m_session.DANE_CZY_WERSJA_MPK == 1)) continue;
         const QString text = QStringLiteral("%1").arg(a.number, 3, 10, QChar('0'));
         syntheticText.insert(a.number, text);
-        add({text, QString(), kindOfType(typ), false});
+        add({text, QString(), kindOfType(QString(a.type)), false});
     }
 
     // Analytic accounts, parents sort before their children ("201-01" < "201-01-003").
