@@ -28,17 +28,6 @@ const QStringList LIST1_COLUMNS = {QStringLiteral("Numer konta"),     QStringLit
                                    QStringLiteral("Saldo Dt /wal./"), QStringLiteral("Saldo Ct /wal./"),
                                    QStringLiteral("Kwota Dt /wal./"), QStringLiteral("Kwota Ct /wal./")};
 
-QTableWidget* table(QWidget* parent, const char* name, const QStringList& headings) {
-    auto* t = new QTableWidget(0, int(headings.size()), parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setHorizontalHeaderLabels(headings);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->setSelectionMode(QAbstractItemView::SingleSelection);
-    t->verticalHeader()->hide();
-    return t;
-}
-
 QLineEdit* amountField(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
@@ -97,11 +86,11 @@ void OpeningBalanceWindow::build() {
     m_pages->setObjectName(QStringLiteral("SHEET1"));
     auto* entriesPage = new QWidget(m_pages);
     auto* entriesLayout = new QVBoxLayout(entriesPage);
-    m_list = table(entriesPage, "LIST1", LIST1_COLUMNS);
+    m_list = ui::rowTable(entriesPage, "LIST1", LIST1_COLUMNS);
     m_list->setColumnWidth(0, 180);
     m_list->setColumnWidth(1, 220);
     entriesLayout->addWidget(m_list, 1);
-    m_totals = table(entriesPage, "LIST4",
+    m_totals = ui::rowTable(entriesPage, "LIST4",
                      {QString(), QStringLiteral("Saldo Dt"), QStringLiteral("Saldo Ct"), QStringLiteral("Kwota Dt"),
                       QStringLiteral("Kwota Ct")});
     m_totals->setColumnWidth(0, 380);
@@ -111,7 +100,7 @@ void OpeningBalanceWindow::build() {
 
     auto* summaryPage = new QWidget(m_pages);
     auto* summaryLayout = new QVBoxLayout(summaryPage);
-    m_summary = table(summaryPage, "LIST3",
+    m_summary = ui::rowTable(summaryPage, "LIST3",
                       {QStringLiteral("Symbol"), QStringLiteral("Nazwa"), QStringLiteral("Kwota Dt"),
                        QStringLiteral("Kwota Dt/wal./"), QStringLiteral("Kwota Ct"), QStringLiteral("Kwota Ct/wal./")});
     summaryLayout->addWidget(m_summary, 1);

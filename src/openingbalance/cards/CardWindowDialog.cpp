@@ -14,16 +14,10 @@ namespace ksiega::openingbalance {
 
 namespace {
 
-struct Column {
-    const char* title;
-    int width;
-    Qt::Alignment align;
-};
-const Column kColumns[] = {
+const ui::TableColumn kColumns[] = {
     {"Numer konta", 97, Qt::AlignLeft}, {"Nazwa konta", 168, Qt::AlignLeft},   {"Kwota Dt", 60, Qt::AlignRight},
     {"Kwota Dt /wal./", 60, Qt::AlignRight}, {"Kwota Ct", 60, Qt::AlignRight}, {"Kwota Ct /wal./", 60, Qt::AlignRight},
 };
-constexpr int kPixelsPerUnit = 2;
 
 } // namespace
 
@@ -44,16 +38,7 @@ CardWindowDialog::CardWindowDialog(CardWindowController& controller, QWidget* pa
     top->addWidget(refresh);
     layout->addLayout(top);
 
-    m_list = new QTableWidget(0, int(std::size(kColumns)), this);
-    m_list->setObjectName(QStringLiteral("LIST1"));
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->verticalHeader()->hide();
-    QStringList titles;
-    for (const Column& c : kColumns) titles << QString::fromUtf8(c.title);
-    m_list->setHorizontalHeaderLabels(titles);
-    for (int i = 0; i < int(std::size(kColumns)); ++i) m_list->setColumnWidth(i, kColumns[i].width * kPixelsPerUnit);
+    m_list = ui::rowTable(this, "LIST1", kColumns);
     layout->addWidget(m_list, 1);
 
     auto* buttons = new QHBoxLayout;

@@ -140,15 +140,9 @@ PartialEntriesDialog::PartialEntriesDialog(PartialEntriesController& controller,
     : QDialog(parent), m_controller(controller) {
     setObjectName(QStringLiteral("DEKRETY_DLA_KONTA"));
     setWindowTitle(m_controller.caption());
-    m_list = new QTableWidget(0, 7, this);
-    m_list->setObjectName(QStringLiteral("LIST1"));
-    m_list->setHorizontalHeaderLabels({QStringLiteral("Data dok."), QStringLiteral("Numer"), QStringLiteral("Opis"),
-                                       QStringLiteral("Kwota Dt"), QStringLiteral("Kwota Dt /wal./"), QStringLiteral("Kwota Ct"),
-                                       QStringLiteral("Kwota Ct /wal./")});
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->verticalHeader()->hide();
+    m_list = ui::rowTable(this, "LIST1",
+                          {QStringLiteral("Data dok."), QStringLiteral("Numer"), QStringLiteral("Opis"), QStringLiteral("Kwota Dt"),
+                           QStringLiteral("Kwota Dt /wal./"), QStringLiteral("Kwota Ct"), QStringLiteral("Kwota Ct /wal./")});
     m_sums = new QTableWidget(1, 5, this);
     m_sums->setObjectName(QStringLiteral("SUMY"));
     m_sums->horizontalHeader()->hide();

@@ -15,18 +15,11 @@ namespace ksiega::openingbalance {
 
 namespace {
 
-struct Column {
-    const char* title;
-    int width;
-    Qt::Alignment align;
-};
-const Column kColumns[] = {
+const ui::TableColumn kColumns[] = {
     {"Symbol", 65, Qt::AlignLeft},          {"Data dok.", 51, Qt::AlignLeft},     {"Termin płatności", 56, Qt::AlignLeft},
     {"Rodzaj", 52, Qt::AlignLeft},          {"Strona", 24, Qt::AlignHCenter},     {"Saldo", 58, Qt::AlignRight},
     {"Saldo /wal./", 58, Qt::AlignRight},   {"Kor", 14, Qt::AlignLeft},           {"Opis", 200, Qt::AlignLeft},
 };
-// The runtime's widths are dialog units; on screen they are about twice as many pixels.
-constexpr int kPixelsPerUnit = 2;
 
 QLineEdit* total(QWidget* parent, const char* name) {
     auto* field = new QLineEdit(parent);
@@ -49,16 +42,7 @@ SettlementListWindow::SettlementListWindow(SettlementListController& controller,
     setWindowTitle(m_c.caption());
     auto* layout = new QVBoxLayout(this);
 
-    m_list = new QTableWidget(0, int(std::size(kColumns)), this);
-    m_list->setObjectName(QStringLiteral("LIST1"));
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->verticalHeader()->hide();
-    QStringList titles;
-    for (const Column& c : kColumns) titles << QString::fromUtf8(c.title);
-    m_list->setHorizontalHeaderLabels(titles);
-    for (int i = 0; i < int(std::size(kColumns)); ++i) m_list->setColumnWidth(i, kColumns[i].width * kPixelsPerUnit);
+    m_list = ui::rowTable(this, "LIST1", kColumns);
     layout->addWidget(m_list, 1);
 
     auto* totals = new QFormLayout;

@@ -55,6 +55,26 @@ void setCell(QTableWidget* table, int row, int column, const QString& text, bool
     table->setItem(row, column, item);
 }
 
+QTableWidget* rowTable(QWidget* parent, const char* name, const QStringList& titles) {
+    auto* t = new QTableWidget(0, int(titles.size()), parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setHorizontalHeaderLabels(titles);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->verticalHeader()->hide();
+    return t;
+}
+
+QTableWidget* rowTable(QWidget* parent, const char* name, std::span<const TableColumn> columns) {
+    constexpr int pixelsPerUnit = 2;
+    QStringList titles;
+    for (const TableColumn& c : columns) titles << QString::fromUtf8(c.title);
+    QTableWidget* t = rowTable(parent, name, titles);
+    for (int i = 0; i < int(columns.size()); ++i) t->setColumnWidth(i, columns[size_t(i)].width * pixelsPerUnit);
+    return t;
+}
+
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, const QKeySequence& key) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));

@@ -4,6 +4,8 @@
 // label/value pairs (two pairs per row), and a cell of such a table.
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
+#include <span>
 
 class QBoxLayout;
 class QCheckBox;
@@ -24,6 +26,18 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& tip, const
 // A list of rows over a paged model: one row chosen at a time, pages fetched as it scrolls.
 QTableView* listView(QWidget* parent, const char* name, PagedListModel& model);
 void setCell(QTableWidget* table, int row, int column, const QString& text, bool alignRight = false);
+// A column of a list as the window defines it: its title, its width in the runtime's dialog
+// units (about two pixels each) and the alignment of its cells.
+struct TableColumn {
+    const char* title;
+    int width;
+    Qt::Alignment align;
+};
+// A read-only list of rows, one chosen at a time, with the given column titles.
+QTableWidget* rowTable(QWidget* parent, const char* name, const QStringList& titles);
+// The same with the columns' titles and widths.
+QTableWidget* rowTable(QWidget* parent, const char* name, std::span<const TableColumn> columns);
+
 // A push button named by its control name, with its text and hot key; never a default button.
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& text, const QKeySequence& key = {});
 
