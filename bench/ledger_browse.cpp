@@ -4,6 +4,7 @@
 // per run; each figure is the median of --runs repetitions (the first one warms caches).
 //   ledger_browse URL [--account 130-01] [--prefix 13] [--runs 7] [--sorts]
 // bench/ledger_browse.sh builds the demo databases and runs this over them.
+#include "MedianTime.h"
 #include "frame/SessionContext.h"
 #include "frame/marks/SelectionStore.h"
 #include "ledger/accounts/LedgerEntriesController.h"
@@ -47,19 +48,7 @@ Options parse(const QStringList& args) {
     return o;
 }
 
-// Median milliseconds of `runs` timed calls after one untimed call.
-double medianMs(int runs, const std::function<void()>& work) {
-    work();
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
+using bench::medianMs;
 
 long peakRssMb() {
     rusage u{};

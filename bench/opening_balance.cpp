@@ -10,6 +10,7 @@
 // Each figure is the median of --runs timed runs after one untimed run.
 //   opening_balance URL [--runs 7]     URL: sqlite:FILE or a PostgreSQL URL (empty, or a
 //                                      demo database made by this program before)
+#include "MedianTime.h"
 #include "frame/SessionContext.h"
 #include "openingbalance/browse/OpeningBalanceController.h"
 #include "platform/db/Database.h"
@@ -38,16 +39,7 @@ struct NoEditors : openingbalance::LineEditors {
 // Median milliseconds of `runs` timed calls after one untimed call; -1 when the work throws.
 double medianMs(int runs, const std::function<void()>& work, QString* error) {
     try {
-        work();
-        std::vector<double> ms;
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer t;
-            t.start();
-            work();
-            ms.push_back(double(t.nsecsElapsed()) / 1e6);
-        }
-        std::sort(ms.begin(), ms.end());
-        return ms[ms.size() / 2];
+        return bench::medianMs(runs, work);
     } catch (const std::exception& e) {
         *error = QString::fromUtf8(e.what());
         return -1;
