@@ -8,6 +8,7 @@
 #include "host/Subcommands.h"
 #include "openingbalance/entry/AmountEntryController.h"
 #include "platform/runtime/Date.h"
+#include "platform/server/FiscalYear.h"
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/siblings/functions/FunctionsLibrary.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
@@ -189,8 +190,7 @@ int openingBalanceSet(const Arguments& args) {
 
     // A later year takes its opening balance from the closing of the year before: its entry
     // is blocked as in "Bilans otwarcia", until the service function (--unblock) opens it.
-    const bool laterYear = batch.db().scalarInt(QStringLiteral("select 1 from LATA_OBROTOWE where id_firmy=? and poczatek_roku<? "
-                                                               "limit 1"), {s.DANE_ID_FIRMY, s.DANE_POCZATEK_ROKU}).value_or(0) == 1;
+    const bool laterYear = server::hasEarlierYear(batch.db(), s.DANE_ID_FIRMY, s.DANE_POCZATEK_ROKU);
     if (laterYear && !args.given(QStringLiteral("unblock"))) {
         QTextStream(stderr) << QStringLiteral("Wprowadzanie zapisów w BO w bieżącym roku obrotowym jest zablokowane: bilans otwarcia "
                                               "pochodzi z zamknięcia roku poprzedniego (--unblock: funkcja serwisowa).") << "\n";

@@ -5,6 +5,7 @@
 #include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
+#include "platform/server/FiscalYear.h"
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/siblings/vat/VatLibrary.h"
@@ -34,9 +35,7 @@ void OpeningBalanceController::open() {
 }
 
 void OpeningBalanceController::readYearFlags() {
-    const bool earlierYear = m_db.scalarInt(QStringLiteral("select 1 from LATA_OBROTOWE where id_firmy=? and poczatek_roku<?"),
-                                            {m_session.DANE_ID_FIRMY, m_session.DANE_POCZATEK_ROKU})
-                                 .has_value();
+    const bool earlierYear = server::hasEarlierYear(m_db, m_session.DANE_ID_FIRMY, m_session.DANE_POCZATEK_ROKU);
     const bool approvedYear =
         m_db.scalarInt(QStringLiteral("select zamkniete_bo from LATA_OBROTOWE where id_firmy=? and id_lata_obrot=?"),
                        {m_session.DANE_ID_FIRMY, m_session.DANE_LATA_OBROTOWE})

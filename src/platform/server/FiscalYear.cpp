@@ -18,6 +18,11 @@ std::vector<int> FiscalYear::periodDates() const {
     return dates;
 }
 
+bool hasEarlierYear(db::Database& db, int64_t idFirmy, int start) {
+    return db.scalarInt(QStringLiteral("select 1 from LATA_OBROTOWE where id_firmy=? and poczatek_roku<? limit 1"), {idFirmy, start})
+        .has_value();
+}
+
 std::optional<FiscalYear> loadFiscalYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
     db::Rows r = db.select(QStringLiteral("select poczatek_roku, koniec_roku, zamkniete_bo from LATA_OBROTOWE "
                                           "where id_firmy=? and id_lata_obrot=?"),

@@ -21,6 +21,10 @@ struct FiscalYear {
     std::vector<int> periodDates() const;
 };
 
+// Whether the company has a fiscal year that begins before `start`. Such a later year takes
+// its opening balance from the closing of the year before.
+bool hasEarlierYear(db::Database& db, int64_t idFirmy, int start);
+
 // The year, or nullopt when the company has no such year.
 std::optional<FiscalYear> loadFiscalYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot);
 
