@@ -1,4 +1,5 @@
 #include "openingbalance/entry/AmountEntryController.h"
+#include "frame/marks/SelectionStore.h"
 #include "platform/db/DbError.h"
 #include <algorithm>
 #include "platform/runtime/Date.h"
@@ -230,13 +231,15 @@ void AmountEntryController::write() {
 
     // The settlements kept as they are: those of the warehouse system and those not changed
     // in amount or side. The ones this window read and does not keep are removed.
-    m_db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? and id_browsera=300"), {user});
-    for (const SettlementRow& r : m_settlements) {
-        const bool kept = r.fromWarehouse() || r.state == SettlementState::AsRead || r.state == SettlementState::EditedInPlace;
-        if (kept && r.settlement.id != 0)
-            m_db.execute(QStringLiteral("insert into ZAZNACZENIE (id_uzytkownika, id_browsera, id_elementu) values (?, 300, ?)"),
-                         {user, r.settlement.id});
-    }
+    // The settlements this window keeps, through the selection store.
+    marks::MarksList kept;
+    for (const SettlementRow& r : m_settlements)
+        if (r.settlement.id != 0 &&
+            (r.fromWarehouse() || r.state == SettlementState::AsRead || r.state == SettlementState::EditedInPlace))
+            kept.set(r.settlement.id, true);
+    const marks::StoreOutcome stored =
+        marks::storeMarks(m_db, kept, {marks::BrowserOpeningBalanceLineSettlements, user});
+    if (!stored.ok) throw db::DbError(stored.error);
     server::TG_BO_USUN_ROZRACH(m_db, user, m_idPozDok, 1, m_readIds);
     for (const SettlementRow& r : m_settlements) {
         if (r.fromWarehouse() || r.state == SettlementState::AsRead) continue;
