@@ -31,11 +31,6 @@ namespace {
 
 constexpr int LINES = 100000;
 
-struct NoEditors : openingbalance::LineEditors {
-    uint8_t editAmounts(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
-    uint8_t editCard(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
-};
-
 // Median milliseconds of `runs` timed calls after one untimed call; -1 when the work throws.
 double medianMs(int runs, const std::function<void()>& work, QString* error) {
     try {
@@ -105,7 +100,7 @@ int main(int argc, char** argv) {
     addLines(*db, s.DANE_ID_FIRMY, s.DANE_LATA_OBROTOWE, document, bo);
     const int64_t lines = db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_nag_dok=?"), {document}).value_or(0);
 
-    NoEditors editors;
+    openingbalance::LineEditors& editors = openingbalance::noLineEditors();
     QString loadError, summaryError, saveError, bareError;
     int rowCount = 0;
     const double load = medianMs(runs, [&] {

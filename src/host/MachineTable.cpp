@@ -24,18 +24,28 @@ MachineTable::MachineTable(QTextStream& out, Format format, QStringList columns)
     else m_out << '[';
 }
 
-void MachineTable::addRow(const QString& text, std::initializer_list<Money> amounts) {
+QString MachineTable::csvField(const QString& text) {
+    static const QRegularExpression special(QStringLiteral("[\",\\r\\n]"));
+    QString t = text;
+    if (t.contains(special)) t = '"' + t.replace('"', QStringLiteral("\"\"")) + '"';
+    return t;
+}
+
+QString MachineTable::jsonString(const QString& text) {
+    const QString json = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{text}).toJson(QJsonDocument::Compact));
+    return json.mid(1, json.size() - 2);
+}
+
+void MachineTable::addRow(const QString& text, std::initializer_list<int64_t> wholes, std::initializer_list<Money> amounts) {
     if (m_format == Format::Csv) {
-        static const QRegularExpression special(QStringLiteral("[\",\\r\\n]"));
-        QString t = text;
-        if (t.contains(special)) t = '"' + t.replace('"', QStringLiteral("\"\"")) + '"';
-        m_out << t;
+        m_out << csvField(text);
+        for (int64_t n : wholes) m_out << ',' << n;
         for (Money m : amounts) m_out << ',' << m.toString();
         m_out << '\n';
     } else {
-        const QString json = QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{text}).toJson(QJsonDocument::Compact));
-        m_out << (m_first ? "\n" : ",\n") << "  {\"" << m_columns.value(0) << "\":" << json.mid(1, json.size() - 2);
+        m_out << (m_first ? "\n" : ",\n") << "  {\"" << m_columns.value(0) << "\":" << jsonString(text);
         int column = 1;
+        for (int64_t n : wholes) m_out << ",\"" << m_columns.value(column++) << "\":" << n;
         for (Money m : amounts) m_out << ",\"" << m_columns.value(column++) << "\":" << m.toString();
         m_out << '}';
     }

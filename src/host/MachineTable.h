@@ -15,10 +15,15 @@ public:
     // --format csv|json (csv when absent); anything else is a usage error.
     static Format formatArgument(const Arguments& args);
 
-    // columns: the text column first, then the amount columns.
+    // columns: the text column first, then the whole-number columns, then the amount columns.
     MachineTable(QTextStream& out, Format format, QStringList columns);
-    void addRow(const QString& text, std::initializer_list<Money> amounts);
+    void addRow(const QString& text, std::initializer_list<Money> amounts) { addRow(text, {}, amounts); }
+    void addRow(const QString& text, std::initializer_list<int64_t> wholes, std::initializer_list<Money> amounts);
     void finish();
+
+    // A text as a CSV field (quoted only when it must be) and as a JSON string.
+    static QString csvField(const QString& text);
+    static QString jsonString(const QString& text);
 
 private:
     QTextStream& m_out;

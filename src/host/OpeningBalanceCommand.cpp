@@ -5,73 +5,36 @@
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "openingbalance/browse/OpeningBalanceController.h"
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRegularExpression>
 #include <QTextStream>
 
 namespace ksiega::host {
 
 namespace {
 
-// The command never edits a line.
-struct NoLineEditors : openingbalance::LineEditors {
-    uint8_t editAmounts(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
-    uint8_t editCard(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
-};
-
-QString csvText(QString t) {
-    static const QRegularExpression special(QStringLiteral("[\",\\r\\n]"));
-    if (t.contains(special)) t = '"' + t.replace('"', QStringLiteral("\"\"")) + '"';
-    return t;
-}
-
-// A Money as an exact JSON number: the text is spliced in, never a double.
-QString jsonNumber(Money m) { return m.toString(); }
-QString jsonString(const QString& s) {
-    const QByteArray a = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(a.mid(1, a.size() - 2));
-}
-
 const char* const TOTAL_COLUMNS[] = {"saldo_dt", "saldo_ct", "kwota_dt", "kwota_ct"};
 
 void writeTree(QTextStream& out, MachineTable::Format format, const openingbalance::OpeningBalanceController& c) {
-    const bool csv = format == MachineTable::Format::Csv;
-    if (csv) out << "konto,poziom,kwota_dt,kwota_ct,saldo_dt,saldo_ct,kwota_dt_w,kwota_ct_w,saldo_dt_w,saldo_ct_w\n";
-    else out << '[';
-    bool first = true;
+    MachineTable table(out, format,
+                       {"konto", "poziom", "kwota_dt", "kwota_ct", "saldo_dt", "saldo_ct", "kwota_dt_w", "kwota_ct_w", "saldo_dt_w",
+                        "saldo_ct_w"});
     for (int i : c.displayOrder()) {
         const openingbalance::AccountRow& r = c.rows()[size_t(i)];
-        const Money amounts[] = {r.kwotaDt, r.kwotaCt, r.saldoDt, r.saldoCt, r.kwotaDtW, r.kwotaCtW, r.saldoDtW, r.saldoCtW};
-        static const char* const names[] = {"kwota_dt", "kwota_ct", "saldo_dt", "saldo_ct",
-                                            "kwota_dt_w", "kwota_ct_w", "saldo_dt_w", "saldo_ct_w"};
-        if (csv) {
-            out << csvText(r.account) << ',' << r.level;
-            for (Money m : amounts) out << ',' << m.toString();
-            out << '\n';
-        } else {
-            out << (first ? "\n" : ",\n") << "  {\"konto\":" << jsonString(r.account) << ",\"poziom\":" << r.level;
-            for (int k = 0; k < 8; ++k) out << ",\"" << names[k] << "\":" << jsonNumber(amounts[k]);
-            out << '}';
-        }
-        first = false;
+        table.addRow(r.account, {int64_t(r.level)},
+                     {r.kwotaDt, r.kwotaCt, r.saldoDt, r.saldoCt, r.kwotaDtW, r.kwotaCtW, r.saldoDtW, r.saldoCtW});
     }
-    if (!csv) out << (first ? "]\n" : "\n]\n");
+    table.finish();
 }
 
 void writeSummary(QTextStream& out, MachineTable::Format format, const openingbalance::OpeningBalanceController& c) {
     const bool csv = format == MachineTable::Format::Csv;
     if (csv) {
-        out << "waluta,kwota_dt,kwota_dt_w,kwota_ct,kwota_ct_w\n";
-        for (const auto& s : c.summary())
-            out << csvText(s.symbol) << ',' << s.dt.toString() << ',' << s.dtW.toString() << ',' << s.ct.toString() << ','
-                << s.ctW.toString() << '\n';
+        MachineTable currencies(out, format, {"waluta", "kwota_dt", "kwota_dt_w", "kwota_ct", "kwota_ct_w"});
+        for (const auto& s : c.summary()) currencies.addRow(s.symbol, {s.dt, s.dtW, s.ct, s.ctW});
         out << '\n';
         for (const auto& t : c.totals()) {
             const Money amounts[] = {t.saldoDt, t.saldoCt, t.kwotaDt, t.kwotaCt};
             for (int k = 0; k < 4; ++k)
-                out << csvText(t.label + QStringLiteral(": ") + QString::fromLatin1(TOTAL_COLUMNS[k])) << ','
+                out << MachineTable::csvField(t.label + QStringLiteral(": ") + QString::fromLatin1(TOTAL_COLUMNS[k])) << ','
                     << amounts[k].toString() << '\n';
         }
         return;
@@ -79,17 +42,17 @@ void writeSummary(QTextStream& out, MachineTable::Format format, const openingba
     out << "{\n  \"waluty\": [";
     bool first = true;
     for (const auto& s : c.summary()) {
-        out << (first ? "\n" : ",\n") << "    {\"waluta\":" << jsonString(s.symbol) << ",\"kwota_dt\":" << jsonNumber(s.dt)
-            << ",\"kwota_dt_w\":" << jsonNumber(s.dtW) << ",\"kwota_ct\":" << jsonNumber(s.ct)
-            << ",\"kwota_ct_w\":" << jsonNumber(s.ctW) << '}';
+        out << (first ? "\n" : ",\n") << "    {\"waluta\":" << MachineTable::jsonString(s.symbol) << ",\"kwota_dt\":" << s.dt.toString()
+            << ",\"kwota_dt_w\":" << s.dtW.toString() << ",\"kwota_ct\":" << s.ct.toString()
+            << ",\"kwota_ct_w\":" << s.ctW.toString() << '}';
         first = false;
     }
     out << "\n  ],\n  \"razem\": [";
     first = true;
     for (const auto& t : c.totals()) {
         const Money amounts[] = {t.saldoDt, t.saldoCt, t.kwotaDt, t.kwotaCt};
-        out << (first ? "\n" : ",\n") << "    {\"etykieta\":" << jsonString(t.label);
-        for (int k = 0; k < 4; ++k) out << ",\"" << TOTAL_COLUMNS[k] << "\":" << jsonNumber(amounts[k]);
+        out << (first ? "\n" : ",\n") << "    {\"etykieta\":" << MachineTable::jsonString(t.label);
+        for (int k = 0; k < 4; ++k) out << ",\"" << TOTAL_COLUMNS[k] << "\":" << amounts[k].toString();
         out << '}';
         first = false;
     }
@@ -104,8 +67,7 @@ int openingBalance(const Arguments& args) {
     const QString currency = currencyArgument(args);
 
     BatchSession batch(args);
-    NoLineEditors editors;
-    openingbalance::OpeningBalanceController c(batch.db(), batch.session(), editors);
+    openingbalance::OpeningBalanceController c(batch.db(), batch.session(), openingbalance::noLineEditors());
     c.filterWindow = [] { return uint8_t(0); };
     c.open();
     if (c.documentId() == 0) return 1;   // the message went to standard error

@@ -31,5 +31,8 @@ public:
 
 // The windows themselves (the amount entry and the card window of this subsystem).
 LineEditors& productionLineEditors();
+// Editors that open nothing and save nothing: for pictures, commands and benchmarks of the
+// browse, which never edit a line.
+LineEditors& noLineEditors();
 
 } // namespace ksiega::openingbalance

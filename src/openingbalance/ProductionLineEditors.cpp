@@ -15,7 +15,18 @@ public:
     }
 };
 
+class NoLineEditors : public LineEditors {
+public:
+    uint8_t editAmounts(db::Database&, const SessionContext&, const LineRequest&, QWidget*) override { return 0; }
+    uint8_t editCard(db::Database&, const SessionContext&, const LineRequest&, QWidget*) override { return 0; }
+};
+
 } // namespace
+
+LineEditors& noLineEditors() {
+    static NoLineEditors editors;
+    return editors;
+}
 
 LineEditors& productionLineEditors() {
     static ProductionLineEditors editors;

@@ -5,33 +5,25 @@
 namespace ksiega::host {
 
 namespace {
-// The picture never edits a line.
-struct NoLineEditors : openingbalance::LineEditors {
-    uint8_t editAmounts(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
-    uint8_t editCard(db::Database&, const SessionContext&, const openingbalance::LineRequest&, QWidget*) override { return 0; }
-};
-
 // The window owns its controller for as long as the picture is taken.
 class OpeningBalanceShot : public openingbalance::OpeningBalanceWindow {
 public:
-    explicit OpeningBalanceShot(std::unique_ptr<openingbalance::OpeningBalanceController> c,
-                                std::unique_ptr<NoLineEditors> editors)
-        : openingbalance::OpeningBalanceWindow(*c), m_editors(std::move(editors)), m_controller(std::move(c)) {}
+    explicit OpeningBalanceShot(std::unique_ptr<openingbalance::OpeningBalanceController> c)
+        : openingbalance::OpeningBalanceWindow(*c), m_controller(std::move(c)) {}
 
 private:
-    std::unique_ptr<NoLineEditors> m_editors;
     std::unique_ptr<openingbalance::OpeningBalanceController> m_controller;
 };
 } // namespace
 
 // "Bilans otwarcia" in PLN; with --account that row is current.
 KSIEGA_SHOT_TARGET("BO", [](ShotContext& c) -> std::unique_ptr<QWidget> {
-    auto editors = std::make_unique<NoLineEditors>();
-    auto controller = std::make_unique<openingbalance::OpeningBalanceController>(c.db, c.session, *editors);
+    // The picture never edits a line.
+    auto controller = std::make_unique<openingbalance::OpeningBalanceController>(c.db, c.session, openingbalance::noLineEditors());
     controller->filterWindow = [] { return uint8_t(0); };
     controller->open();
     if (!c.account.isEmpty()) controller->selectAccount(c.account);
-    auto window = std::make_unique<OpeningBalanceShot>(std::move(controller), std::move(editors));
+    auto window = std::make_unique<OpeningBalanceShot>(std::move(controller));
     window->sync();
     return window;
 });
