@@ -5,6 +5,7 @@
 #include "platform/runtime/CurrencyCode.h"
 #include "platform/runtime/Date.h"
 #include "platform/runtime/FilterExpression.h"
+#include "openingbalance/LineClaims.h"
 #include "platform/server/FiscalYear.h"
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/OpeningBalanceLines.h"
@@ -319,7 +320,7 @@ void OpeningBalanceController::print() {
 void OpeningBalanceController::serviceFunction() {
     if (!m_entryBlocked) return;
     if (m_approved) {
-        ui::dialogs().information(BO_ZATWIERDZONE, TITLE_FUNKCJA_SERWISOWA);
+        ui::dialogs().information(APPROVED_TEXT, TITLE_FUNKCJA_SERWISOWA);
         return;
     }
     if (ui::dialogs().question(PYTANIE_ODBLOKUJ, ui::BUTTONS_TAK_NIE, 2, TITLE_FUNKCJA_SERWISOWA) == 1) m_entryBlocked = false;

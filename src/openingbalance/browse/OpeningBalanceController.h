@@ -20,7 +20,6 @@ namespace ksiega::openingbalance {
 inline const QString BO_CAPTION = QStringLiteral("Bilans otwarcia");
 inline const QString BLAD_ODCZYTU_BO = QStringLiteral("Wystąpił błąd przy odczycie bilansu otwarcia.");
 inline const QString TITLE_FUNKCJA_SERWISOWA = QStringLiteral("Bilantor: Funkcja serwisowa");
-inline const QString BO_ZATWIERDZONE = QStringLiteral("BO w bieżącym roku obrotowym jest zatwierdzone.");
 inline const QString PYTANIE_ODBLOKUJ =
     QStringLiteral("Czy chcesz umożliwić wprowadzanie zapisów w BO w bieżącym roku obrotowym ?");
 

@@ -1,4 +1,5 @@
 #include "openingbalance/cards/CardLineRemoval.h"
+#include "openingbalance/LineClaims.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/ui/dialogs/Dialogs.h"
@@ -9,11 +10,8 @@ namespace ksiega::openingbalance {
 
 namespace {
 
-const QString LOCKED = QStringLiteral("Wybrana pozycja jest zablokowana przez innego użytkownika.");
-const QString READ_ERROR = QStringLiteral("Wystąpił błąd odczytu z tabeli pozycji dokumentów.");
 const QString FROM_WAREHOUSE = QStringLiteral(
     "Nie można usunąć wybranej pozycji ponieważ istnieją powiązane z nią rozrachunki pochodzące z programu TOVARIX.");
-const QString APPROVED = QStringLiteral("BO w bieżącym roku obrotowym jest zatwierdzone.");
 
 // The claim of a line, released when the removal ends, however it ends.
 class ClaimedLine {
@@ -44,39 +42,19 @@ bool hasWarehouseSettlements(db::Database& db, int64_t idPozDok) {
 } // namespace
 
 bool removeCardLine(db::Database& db, const SessionContext& session, const CardLineTarget& target) {
-    server::LineClaim claim;
-    try {
-        claim = server::POZYCJE_BO_DODAJ(db, session.DANE_ID_FIRMY, target.idNagDok, target.account, session.DANE_ID_UZYT,
-                                         session.DANE_ID_UZYTKOWNIKA_NR);
-    } catch (const std::exception& e) {
-        MSG_OST(QString::fromUtf8(e.what()));
-        return false;
-    }
-    if (claim.status == server::LineClaimStatus::LockedByOther) {
-        MSG_INF(LOCKED);
-        return false;
-    }
-    if (claim.status != server::LineClaimStatus::Claimed) {
-        MSG_OST(READ_ERROR);
-        return false;
-    }
-
-    ClaimedLine held(db, claim.idPozDok, session.DANE_ID_UZYT);
+    const int64_t line = claimLine(db, session, target.idNagDok, target.account);
+    if (line == 0) return false;
+    ClaimedLine held(db, line, session.DANE_ID_UZYT);
     try {
         db::Transaction tx(db);
-        switch (server::checkLineWritable(db, claim.idPozDok, session.DANE_ID_UZYT)) {
-        case server::LineWriteRefusal::None: break;
-        case server::LineWriteRefusal::Approved: MSG_OST(APPROVED); return false;
-        case server::LineWriteRefusal::NotClaimed: MSG_INF(LOCKED); return false;
-        case server::LineWriteRefusal::Missing: MSG_OST(READ_ERROR); return false;
-        }
-        if (hasWarehouseSettlements(db, claim.idPozDok)) {
+        if (!lineStillWritable(db, line, session.DANE_ID_UZYT)) return false;
+        if (hasWarehouseSettlements(db, line)) {
             MSG_OST(FROM_WAREHOUSE);
             return false;
         }
-        server::TG_BO_USUN_ROZRACH(db, session.DANE_ID_UZYTKOWNIKA_NR, claim.idPozDok, 0);
+        server::TG_BO_USUN_ROZRACH(db, session.DANE_ID_UZYTKOWNIKA_NR, line, 0);
         server::POZYCJE_BO_AKTUALIZUJ(db, target.idNagDok, date::openingPeriod(session.DANE_POCZATEK_ROKU),
-                                      session.DANE_ID_FIRMY, session.DANE_LATA_OBROTOWE, claim.idPozDok, 1, target.currency,
+                                      session.DANE_ID_FIRMY, session.DANE_LATA_OBROTOWE, line, 1, target.currency,
                                       target.currency, server::LineAmounts{}, session.DANE_ID_UZYTKOWNIKA_NR);
         tx.commit();
     } catch (const std::exception& e) {

@@ -1,4 +1,5 @@
 #include "openingbalance/entry/AmountEntryController.h"
+#include "openingbalance/LineClaims.h"
 #include "frame/marks/SelectionStore.h"
 #include "platform/db/DbError.h"
 #include <algorithm>
@@ -11,11 +12,6 @@
 namespace ksiega::openingbalance {
 
 namespace {
-
-QString errorText(const std::exception& e) {
-    if (auto* d = dynamic_cast<const db::DbError*>(&e)) return d->message();
-    return QString::fromUtf8(e.what());
-}
 
 bool isPln(const QString& currency) {
     const QString c = currency.trimmed();
@@ -65,25 +61,13 @@ bool AmountEntryController::open() {
         }
     }
 
-    server::LineClaim claim;
-    try {
-        claim = server::POZYCJE_BO_DODAJ(m_db, firm, m_request.idNagDok, account, m_session.DANE_ID_UZYT,
-                                         m_session.DANE_ID_UZYTKOWNIKA_NR);
-    } catch (const std::exception& e) {
-        MSG_OST(errorText(e));
-        return false;
-    }
-    switch (claim.status) {
-    case server::LineClaimStatus::LockedByOther: MSG_INF(kLockedByOtherText); return false;
-    case server::LineClaimStatus::ReadError: MSG_OST(kReadErrorText); return false;
-    case server::LineClaimStatus::Claimed: break;
-    }
-    m_idPozDok = claim.idPozDok;
+    m_idPozDok = claimLine(m_db, m_session, m_request.idNagDok, account);
+    if (m_idPozDok == 0) return false;
     m_claimed = true;
 
     try {
         if (!readLine()) {
-            MSG_OST(kReadErrorText);
+            MSG_OST(LINE_READ_ERROR_TEXT);
             release();
             return false;
         }
@@ -205,12 +189,7 @@ bool AmountEntryController::save() {
     if (!checksPass()) return false;
     try {
         db::Transaction tx(m_db);
-        switch (server::checkLineWritable(m_db, m_idPozDok, m_session.DANE_ID_UZYT)) {
-        case server::LineWriteRefusal::None: break;
-        case server::LineWriteRefusal::Approved: MSG_INF(kApprovedText); return false;
-        case server::LineWriteRefusal::Missing: MSG_OST(kReadErrorText); return false;
-        case server::LineWriteRefusal::NotClaimed: MSG_INF(kLockedByOtherText); return false;
-        }
+        if (!lineStillWritable(m_db, m_idPozDok, m_session.DANE_ID_UZYT)) return false;
         write();
         tx.commit();
     } catch (const std::exception& e) {

@@ -13,9 +13,6 @@
 
 namespace ksiega::openingbalance {
 
-inline const QString kLockedByOtherText = QStringLiteral("Wybrana pozycja jest zablokowana przez innego użytkownika.");
-inline const QString kReadErrorText = QStringLiteral("Wystąpił błąd odczytu z tabeli pozycji dokumentów.");
-inline const QString kApprovedText = QStringLiteral("BO w bieżącym roku obrotowym jest zatwierdzone.");
 inline const QString kChangedSettlementsQuestion = QStringLiteral(
     "Zapisanie pozycji spowoduje usunięcie dotychczasowych rozliczeń rozrachunków dotyczących wyłącznie poprawianych "
     "rozrachunków. Czy potwierdzasz zapisywanie?");
