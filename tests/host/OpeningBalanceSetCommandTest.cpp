@@ -166,3 +166,43 @@ TEST_P(OpeningBalanceSet, aLaterYearIsRefusedUntilUnblocked) {
     EXPECT_EQ(approved.exitCode, 1);
     EXPECT_EQ(approved.err.trimmed(), QStringLiteral("BO w bieżącym roku obrotowym jest zatwierdzone."));
 }
+
+// A run killed (SIGKILL) at any moment leaves the line with its old or its new amount,
+// never a mix, and OBROTY_I_SALDA equal to a full recompute; a claim it leaves behind is
+// taken again by the same user's next run, which then frees it.
+TEST_P(OpeningBalanceSet, aRunKilledAtAnyMomentLeavesTheLineWholeAndTheTurnoversExact) {
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), ledger->company, ledger->year2026, 0);
+    auto turnovers = [&] {
+        QStringList rows;
+        db::Rows r = db().select("select sym_waluty, data_okresu, nr_konta, obr_wn, obr_ma, saldo_wn, saldo_ma, obr_wn_2, obr_ma_2, "
+                                 "obr_wn_w, obr_ma_w from OBROTY_I_SALDA where id_lata_obrot=? "
+                                 "order by sym_waluty, data_okresu, nr_konta", {ledger->year2026});
+        while (r.next()) {
+            QStringList f;
+            for (int c = 0; c < 11; ++c) f << r.text(c);
+            rows << f.join('|');
+        }
+        return rows;
+    };
+    int64_t before = lineAmount();
+    const int delays[] = {0, 40, 90, 150, 250, 400};
+    for (int i = 0; i < int(std::size(delays)); ++i) {
+        const int64_t wanted = 10000 * (i + 1);
+        QProcess p;
+        start(p, {"--dt", QString::number(wanted / 100), "--ct", "0"});
+        ASSERT_TRUE(p.waitForStarted());
+        QThread::msleep(delays[i]);
+        p.kill();
+        p.waitForFinished(30000);
+        const int64_t after = lineAmount();
+        EXPECT_TRUE(after == before || after == wanted) << "delay " << delays[i] << ": " << after;
+        const QStringList kept = turnovers();
+        server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), ledger->company, ledger->year2026, 0);
+        EXPECT_EQ(kept, turnovers()) << "delay " << delays[i];
+        before = after;
+    }
+    const Outcome last = run({"--dt", "7", "--ct", "0"});
+    EXPECT_EQ(last.exitCode, 0) << last.err.toStdString();
+    EXPECT_EQ(lineAmount(), 700);
+    EXPECT_EQ(claims(), 0);
+}
