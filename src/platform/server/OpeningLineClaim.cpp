@@ -3,6 +3,7 @@
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/Turnovers.h"
 #include <QDate>
 #include <map>
 
@@ -167,6 +168,14 @@ LineClaim POZYCJE_BO_DODAJ(db::Database& db, int64_t idFirmy, int64_t idNagDok, 
         if (holder != who) return {LineClaimStatus::LockedByOther, id, holder};
 
     const int64_t id = lines.empty() ? insertLine(db, idNagDok, account) : mergeIntoOneLine(db, idNagDok, account, lines, claims);
+    if (lines.empty()) {
+        // A new line is a turnover of its account even before it has an amount: the
+        // turnovers follow it, with the year taken as every writer of the opening balance
+        // takes it.
+        db.execute(QStringLiteral("update LATA_OBROTOWE set zamkniete_bo=zamkniete_bo where id_firmy=? and id_lata_obrot=?"),
+                   {idFirmy, doc->idLataObrot});
+        refreshTurnoversOfSynthetic(db, idFirmy, doc->idLataObrot, {account});
+    }
 
     // The insert decides: it creates the claim or meets the row of whoever holds it.
     db.execute(QStringLiteral("insert into BLOKADY_POZYCJI (id_poz_dok, id_uzyt, data_blokady) values (?, ?, ?) "
