@@ -60,6 +60,10 @@ void createSchema(Database& db) {
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
     }
+    if (version >= 1 && version <= 4) {
+        // 5: the source of a settlement the year-end closing carried.
+        db.executeScript(schemaFile(QStringLiteral("16_year_closing.sql")));
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();
