@@ -32,6 +32,24 @@ int schemaVersion(Database& db) {
     return int(db.scalarInt(QStringLiteral("select max(wersja) from WERSJA_SCHEMATU")).value_or(0));
 }
 
+namespace {
+
+// Whether the table has the column; the probe runs in a savepoint of its own, so that a
+// failing one leaves the caller's transaction usable on PostgreSQL.
+bool columnExists(Database& db, const QString& table, const QString& column) {
+    Transaction probe(db);
+    try {
+        // Reading is what raises the error on PostgreSQL, whose rows come lazily.
+        db.scalarInt(QStringLiteral("select count(%1) from %2 where 1=0").arg(column, table));
+    } catch (const DbError&) {
+        return false;
+    }
+    probe.commit();
+    return true;
+}
+
+} // namespace
+
 void createSchema(Database& db) {
     const int version = schemaVersion(db);
     if (version == kSchemaVersion) return;
@@ -60,7 +78,7 @@ void createSchema(Database& db) {
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
     }
-    if (version >= 1 && version <= 4) {
+    if (version >= 1 && version <= 4 && !columnExists(db, QStringLiteral("ROZRACHUNEK"), QStringLiteral("id_rozrachunku_zrodla"))) {
         // 5: the source of a settlement the year-end closing carried.
         db.executeScript(schemaFile(QStringLiteral("16_year_closing.sql")));
     }

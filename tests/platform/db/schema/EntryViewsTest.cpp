@@ -157,3 +157,17 @@ TEST_P(EntryViewsTest, aVersionThreeDatabaseGetsTheIndexesOfTheOpeningBalanceSum
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(openingIndexes(), 4);
 }
+
+TEST_P(EntryViewsTest, aVersionFourDatabaseGetsTheSourceOfCarriedSettlements) {
+    test::LedgerFixture f(db());
+    db().execute("insert into ROZRACHUNEK (id_firmy, id_lata_obrot, nr_konta, kwota) values (?, ?, '201-01', 100)",
+                 {f.company, f.year2026});
+    db().execute("delete from WERSJA_SCHEMATU");
+    db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (4, 'schemat utworzony')");
+    db().executeScript("DROP INDEX ROZRACHUNEK_ZRODLO");
+    db().executeScript("ALTER TABLE ROZRACHUNEK DROP COLUMN id_rozrachunku_zrodla");
+    db::upgradeSchema(db());
+    EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    // The settlement written before the step is nobody's carried copy.
+    EXPECT_EQ(db().scalarInt("select id_rozrachunku_zrodla from ROZRACHUNEK where nr_konta='201-01'"), 0);
+}
