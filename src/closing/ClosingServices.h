@@ -24,5 +24,9 @@ public:
 };
 
 ClosingServices& productionClosingServices();
+// The services in force: a replacement (tests), else the production ones.
+ClosingServices& closingServices();
+// Puts services in place (not owned); nullptr brings the production ones back.
+void replaceClosingServices(ClosingServices* services);
 
 } // namespace ksiega::closing

@@ -35,7 +35,7 @@ int64_t attachMarkedSettlements(db::Database& db, int64_t user, int64_t idZmiana
     db.execute(QStringLiteral("delete from ZMIANA_PLANU_KONT_ROZRACHUNKI where id_uzytkownika=? and id_zmiana_planu_kont=?"),
                {user, idZmianaPlanuKont});
     db.execute(QStringLiteral("insert into ZMIANA_PLANU_KONT_ROZRACHUNKI (id_uzytkownika, id_zmiana_planu_kont, id_rozrachunku) "
-                              "select distinct ?, ?, z.id_elementu from ZAZNACZENIE z "
+                              "select distinct cast(? as bigint), cast(? as bigint), z.id_elementu from ZAZNACZENIE z "
                               "join ROZRACHUNEK r on r.id_rozrachunku = z.id_elementu "
                               "where z.id_uzytkownika=? and z.id_browsera=?"),
                {user, idZmianaPlanuKont, user, settlements::kSettlementBrowser});

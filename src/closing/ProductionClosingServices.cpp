@@ -22,11 +22,16 @@ public:
     }
 };
 
+ClosingServices* g_replacement = nullptr;
+
 } // namespace
 
 ClosingServices& productionClosingServices() {
     static ProductionClosingServices services;
     return services;
 }
+
+ClosingServices& closingServices() { return g_replacement ? *g_replacement : productionClosingServices(); }
+void replaceClosingServices(ClosingServices* services) { g_replacement = services; }
 
 } // namespace ksiega::closing

@@ -11,7 +11,7 @@ namespace ksiega {
 void ZAMKNIECIE_ROKU() {
     runWindow({closing::ClosingController::PROCEDURE, closing::ClosingController::SECTION, help::ZAMKNIECIE_ROKU},
               [](WindowProcedure& window) {
-                  closing::ClosingController controller(moduleDatabase(), session(), closing::productionClosingServices());
+                  closing::ClosingController controller(moduleDatabase(), session(), closing::closingServices());
                   if (!controller.open()) return;
                   closing::ClosingWindow view(controller);
                   window.attach(&view);

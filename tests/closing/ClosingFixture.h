@@ -38,7 +38,11 @@ struct ScriptedClosingServices : closing::ClosingServices {
         if (duringRemove) duringRemove();
         return *server::nextFiscalYear(db, f, y);
     }
-    void print(closing::Printout which, const std::vector<report::Row>& rows) override { printed.emplace_back(which, rows); }
+    bool printForReal = false;   // the production printouts after noting the call
+    void print(closing::Printout which, const std::vector<report::Row>& rows) override {
+        printed.emplace_back(which, rows);
+        if (printForReal) closing::productionClosingServices().print(which, rows);
+    }
 };
 
 // The chart-of-accounts window: marks the given accounts into browser 11 and notes the

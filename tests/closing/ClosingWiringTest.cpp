@@ -9,6 +9,7 @@
 #include "support/PdfText.h"
 #include "support/WiringFixture.h"
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -123,6 +124,47 @@ TEST_P(ClosingWiring, everyButtonReachesItsService) {
     });
     EXPECT_TRUE(ran);
     EXPECT_TRUE(session().DANE_WATKI.empty());
+}
+
+// The results pages as the window shows them, whatever the server found: both lists, the
+// button that switches between them, and both printouts.
+TEST_P(ClosingWiring, theResultsPagesShowSwitchAndPrintWhatTheRunReturned) {
+    ScriptedClosingServices scripted;
+    scripted.outcome.problems = {{"EUR", T::NOTHING_GENERATED}};
+    scripted.outcome.report = {{"234-02", "234-01", "scalenie kont"}};
+    closing::replaceClosingServices(&scripted);
+    const bool ran = whileOpen([] { ZAMKNIECIE_ROKU(); }, [&](QDialog& w) {
+        button(w, "B_WYKONAJ")->click();
+        ASSERT_EQ(scripted.creations.size(), 1u);
+        auto* sheet = w.findChild<QTabWidget*>("SHEET1");
+        EXPECT_EQ(sheet->currentIndex(), 2);
+        auto* list2 = w.findChild<QTableWidget*>("LIST2");
+        ASSERT_EQ(list2->rowCount(), 1);
+        EXPECT_EQ(list2->item(0, 0)->text(), "EUR");
+        EXPECT_EQ(list2->item(0, 1)->text(), T::NOTHING_GENERATED);
+        EXPECT_EQ(button(w, "B_WYKONAJ")->text(), T::RAPORT);
+        button(w, "B_WYKONAJ")->click();
+        EXPECT_EQ(sheet->currentIndex(), 3);
+        EXPECT_EQ(button(w, "B_WYKONAJ")->text(), T::BLEDY);
+        EXPECT_EQ(w.findChild<QTableWidget*>("LIST3")->item(0, 2)->text(), "scalenie kont");
+
+        scripted.printForReal = true;   // the printouts themselves
+        const QString report = printed(w, "B_DRUKUJ2", "raport.pdf");
+        EXPECT_TRUE(reachedSince().contains("PARAM_PRN_BRO"));
+        ASSERT_FALSE(report.isEmpty());
+        if (report != "(no reader)") {
+            EXPECT_TRUE(report.contains(T::PRINT_REPORT_HEADER));
+            EXPECT_TRUE(report.contains("scalenie kont"));
+        }
+        const QString problems = printed(w, "B_DRUKUJ", "bledy.pdf");
+        ASSERT_FALSE(problems.isEmpty());
+        if (problems != "(no reader)") {
+            EXPECT_TRUE(problems.contains(T::PRINT_PROBLEMS_HEADER));
+            EXPECT_TRUE(problems.contains(T::NOTHING_GENERATED));
+        }
+    });
+    closing::replaceClosingServices(nullptr);
+    EXPECT_TRUE(ran);
 }
 
 TEST_P(ClosingWiring, theLastYearOpensNoWindow) {

@@ -41,7 +41,7 @@ TEST_P(SettlementList, listsTheYearsSettlementsUnderTheLiteralPrefix) {
     const int64_t c = settlementOn(f().year2026, "234-01");
     const int64_t later = settlementOn(f().year18, "201-01-001");
     db().execute("insert into WARTOSCI_KONT (id_firmy, id_lata_obrot, nr_konta, nazwa_konta, nr_konta_syn, poziom, czy_analityka) "
-                 "values (?, ?, '2_1', 'dziwne', '2_1', 0, 1)", {f().company, f().year2026});
+                 "values (?, ?, '2_1', 'dziwne', 201, 0, 1)", {f().company, f().year2026});
     const int64_t odd = settlementOn(f().year2026, "2_1");
 
     EXPECT_EQ(listed({"20", f().year2026}), (std::set<int64_t>{a, b}));
