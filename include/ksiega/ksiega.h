@@ -29,4 +29,5 @@ uint8_t UP_RAPORT_DLA_KONTA(uint8_t newRange);  // one range of "Raport z konta"
 void KSIEGA_WG_OKRESOW(const QString& parameter);  // "Przeglądanie stanu kont": ledger by periods
 void BO();  // "Bilans otwarcia": opening-balance browse of the current fiscal year
 uint8_t FILTR_BO();  // account filter of the opening-balance browse; 1 when the filter was applied
+void ZAMKNIECIE_ROKU();  // "BO w następnym roku obrotowym": the next year's opening balance made or removed
 } // namespace ksiega
