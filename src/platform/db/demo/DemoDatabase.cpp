@@ -2,6 +2,7 @@
 #include "platform/db/Schema.h"
 #include "platform/db/demo/BudgetDocuments.h"
 #include "platform/db/demo/ChartOfAccounts.h"
+#include "platform/db/demo/ClosingDemo.h"
 #include "platform/db/demo/DemoExtras.h"
 #include "platform/db/demo/DemoStandInData.h"
 #include "platform/db/demo/DocumentWriter.h"
@@ -76,6 +77,7 @@ DemoSummary buildDemoDatabase(Database& db) {
     writeStandInData(db);
     writeCardRegisters(db);
     writeOpeningBalanceExtras(db, kTradeCompany, ids[kTradeCompany].years[kFirstYear]);
+    writeClosingDemo(db, ids, cards);
     tx.commit();
 
     recomputeAllTurnovers(db);
