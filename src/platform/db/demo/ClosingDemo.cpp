@@ -2,6 +2,8 @@
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/GeneratorContext.h"
 #include "platform/runtime/Date.h"
+#include <QDate>
+#include <cstdlib>
 
 namespace ksiega::db::demo {
 namespace {
@@ -28,12 +30,11 @@ int64_t writeSettlement(Database& db, int64_t company, int64_t year, const Settl
          s.side, s.amount, s.amountW, s.currency, s.description, s.correction ? 1 : 0, s.line});
 }
 
-// Two settlements cleared against each other on `date`, one row for each.
-void clearPair(Database& db, int64_t company, int64_t a, int64_t b, int64_t amount, int date, int64_t line) {
-    for (const auto& [own, other] : {std::pair{a, b}, std::pair{b, a}})
-        db.execute(QStringLiteral("insert into ROZLICZENIE (id_rozrachunku, id_rozrachunku_rozl, id_firmy, data_rozliczenia, kwota, "
-                                  "kwota_w, id_poz_dok) values (?, ?, ?, ?, ?, 0, ?)"),
-                   {own, other, company, date, amount, line});
+// A payment booked on `line` clearing `amount` of settlement `settlement` on `date`.
+void clear(Database& db, int64_t company, int64_t settlement, int64_t amount, int date, int64_t line) {
+    db.execute(QStringLiteral("insert into ROZLICZENIE (id_rozrachunku, id_firmy, data_rozliczenia, kwota, kwota_w, id_poz_dok) "
+                              "values (?, ?, ?, ?, 0, ?)"),
+               {settlement, company, date, amount, line});
 }
 
 void addAccount(Database& db, int64_t company, int64_t year, const QString& number, const QString& name) {
@@ -41,6 +42,10 @@ void addAccount(Database& db, int64_t company, int64_t year, const QString& numb
     db.execute(QStringLiteral("insert into WARTOSCI_KONT (id_firmy, id_lata_obrot, nr_konta, nazwa_konta, nr_konta_syn, poziom, "
                               "nr_konta_nadrz, czy_analityka) values (?, ?, ?, ?, ?, ?, ?, 1)"),
                {company, year, number, name, number.left(3).toInt(), int(number.count(QLatin1Char('-'))), parent});
+    // The parent is no longer a posting account.
+    if (!parent.isEmpty())
+        db.execute(QStringLiteral("update WARTOSCI_KONT set czy_analityka=0 where id_firmy=? and id_lata_obrot=? and nr_konta=?"),
+                   {company, year, parent});
 }
 
 int64_t addPlanChange(Database& db, int64_t company, int64_t year, const QString& from, const QString& to, const QString& remark) {
@@ -48,6 +53,7 @@ int64_t addPlanChange(Database& db, int64_t company, int64_t year, const QString
                                                "values (?, ?, ?, ?, ?) returning id_zmiana_planu_kont"),
                                 {company, year, from, to, remark});
 }
+
 
 // A posted December document of the wholesaler with a register number of its own.
 DemoDocument december(GeneratorContext& ctx, const QString& type, int day, const QString& number, const QString& description) {
@@ -57,81 +63,98 @@ DemoDocument december(GeneratorContext& ctx, const QString& type, int day, const
 }
 
 // The profit-and-loss accounts closed to 860 in the BZ period: one line per account and
-// currency with its net balance over the year's posted and opening lines.
-DemoDocument closingEntries(Database& db, GeneratorContext& ctx, int64_t year) {
-    const int end = db.scalarInt(QStringLiteral("select koniec_roku from LATA_OBROTOWE where id_lata_obrot=?"), {year}).value_or(0);
-    DemoDocument d = ctx.document(QStringLiteral("PK"), end, QStringLiteral("Przeksięgowanie wyniku finansowego"));
+// currency with its net balance over the year's posted lines. A currency whose amounts
+// net to nothing while its PLN amounts do not (an exchange difference) is closed in PLN.
+DemoDocument closingEntries(GeneratorContext& ctx, const std::vector<DemoDocument>& year, const ChartOfAccounts& chart) {
+    struct Net { int64_t pln = 0, currency = 0; };
+    std::map<std::pair<QString, QString>, Net> nets;
+    for (const DemoDocument& d : year) {
+        if (d.status < 2 || d.company != ctx.company()) continue;
+        for (const DemoLine& l : d.lines) {
+            for (const auto& [account, pln, currency] : {std::tuple{l.accountDt, l.amountDt, l.amountDtW},
+                                                         std::tuple{l.accountCt, -l.amountCt, -l.amountCtW}}) {
+                if (account.isEmpty()) continue;
+                const SyntheticAccount* a = chart.find(account.left(3).toInt());
+                if (!a || a->type != QLatin1Char('W')) continue;
+                Net& n = nets[{account, l.currency}];
+                n.pln += pln;
+                n.currency += currency;
+            }
+        }
+    }
+    const QDate end(ctx.year(), 12, 31);
+    DemoDocument d = ctx.document(QStringLiteral("PK"), date::fromQDate(end), QStringLiteral("Przeksięgowanie wyniku finansowego"));
     d.registerNumber = d.originalNumber = QStringLiteral("PK/ZAM/%1").arg(ctx.year());
-    d.periodDate = date::closingPeriod(end);
-    Rows rows = db.select(
-        QStringLiteral("select b.konto, b.waluta, sum(b.dt), sum(b.dt_w) from ("
-                       " select konto_wn as konto, waluta, kwota_wn as dt, kwota_wn_w as dt_w from POZ_DOK"
-                       "  where id_firmy=? and id_lata_obrot=? and konto_wn<>'' and (status=2 or czy_rk=10)"
-                       " union all"
-                       " select konto_ma, waluta, -kwota_ma, -kwota_ma_w from POZ_DOK"
-                       "  where id_firmy=? and id_lata_obrot=? and konto_ma<>'' and (status=2 or czy_rk=10)) b"
-                       " join WARTOSCI_KONT w on w.id_firmy=? and w.id_lata_obrot=? and w.nr_konta=b.konto"
-                       " join KONTA_SYNT k on k.id_firmy=w.id_firmy and k.id_lata_obrot=w.id_lata_obrot and k.nr_konta_syn=w.nr_konta_syn"
-                       " where k.typ_konta='W' group by b.konto, b.waluta order by b.konto, b.waluta"),
-        {ctx.company(), year, ctx.company(), year, ctx.company(), year});
-    while (rows.next()) {
-        const QString account = rows.text(0), currency = rows.text(1);
-        const int64_t net = rows.int64(2), netW = rows.int64(3);
-        if (net == 0 && netW == 0) continue;
-        const bool debitBalance = net > 0 || (net == 0 && netW > 0);
-        DemoLine& l = debitBalance ? d.post(QStringLiteral("860"), account, debitBalance ? net : -net)
-                                   : d.post(account, QStringLiteral("860"), -net);
-        if (!currency.isEmpty()) {
+    d.periodDate = date::closingPeriod(date::fromQDate(end));
+    for (const auto& [key, n] : nets) {
+        const auto& [account, currency] = key;
+        if (n.pln == 0 && n.currency == 0) continue;
+        const bool debitBalance = n.pln > 0 || (n.pln == 0 && n.currency > 0);
+        DemoLine& l = debitBalance ? d.post(QStringLiteral("860"), account, n.pln) : d.post(account, QStringLiteral("860"), -n.pln);
+        if (!currency.isEmpty() && n.currency != 0) {
             l.currency = currency;
-            l.amountDtW = l.amountCtW = debitBalance ? netW : -netW;
+            l.amountDtW = l.amountCtW = debitBalance ? n.currency : -n.currency;
+            l.rate = std::max<int64_t>(1, (std::abs(n.pln) * kRateScale + std::abs(n.currency) / 2) / std::abs(n.currency));
         }
     }
     return d;
 }
 
-} // namespace
+struct Parties {
+    QString customer, supplier, exporter;
+};
 
-void writeClosingDemo(Database& db, const std::map<int64_t, CompanyIds>& ids, const std::vector<DemoCard>& cards) {
-    const int64_t company = kTradeCompany;
-    const CompanyIds& trade = ids.at(company);
-    const int64_t first = trade.years.at(kFirstYear), next = trade.years.at(kCurrentYear);
-
-    // Charts that differ: a claim account and a leasehold improvement kept only in 2025, the
-    // renamed claim account only in 2026.
-    addAccount(db, company, first, QStringLiteral("240-04"), QStringLiteral("Roszczenia odszkodowawcze"));
-    addAccount(db, company, first, QStringLiteral("010-06"), QStringLiteral("Inwestycje w obcych środkach trwałych"));
-    addAccount(db, company, next, QStringLiteral("240-09"), QStringLiteral("Rozrachunki z tytułu odszkodowań"));
-
-    GeneratorContext ctx(company, kFirstYear, trade, cards, 0xC105E2025);
+Parties parties(const GeneratorContext& ctx) {
     const std::vector<DemoCard> domestic = ctx.contractors();
     const std::vector<DemoCard> foreign = ctx.contractors(QStringLiteral("EUR"));
-    const QString customer = domestic.back().account(201), supplier = domestic.at(domestic.size() - 2).account(202);
-    const QString exporter = foreign.front().account(203);
-    const int64_t eurRate = 42735;
+    return {domestic.back().account(201), domestic.at(domestic.size() - 2).account(202), foreign.front().account(203)};
+}
 
+constexpr int64_t kEurRate = 42735;
+
+struct BookedLine {
+    int64_t id = 0;
+    QString account;
+};
+
+// Line `lp` (from 1) of the wholesaler's document with that register number.
+BookedLine bookedLine(Database& db, const QString& number, int lp) {
+    Rows r = db.select(QStringLiteral("select id_poz_dok, konto_wn, konto_ma from POZ_DOK where id_firmy=? and nr_ewid_dok=? order by id_poz_dok"),
+                       {kTradeCompany, number});
+    for (int i = 1; r.next(); ++i)
+        if (i == lp) return {r.int64(0), r.text(1).isEmpty() ? r.text(2) : r.text(1)};
+    throw DbError(QStringLiteral("demo: no line %1 in %2").arg(lp).arg(number));
+}
+
+} // namespace
+
+std::vector<DemoDocument> closingFirstYearDocuments(const CompanyIds& ids, const std::vector<DemoCard>& cards,
+                                                    const std::vector<DemoDocument>& previous, const ChartOfAccounts& chart) {
+    GeneratorContext ctx(kTradeCompany, kFirstYear, ids, cards, 0xC105E2025);
+    const Parties p = parties(ctx);
     std::vector<DemoDocument> docs;
     {
         DemoDocument d = december(ctx, QStringLiteral("PK"), 10, QStringLiteral("PK/ZAM/01/12/2025"), QStringLiteral("Szkoda w transporcie"));
         d.post(QStringLiteral("240-04"), QStringLiteral("760"), 320000, QStringLiteral("Roszczenie wobec przewoźnika"));
-        d.post(QStringLiteral("010-06"), QStringLiteral("130-01"), 1500000, QStringLiteral("Adaptacja wynajętego magazynu"));
+        d.post(QStringLiteral("990"), QStringLiteral("998"), 5000000, QStringLiteral("Gwarancja bankowa udzielona kontrahentowi"));
         docs.push_back(d);
     }
     {
         DemoDocument d = december(ctx, QStringLiteral("FS"), 12, QStringLiteral("FS/ZAM/01/12/2025"), QStringLiteral("Sprzedaż towarów"));
-        d.debit(customer, 1230000);
+        d.debit(p.customer, 1230000);
         d.credit(QStringLiteral("730-01"), 1000000);
         d.credit(QStringLiteral("221-01"), 230000);
         docs.push_back(d);
     }
     {
         DemoDocument d = december(ctx, QStringLiteral("WB"), 20, QStringLiteral("WB/ZAM/01/12/2025"), QStringLiteral("Częściowa zapłata"));
-        d.post(QStringLiteral("130-01"), customer, 500000);
+        d.post(QStringLiteral("130-01"), p.customer, 500000);
         docs.push_back(d);
     }
     {
         // A price correction of the invoice, booked in red.
         DemoDocument d = december(ctx, QStringLiteral("FS"), 22, QStringLiteral("KFS/ZAM/01/12/2025"), QStringLiteral("Korekta ceny"));
-        d.debit(customer, -123000);
+        d.debit(p.customer, -123000);
         d.credit(QStringLiteral("730-01"), -100000);
         d.credit(QStringLiteral("221-01"), -23000);
         docs.push_back(d);
@@ -140,12 +163,12 @@ void writeClosingDemo(Database& db, const std::map<int64_t, CompanyIds>& ids, co
         DemoDocument d = december(ctx, QStringLiteral("FZ"), 15, QStringLiteral("FZ/ZAM/01/12/2025"), QStringLiteral("Zakup towarów"));
         d.debit(QStringLiteral("330-01"), 1000000);
         d.debit(QStringLiteral("221-02"), 230000);
-        d.credit(supplier, 1230000);
+        d.credit(p.supplier, 1230000);
         docs.push_back(d);
     }
     {
         DemoDocument d = december(ctx, QStringLiteral("FSE"), 18, QStringLiteral("FSE/ZAM/01/12/2025"), QStringLiteral("Eksport towarów"));
-        d.postInCurrency(exporter, QStringLiteral("730-02"), QStringLiteral("EUR"), 250000, eurRate);
+        d.postInCurrency(p.exporter, QStringLiteral("730-02"), QStringLiteral("EUR"), 250000, kEurRate);
         docs.push_back(d);
     }
     {
@@ -154,40 +177,61 @@ void writeClosingDemo(Database& db, const std::map<int64_t, CompanyIds>& ids, co
         d.post(QStringLiteral("751-02"), QStringLiteral("131-01"), 2500);
         docs.push_back(d);
     }
-    GeneratorContext ctxNext(company, kCurrentYear, trade, cards, 0xC105E2026);
-    DemoDocument payment = ctxNext.document(QStringLiteral("WB"), date::fromYmd(kCurrentYear, 1, 15), QStringLiteral("Zapłata za FZ/ZAM/01/12/2025"));
-    payment.registerNumber = payment.originalNumber = QStringLiteral("WB/ZAM/01/01/2026");
-    payment.post(supplier, QStringLiteral("130-01"), 1230000);
-    docs.push_back(payment);
-    const WrittenDocuments written = writeDocuments(db, docs);
-    auto line = [&](size_t doc, size_t l) { return written.lineIds.at(doc).at(l); };
-    const int dec = date::fromYmd(kFirstYear, 12, 1) - 1;
+    std::vector<DemoDocument> year = previous;
+    year.insert(year.end(), docs.begin(), docs.end());
+    docs.push_back(closingEntries(ctx, year, chart));
+    return docs;
+}
 
-    const int64_t claim = writeSettlement(db, company, first, {line(0, 0), QStringLiteral("240-04"), QStringLiteral("SZK/1/2025"), dec + 10,
+std::vector<DemoDocument> closingNextYearDocuments(const CompanyIds& ids, const std::vector<DemoCard>& cards) {
+    GeneratorContext ctx(kTradeCompany, kCurrentYear, ids, cards, 0xC105E2026);
+    DemoDocument d = ctx.document(QStringLiteral("WB"), date::fromYmd(kCurrentYear, 1, 15), QStringLiteral("Zapłata za FZ/ZAM/01/12/2025"));
+    d.registerNumber = d.originalNumber = QStringLiteral("WB/ZAM/01/01/2026");
+    d.post(parties(ctx).supplier, QStringLiteral("130-01"), 1230000);
+    return {d};
+}
+
+void writeClosingExtras(Database& db, const std::map<int64_t, CompanyIds>& ids) {
+    const int64_t company = kTradeCompany;
+    const CompanyIds& trade = ids.at(company);
+    const int64_t first = trade.years.at(kFirstYear), next = trade.years.at(kCurrentYear);
+
+    // Charts that differ: guarantees kept off the balance sheet only in 2025; the claims
+    // account 240-04 in both years, and 240-09 that replaces it only in 2026.
+    db.execute(QStringLiteral("insert into KONTA_SYNT (id_firmy, id_lata_obrot, nr_konta_syn, nazwa, typ_konta) values (?, ?, 990, ?, 'P')"),
+               {company, first, QStringLiteral("Gwarancje i poręczenia udzielone")});
+    addAccount(db, company, first, QStringLiteral("990"), QStringLiteral("Gwarancje i poręczenia udzielone"));
+    for (int64_t year : {first, next})
+        addAccount(db, company, year, QStringLiteral("240-04"), QStringLiteral("Roszczenia odszkodowawcze"));
+    addAccount(db, company, next, QStringLiteral("240-09"), QStringLiteral("Rozrachunki z tytułu odszkodowań"));
+
+    const int dec = date::fromYmd(kFirstYear, 12, 1) - 1;
+    const BookedLine claimLine = bookedLine(db, QStringLiteral("PK/ZAM/01/12/2025"), 1);
+    const BookedLine invoiceLine = bookedLine(db, QStringLiteral("FS/ZAM/01/12/2025"), 1);
+    const BookedLine paymentLine = bookedLine(db, QStringLiteral("WB/ZAM/01/12/2025"), 1);
+    const BookedLine correctionLine = bookedLine(db, QStringLiteral("KFS/ZAM/01/12/2025"), 1);
+    const BookedLine billLine = bookedLine(db, QStringLiteral("FZ/ZAM/01/12/2025"), 3);
+    const BookedLine exportLine = bookedLine(db, QStringLiteral("FSE/ZAM/01/12/2025"), 1);
+    const BookedLine transferLine = bookedLine(db, QStringLiteral("WB/ZAM/01/01/2026"), 1);
+
+    const int64_t claim = writeSettlement(db, company, first, {claimLine.id, claimLine.account, QStringLiteral("SZK/1/2025"), dec + 10,
                                                                QChar('N'), QStringLiteral("WN"), 320000, 0, QStringLiteral("PLN"), false,
                                                                QStringLiteral("Roszczenie wobec przewoźnika")});
-    const int64_t invoice = writeSettlement(db, company, first, {line(1, 0), customer, QStringLiteral("FS/ZAM/01/12/2025"), dec + 12,
-                                                                 QChar('N'), QStringLiteral("WN"), 1230000, 0, QStringLiteral("PLN"), false,
-                                                                 QStringLiteral("Sprzedaż towarów")});
-    const int64_t paid = writeSettlement(db, company, first, {line(2, 0), customer, QStringLiteral("WB/ZAM/01/12/2025"), dec + 20,
-                                                              QChar('P'), QStringLiteral("MA"), 500000, 0, QStringLiteral("PLN"), false,
-                                                              QStringLiteral("Częściowa zapłata")});
-    clearPair(db, company, invoice, paid, 500000, dec + 20, line(2, 0));
-    writeSettlement(db, company, first, {line(3, 0), customer, QStringLiteral("KFS/ZAM/01/12/2025"), dec + 22, QChar('N'),
-                                         QStringLiteral("WN"), 123000, 0, QStringLiteral("PLN"), true,
+    const int64_t invoice = writeSettlement(db, company, first, {invoiceLine.id, invoiceLine.account, QStringLiteral("FS/ZAM/01/12/2025"),
+                                                                 dec + 12, QChar('N'), QStringLiteral("WN"), 1230000, 0,
+                                                                 QStringLiteral("PLN"), false, QStringLiteral("Sprzedaż towarów")});
+    clear(db, company, invoice, 500000, dec + 20, paymentLine.id);
+    writeSettlement(db, company, first, {correctionLine.id, correctionLine.account, QStringLiteral("KFS/ZAM/01/12/2025"), dec + 22,
+                                         QChar('N'), QStringLiteral("WN"), 123000, 0, QStringLiteral("PLN"), true,
                                          QStringLiteral("Korekta ceny do FS/ZAM/01/12/2025")});
-    const int64_t bill = writeSettlement(db, company, first, {line(4, 2), supplier, QStringLiteral("FZ/ZAM/01/12/2025"), dec + 15,
+    // Paid in January: at the end of 2025 the bill is wholly open.
+    const int64_t bill = writeSettlement(db, company, first, {billLine.id, billLine.account, QStringLiteral("FZ/ZAM/01/12/2025"), dec + 15,
                                                               QChar('Z'), QStringLiteral("MA"), 1230000, 0, QStringLiteral("PLN"), false,
                                                               QStringLiteral("Zakup towarów")});
-    writeSettlement(db, company, first, {line(5, 0), exporter, QStringLiteral("FSE/ZAM/01/12/2025"), dec + 18, QChar('N'),
-                                         QStringLiteral("WN"), plnValue(250000, eurRate), 250000, QStringLiteral("EUR"), false,
+    clear(db, company, bill, 1230000, date::fromYmd(kCurrentYear, 1, 15), transferLine.id);
+    writeSettlement(db, company, first, {exportLine.id, exportLine.account, QStringLiteral("FSE/ZAM/01/12/2025"), dec + 18, QChar('N'),
+                                         QStringLiteral("WN"), plnValue(250000, kEurRate), 250000, QStringLiteral("EUR"), false,
                                          QStringLiteral("Eksport towarów")});
-    // Paid in January: at the end of 2025 the bill is wholly open.
-    const int64_t transfer = writeSettlement(db, company, next, {line(7, 0), supplier, QStringLiteral("WB/ZAM/01/01/2026"),
-                                                                 date::fromYmd(kCurrentYear, 1, 15), QChar('P'), QStringLiteral("WN"),
-                                                                 1230000, 0, QStringLiteral("PLN"), false,
-                                                                 QStringLiteral("Zapłata za FZ/ZAM/01/12/2025")});
-    clearPair(db, company, bill, transfer, 1230000, date::fromYmd(kCurrentYear, 1, 15), line(7, 0));
 
     // The plan changes of 2025; the administrator attached the claim to the rename.
     const int64_t rename = addPlanChange(db, company, first, QStringLiteral("240-04"), QStringLiteral("240-09"),
@@ -200,9 +244,6 @@ void writeClosingDemo(Database& db, const std::map<int64_t, CompanyIds>& ids, co
     db.execute(QStringLiteral("insert into ZMIANA_PLANU_KONT_ROZRACHUNKI (id_uzytkownika, id_zmiana_planu_kont, id_rozrachunku) "
                               "values (?, ?, ?)"),
                {admin, rename, claim});
-
-    // Closing entries for the wholesaler only: the school's result stays on its accounts.
-    writeDocuments(db, {closingEntries(db, ctx, first)});
 }
 
 } // namespace ksiega::db::demo

@@ -5,18 +5,30 @@
 //   the next year's chart by the closing itself);
 // - account-plan changes of the wholesaler's 2025: a rename (with a settlement attached by
 //   the administrator), a merge of the two cash desks, a swap of the two warehouses;
-// - charts that differ: 240-04 and 010-06 only in 2025, 240-09 only in 2026;
-// - settlements open at the end of 2025: an invoice partly paid, a correction, an invoice
-//   paid by a clearing dated in 2026, an export invoice in EUR; and a PLN-only bank charge
-//   on the EUR account.
-// In the caller's transaction, after the documents are written and before the turnovers.
+// - charts that differ: the off-balance 990 only in 2025, 240-09 only in 2026;
+// - settlements open at the end of 2025: an invoice partly paid, a correction, a bill paid
+//   by a clearing dated in 2026, an export invoice in EUR; and a PLN-only bank charge on
+//   the EUR account.
+// The documents are built in memory with the others (so that the demo's own 2026 opening
+// balance counts them); the rest is written after the documents, in the caller's transaction.
 #include "platform/db/Database.h"
+#include "platform/db/demo/ChartOfAccounts.h"
 #include "platform/db/demo/DemoCards.h"
 #include "platform/db/demo/DemoCompanies.h"
+#include "platform/db/demo/DemoModel.h"
 #include <map>
 
 namespace ksiega::db::demo {
 
-void writeClosingDemo(Database& db, const std::map<int64_t, CompanyIds>& ids, const std::vector<DemoCard>& cards);
+// The wholesaler's December documents of 2025 and, last, its closing entries computed from
+// `previous` (every document of its 2025) and these.
+std::vector<DemoDocument> closingFirstYearDocuments(const CompanyIds& ids, const std::vector<DemoCard>& cards,
+                                                    const std::vector<DemoDocument>& previous, const ChartOfAccounts& chart);
+// The wholesaler's January 2026 payment of the December bill.
+std::vector<DemoDocument> closingNextYearDocuments(const CompanyIds& ids, const std::vector<DemoCard>& cards);
+
+// The chart differences, the settlements and clearings of those documents, and the plan
+// changes with their attached settlement. After the documents are written.
+void writeClosingExtras(Database& db, const std::map<int64_t, CompanyIds>& ids);
 
 } // namespace ksiega::db::demo
