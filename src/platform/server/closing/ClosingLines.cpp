@@ -78,7 +78,8 @@ void computeLines(db::Database& db, const CurrencyRun& run) {
 
 void writeLines(db::Database& db, const CurrencyRun& run) {
     const int64_t doc = run.idNagDok, next = run.nextYear.idLataObrot;
-    db.execute(QStringLiteral("update tmp_zr_line set id_poz_dok=") + lineOfAccount(), {doc, doc, doc, doc});
+    const db::Params eightTimes(8, db::SqlValue(doc));   // the document of each look-up in lineOfAccount
+    db.execute(QStringLiteral("update tmp_zr_line set id_poz_dok=") + lineOfAccount(), eightTimes);
     db.execute(QStringLiteral("update tmp_zr_rozr set id_new=(select min(n.id_rozrachunku) from ROZRACHUNEK n where n.id_lata_obrot=? "
                               "and n.id_rozrachunku_zrodla<>0 and n.id_rozrachunku_zrodla=tmp_zr_rozr.id)"),
                {next});
@@ -124,8 +125,7 @@ void writeLines(db::Database& db, const CurrencyRun& run) {
                               "l.dt, l.ct, l.dtw, l.ctw, n.waluta, 0, 'Bilans otwarcia', n.nr_ewid_dok, n.data_okresu, n.status, 10 "
                               "from tmp_zr_line l join NAG_DOK n on n.id_nag_dok=? where l.id_poz_dok is null"),
                {doc});
-    db.execute(QStringLiteral("update tmp_zr_line set id_poz_dok=") + lineOfAccount() + QStringLiteral(" where id_poz_dok is null"),
-               {doc, doc, doc, doc});
+    db.execute(QStringLiteral("update tmp_zr_line set id_poz_dok=") + lineOfAccount() + QStringLiteral(" where id_poz_dok is null"), eightTimes);
 }
 
 void writeCostCentres(db::Database& db, const CurrencyRun& run) {

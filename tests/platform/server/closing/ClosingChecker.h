@@ -1,0 +1,32 @@
+#pragma once
+// An independent check of a year-end closing, from the document lines and settlements
+// with plain SQL and maps: it never calls the closing's code.
+#include "platform/db/Database.h"
+#include <QString>
+#include <functional>
+#include <map>
+#include <set>
+#include <utility>
+
+namespace ksiega::test {
+
+// (account, currency key "PLN"/"EUR") -> {net PLN, net in currency}
+using Nets = std::map<std::pair<QString, QString>, std::pair<int64_t, int64_t>>;
+
+// The closing balance of every posted account of the year (posted or opening-balance lines).
+Nets closingBalances(db::Database& db, int64_t idLataObrot);
+// The net of the year's opening-balance lines per account and document currency.
+Nets openingLines(db::Database& db, int64_t idLataObrot);
+// The sources mapped to their targets and summed; `target` answers "" for a source that is
+// not carried.
+Nets mapped(const Nets& sources, const std::function<QString(const QString&)>& target);
+// Lines of settlement accounts whose settlements do not add up per side, as "account".
+std::set<QString> settlementMismatches(db::Database& db, int64_t idLataObrot);
+// Accounts (every level) whose BO row of `next` differs from the BZ row of `closing` in
+// OBROTY_I_SALDA, over the accounts `compare` accepts.
+std::set<QString> turnoverMismatches(db::Database& db, int64_t idFirmy, int64_t closing, int bz, int64_t next, int bo,
+                                     const std::function<bool(const QString&)>& compare);
+// A readable difference of two net maps ("" when equal, zero entries ignored).
+QString differences(const Nets& expected, const Nets& actual);
+
+} // namespace ksiega::test
