@@ -37,14 +37,21 @@ QString MachineTable::jsonString(const QString& text) {
 }
 
 void MachineTable::addRow(const QString& text, std::initializer_list<int64_t> wholes, std::initializer_list<Money> amounts) {
+    addRow(QStringList{text}, wholes, amounts);
+}
+
+void MachineTable::addRow(const QStringList& texts, std::initializer_list<int64_t> wholes, std::initializer_list<Money> amounts) {
     if (m_format == Format::Csv) {
-        m_out << csvField(text);
+        QStringList fields;
+        for (const QString& t : texts) fields << csvField(t);
+        m_out << fields.join(',');
         for (int64_t n : wholes) m_out << ',' << n;
         for (Money m : amounts) m_out << ',' << m.toString();
         m_out << '\n';
     } else {
-        m_out << (m_first ? "\n" : ",\n") << "  {\"" << m_columns.value(0) << "\":" << jsonString(text);
-        int column = 1;
+        m_out << (m_first ? "\n" : ",\n") << "  {";
+        int column = 0;
+        for (const QString& t : texts) m_out << (column ? "," : "") << '"' << m_columns.value(column++) << "\":" << jsonString(t);
         for (int64_t n : wholes) m_out << ",\"" << m_columns.value(column++) << "\":" << n;
         for (Money m : amounts) m_out << ",\"" << m_columns.value(column++) << "\":" << m.toString();
         m_out << '}';

@@ -19,6 +19,8 @@ public:
     MachineTable(QTextStream& out, Format format, QStringList columns);
     void addRow(const QString& text, std::initializer_list<Money> amounts) { addRow(text, {}, amounts); }
     void addRow(const QString& text, std::initializer_list<int64_t> wholes, std::initializer_list<Money> amounts);
+    // A row of a table whose first texts.size() columns are texts.
+    void addRow(const QStringList& texts, std::initializer_list<int64_t> wholes = {}, std::initializer_list<Money> amounts = {});
     void finish();
 
     // A text as a CSV field (quoted only when it must be) and as a JSON string.

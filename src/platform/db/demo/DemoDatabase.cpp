@@ -2,6 +2,7 @@
 #include "platform/db/Schema.h"
 #include "platform/db/demo/BudgetDocuments.h"
 #include "platform/db/demo/ChartOfAccounts.h"
+#include "platform/db/demo/ClosingDemo.h"
 #include "platform/db/demo/DemoExtras.h"
 #include "platform/db/demo/DemoStandInData.h"
 #include "platform/db/demo/DocumentWriter.h"
@@ -52,10 +53,12 @@ DemoSummary buildDemoDatabase(Database& db) {
         GeneratorContext first(kTradeCompany, kFirstYear, ids[kTradeCompany], cards, 0x5EED2025);
         std::vector<DemoDocument> previous = openingBalanceFromFile(first, QStringLiteral("bo_2025_handel.csv"));
         append(previous, tradeDocuments(first, 17, false));
+        append(previous, closingFirstYearDocuments(ids[kTradeCompany], cards, previous, chart));
         GeneratorContext current(kTradeCompany, kCurrentYear, ids[kTradeCompany], cards, 0x5EED2026);
         append(all, previous);
         append(all, openingBalanceFromYear(current, previous, chart, QStringLiteral("820"), {}));
         append(all, tradeDocuments(current, 100, true));
+        append(all, closingNextYearDocuments(ids[kTradeCompany], cards));
     }
     {
         const ChartOfAccounts chart = ChartOfAccounts::fromResource(kBudgetChart);
@@ -76,6 +79,7 @@ DemoSummary buildDemoDatabase(Database& db) {
     writeStandInData(db);
     writeCardRegisters(db);
     writeOpeningBalanceExtras(db, kTradeCompany, ids[kTradeCompany].years[kFirstYear]);
+    writeClosingExtras(db, ids);
     tx.commit();
 
     recomputeAllTurnovers(db);
