@@ -26,12 +26,18 @@ QString ownSideText(const QString& a, BalanceAmount amount) {
 
 } // namespace
 
+// Over the settlement row `s` read by its id, so that the expression stands over any row
+// that names a settlement (the table itself or a list view without the stored amounts).
 BoundExpression balanceOnDateOwnSideSql(const QString& alias, int date, BalanceAmount amount) {
-    return {ownSideText(alias, amount), {date, date}};
+    return {QStringLiteral("(SELECT %1 FROM ROZRACHUNEK s WHERE s.id_rozrachunku = %2.id_rozrachunku)")
+                .arg(ownSideText(QStringLiteral("s"), amount), alias),
+            {date, date}};
 }
 
 BoundExpression balanceOnDateSql(const QString& alias, int date, const QString& strona, BalanceAmount amount) {
-    return {QStringLiteral("(CASE WHEN %1.strona = ? THEN %2 ELSE 0 END)").arg(alias, ownSideText(alias, amount)),
+    return {QStringLiteral("coalesce((SELECT CASE WHEN s.strona = ? THEN %1 ELSE 0 END FROM ROZRACHUNEK s "
+                           "WHERE s.id_rozrachunku = %2.id_rozrachunku), 0)")
+                .arg(ownSideText(QStringLiteral("s"), amount), alias),
             {sideOf(strona), date, date}};
 }
 

@@ -17,10 +17,10 @@ enum class BalanceAmount { Pln = 0, Currency = 1 };
 Money TG_SaldoRozrachNaDzienTovarix(db::Database& db, int64_t idRozrachunku, int date, const QString& strona,
                                     BalanceAmount amount = BalanceAmount::Pln);
 
-// The same as an expression over a settlement row, for a select list or a condition on
-// either engine: `alias` names a ROZRACHUNEK row (or a view row with its strona, kwota,
-// kwota_w, czy_korekta and id_rozrachunku). Its values are bound: the expression's `?`
-// take `params`, in order, wherever the expression stands among the statement's `?`.
+// The same as an expression for a select list or a condition on either engine: `alias`
+// names any row with the settlement's id_rozrachunku (ROZRACHUNEK, ROZRACHUNEK_VIEW,
+// ROZRACHUNEK_VIEW_TOVARIX, ...). Its values are bound: the expression's `?` take
+// `params`, in order, wherever the expression stands among the statement's `?`.
 struct BoundExpression {
     QString sql;
     db::Params params;
