@@ -51,9 +51,14 @@ int64_t TG_PODLACZ_ROZRACHUNKI_DO_POZYCJI(db::Database& db, const SettlementDocu
     const QString kontoWn = q.kontoWn.trimmed(), kontoMa = q.kontoMa.trimmed();
     db::Transaction tx(db);
     takeYear(db, q.idFirmy, q.idLataObrot);   // one writer of the year's settlements at a time
-    db::Rows year = db.select(QStringLiteral("select poczatek_roku, koniec_roku from LATA_OBROTOWE where id_lata_obrot=?"), {q.idLataObrot});
-    if (!year.next()) refuse(QStringLiteral("Brak roku obrotowego %1.").arg(q.idLataObrot));
-    if (q.dataOkresu < year.integer(0) || q.dataOkresu > year.integer(1))
+    int yearStart = 0, yearEnd = 0;
+    {
+        db::Rows year = db.select(QStringLiteral("select poczatek_roku, koniec_roku from LATA_OBROTOWE where id_lata_obrot=?"), {q.idLataObrot});
+        if (!year.next()) refuse(QStringLiteral("Brak roku obrotowego %1.").arg(q.idLataObrot));
+        yearStart = year.integer(0);
+        yearEnd = year.integer(1);
+    }
+    if (q.dataOkresu < yearStart || q.dataOkresu > yearEnd)
         refuse(QStringLiteral("Okres dokumentu nie należy do bieżącego roku obrotowego."));
     const QString login = loginOf(db, q.userNumber);
     const Journal journal = checkJournal(db, q);
@@ -62,13 +67,16 @@ int64_t TG_PODLACZ_ROZRACHUNKI_DO_POZYCJI(db::Database& db, const SettlementDocu
     const db::Params scope{q.idFirmy, q.idLataObrot, q.userNumber, kMarkedSettlementsBrowser};
     const QString candidates = QStringLiteral("from ROZRACHUNEK r where r.id_firmy=? and r.id_lata_obrot=? and r.id_poz_dok_f=0 "
                                               "and r.id_rozrachunku in ") + kMarked;
-    db::Rows need = db.select(QStringLiteral("select count(*), sum(case when r.strona='WN' then 1 else 0 end), "
-                                             "sum(case when r.strona='MA' then 1 else 0 end) ") + candidates,
-                              scope);
-    need.next();
-    if (need.int64(0) == 0) refuse(QStringLiteral("Proszę wybrać rozrachunki."));
-    checkAccount(db, q, kontoWn, need.int64(2) > 0, QStringLiteral("Dt"));
-    checkAccount(db, q, kontoMa, need.int64(1) > 0, QStringLiteral("Ct"));
+    int64_t marked = 0, onDt = 0, onCt = 0;
+    {
+        db::Rows need = db.select(QStringLiteral("select count(*), coalesce(sum(case when r.strona='WN' then 1 else 0 end), 0), "
+                                                 "coalesce(sum(case when r.strona='MA' then 1 else 0 end), 0) ") + candidates,
+                                  scope);
+        if (need.next()) { marked = need.int64(0); onDt = need.int64(1); onCt = need.int64(2); }
+    }
+    if (marked == 0) refuse(QStringLiteral("Proszę wybrać rozrachunki."));
+    checkAccount(db, q, kontoWn, onCt > 0, QStringLiteral("Dt"));
+    checkAccount(db, q, kontoMa, onDt > 0, QStringLiteral("Ct"));
     if (const std::optional<QString> unknown = db.scalarText(
             QStringLiteral("select min(r.nr_konta) ") + candidates +
                 QStringLiteral(" and not exists (select 1 from WARTOSCI_KONT w where w.id_firmy=r.id_firmy "
