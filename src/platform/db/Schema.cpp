@@ -82,6 +82,10 @@ void createSchema(Database& db) {
         // 5: the source of a settlement the year-end closing carried.
         db.executeScript(schemaFile(QStringLiteral("16_year_closing.sql")));
     }
+    if (version >= 1 && version <= 5 && !db.tableExists(QStringLiteral("ROZRACHUNEK_IMPORT_BO"))) {
+        // 6: what the settlement imports added to the opening balance, for their undo.
+        db.executeScript(schemaFile(QStringLiteral("17_settlement_imports.sql")));
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();

@@ -1,6 +1,7 @@
 #include "platform/server/Accounts.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/settlements/AccountChoice.h"
 
 namespace ksiega::server {
 
@@ -29,6 +30,14 @@ std::optional<FoundAccount> SZUKAJ_KONTA(db::Database& db, int64_t idFirmy, int6
 }
 
 KSIEGA_SERVER_PROCEDURE(QStringLiteral("SZUKAJ_KONTA"), [](db::Database& db, const db::Params& args) {
+    if (intArg(args, 3) == 10) {
+        // Mode 10 answers what the text is (0: an account taking postings, held as typed).
+        const AccountTextKind kind = accountTextKind(db, intArg(args, 0), intArg(args, 1), textArg(args, 2));
+        const QString account = kind == AccountTextKind::PostingAccount || kind == AccountTextKind::HigherAccount
+                                    ? textArg(args, 2).trimmed()
+                                    : QString();
+        return ResultSet{{QStringLiteral("wynik"), QStringLiteral("nr_konta")}, {{int(kind), account}}};
+    }
     ResultSet result{{QStringLiteral("znaleziono"), QStringLiteral("nr_konta"), QStringLiteral("nazwa_konta"),
                       QStringLiteral("czy_analityka")},
                      {}};

@@ -39,7 +39,7 @@ void checkCurrency(db::Database& db, int64_t idNagDok, const QString& walutaWn, 
 
 void POZYCJE_BO_AKTUALIZUJ(db::Database& db, int64_t idNagDok, int dataBo, int64_t idFirmy, int64_t idLataObrot, int64_t idPozDok,
                            int flag, const QString& walutaWn, const QString& walutaMa, const LineAmounts& amounts,
-                           int64_t userNumber) {
+                           int64_t userNumber, bool refreshTurnovers) {
     (void)dataBo;       // the line repeats its document's period date
     (void)flag;         // a card line's removal writes what the entry window writes
     (void)userNumber;
@@ -72,7 +72,7 @@ void POZYCJE_BO_AKTUALIZUJ(db::Database& db, int64_t idNagDok, int dataBo, int64
     if (!ct) db.execute(QStringLiteral("delete from MPK_DANE where id_poz_dok=? and strona='MA'"), {idPozDok});
     db.execute(QStringLiteral("update MPK_DANE set konto=? where id_poz_dok=? and konto<>?"), {account, idPozDok, account});
 
-    refreshTurnoversOfSynthetic(db, idFirmy, idLataObrot, {account});
+    if (refreshTurnovers) refreshTurnoversOfSynthetic(db, idFirmy, idLataObrot, {account});
     tx.commit();
 }
 
