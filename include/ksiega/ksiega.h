@@ -30,4 +30,11 @@ void KSIEGA_WG_OKRESOW(const QString& parameter);  // "Przeglądanie stanu kont"
 void BO();  // "Bilans otwarcia": opening-balance browse of the current fiscal year
 uint8_t FILTR_BO();  // account filter of the opening-balance browse; 1 when the filter was applied
 void ZAMKNIECIE_ROKU();  // "BO w następnym roku obrotowym": the next year's opening balance made or removed
+void BO_IMPORT_ROZRACHUNKOW();  // settlements of the opening balance: the account tree, import and removal
+// The import wizard "Import rozrachunków do BO" for one account: title (account, a blank,
+// its name), card symbol, card flag ("0"/"1"), account number, import option; 1 when an
+// import was carried out.
+uint8_t IMPORT_ROZRACHUNKOW(const QString& title, const QString& cardSymbol, const QString& cardFlag, const QString& account,
+                            uint8_t importOption);
+void PRZYPISZ_ROZRACHUNKI(int64_t idPaczka);  // "Dodawanie nowego dokumentu" from chosen settlements, in the journal
 } // namespace ksiega
