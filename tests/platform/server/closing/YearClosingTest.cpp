@@ -2,6 +2,8 @@
 // checker, and the guarantees of its one transaction: repeatable, all or nothing, refused
 // by an approval or a claim of another user, partial for chosen accounts, removable.
 #include "ClosingChecker.h"
+#include "platform/db/passthrough/PassThrough.h"
+#include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
 #include "support/LedgerTest.h"
@@ -313,6 +315,55 @@ TEST_P(YearClosingTest, removalDeletesOnlyOpeningDocumentsKeepsClearedSettlement
     // A later closing attaches the kept settlement again.
     createNextYearOpeningBalance(db(), request());
     EXPECT_NE(*db().scalarInt("select id_poz_dok_f from ROZRACHUNEK where id_rozrachunku=?", {carried}), 0);
+}
+
+// The window sends the procedure as text, one statement per currency; it must write what
+// the typed call writes, with every argument honoured (the skip flag decides 980-01).
+TEST_P(YearClosingTest, theProcedureCalledByNameWritesWhatTheTypedCallWrites) {
+    auto lines = [&](int64_t doc) {
+        QStringList out;
+        db::Rows r = db().select("select konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w, "
+                                 "(select count(*) from ROZRACHUNEK s where s.id_poz_dok_f=p.id_poz_dok), "
+                                 "(select count(*) from MPK_DANE m where m.id_poz_dok=p.id_poz_dok) from POZ_DOK p "
+                                 "where id_nag_dok=? order by konto_wn, konto_ma",
+                                 {doc});
+        while (r.next()) {
+            QStringList row;
+            for (int c = 0; c < r.columnCount(); ++c) row << r.text(c);
+            out << row.join(',');
+        }
+        return out.join('\n');
+    };
+    const int64_t n = f().year18;
+    for (int skip : {0, 1}) {
+        for (const QString currency : {"PLN", "EUR", "USD"}) {
+            SCOPED_TRACE((currency + " skip " + QString::number(skip)).toStdString());
+            QString typed, byName;
+            int64_t typedCount = 0;
+            {
+                db::Transaction tx(db());
+                const int64_t doc = PRZYGOTUJ_DOKUMENT_BO(db(), f().company, n, "jkowal", f().bo18(), f().bo18(), currency);
+                typedCount = DODAJ_POZYCJE_ZAMKNIECIE_ROKU(db(), f().company, f().year2026, n, doc, currency, f().bo18(), 7,
+                                                           ClosingRange::All, skip == 1);
+                typed = lines(doc);
+            }
+            {
+                db::Transaction tx(db());
+                const int64_t doc = PRZYGOTUJ_DOKUMENT_BO(db(), f().company, n, "jkowal", f().bo18(), f().bo18(), currency);
+                db::PassThrough pt(db());
+                db::PassResult r = pt.EXECSQL(QString("CALL DODAJ_POZYCJE_ZAMKNIECIE_ROKU(%1,%2,%3,%4,'%5',%6,7,0,%7)")
+                                                  .arg(f().company).arg(f().year2026).arg(n).arg(doc)
+                                                  .arg(currency).arg(f().bo18()).arg(skip));
+                ASSERT_FALSE(r.failed()) << r.error().toStdString();
+                ASSERT_TRUE(r.next());
+                EXPECT_EQ(r.integer(1), typedCount);
+                byName = lines(doc);
+            }
+            EXPECT_GT(typedCount, 0);
+            EXPECT_EQ(byName.toStdString(), typed.toStdString());
+            if (currency == "PLN") EXPECT_EQ(typed.contains("980-01"), skip == 0);
+        }
+    }
 }
 
 TEST_P(YearClosingTest, theLastYearHasNoNextYear) {
