@@ -317,6 +317,51 @@ TEST_P(YearClosingTest, removalDeletesOnlyOpeningDocumentsKeepsClearedSettlement
     EXPECT_NE(*db().scalarInt("select id_poz_dok_f from ROZRACHUNEK where id_rozrachunku=?", {carried}), 0);
 }
 
+// A plan-change row on a result account: the balance still goes to 860, and the report row
+// says so with the amounts per currency (not "brak salda"), or says that nothing was carried
+// when the next year's chart has no 860.
+TEST_P(YearClosingTest, aPlanChangeRowOnAResultAccountIsReportedAsClosedTo860) {
+    const int64_t row = change("700-01", "701-01");
+    auto netOf = [&](const QString& account, const QString& currency) {
+        return *db().scalarInt("select coalesce(sum(case when konto_wn=? then kwota_wn else 0 end) - "
+                               "sum(case when konto_ma=? then kwota_ma else 0 end), 0) from POZ_DOK where id_lata_obrot=? "
+                               "and (status=2 or czy_rk=10) and (case when upper(waluta) in ('', 'PLN') then 'PLN' else upper(waluta) end)=?",
+                               {account, account, f().year2026, currency});
+    };
+    const int64_t pln = netOf("700-01", "PLN"), usd = netOf("700-01", "USD");
+    ASSERT_LT(pln, 0);
+    ASSERT_LT(usd, 0);
+    auto remarkOf = [&](const ClosingOutcome& o) {
+        for (const TransferRow& t : o.report)
+            if (t.fromAccount == "700-01") return t.remarks;
+        return QString();
+    };
+    const ClosingOutcome o = createNextYearOpeningBalance(db(), request());
+    const QString remark = remarkOf(o);
+    EXPECT_TRUE(remark.startsWith(QString::fromUtf8("konto wynikowe: saldo przechodzi na konto 860"))) << remark.toStdString();
+    EXPECT_TRUE(remark.contains(QString::fromUtf8("PLN: na konto 860 przeniesiono Ct ") + Money::fromMinor(-pln).toDisplay()))
+        << remark.toStdString();
+    EXPECT_TRUE(remark.contains(QString::fromUtf8("USD: na konto 860 przeniesiono Ct ") + Money::fromMinor(-usd).toDisplay()))
+        << remark.toStdString();
+    EXPECT_FALSE(remark.contains(QString::fromUtf8("brak salda")));
+    EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and (konto_wn='701-01' or konto_ma='701-01')", {f().year18}), 0);
+    // 860 takes the result accounts with or without the row.
+    const test::Nets sources = test::closingBalances(db(), f().year2026);
+    EXPECT_EQ(test::differences(test::mapped(sources, [](const QString& a) { return a == "401" || a == "700-01" ? QString("860") : QString(); }),
+                                test::mapped(test::openingLines(db(), f().year18), [](const QString& a) { return a == "860" ? a : QString(); })),
+              QString());
+
+    db().execute("delete from WARTOSCI_KONT where id_lata_obrot=? and nr_konta='860'", {f().year18});
+    const QString without = remarkOf(createNextYearOpeningBalance(db(), request()));
+    EXPECT_TRUE(without.contains(QString::fromUtf8("PLN: saldo Ct ") + Money::fromMinor(-pln).toDisplay() +
+                                 QString::fromUtf8(" nie zostało przeniesione, bo w planie kont następnego roku nie ma konta 860")))
+        << without.toStdString();
+    EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and (konto_wn in ('860', '701-01') or konto_ma in ('860', '701-01'))",
+                              {f().year18}),
+              0);
+    (void)row;
+}
+
 // The window sends the procedure as text, one statement per currency; it must write what
 // the typed call writes, with every argument honoured (the skip flag decides 980-01).
 TEST_P(YearClosingTest, theProcedureCalledByNameWritesWhatTheTypedCallWrites) {
