@@ -21,6 +21,7 @@ int64_t writeCurrency(db::Database& db, const CurrencyRun& run) {
     mapAccounts(db, run);
     collectSettlements(db, run);
     computeLines(db, run);
+    splitSharedLines(db, run);
     writeLines(db, run);
     writeSettlements(db, run);
     writeCostCentres(db, run);
@@ -77,7 +78,7 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
 
     ClosingOutcome outcome;
     outcome.nextYear = nextYear;
-    CurrencyRun run{closingYear, nextYear, 0, QString(), request.userNumber, request.range, request.skip980And998};
+    CurrencyRun run{closingYear, nextYear, 0, QString(), request.userNumber, request.range, request.skip980And998, request.login};
     for (int i = 0; i < currencies.size(); ++i) {
         run.currency = currencies[i];
         run.idNagDok = PRZYGOTUJ_DOKUMENT_BO(db, request.idFirmy, nextYear.idLataObrot, request.login, nextYear.openingPeriod(),
@@ -133,7 +134,10 @@ int64_t DODAJ_POZYCJE_ZAMKNIECIE_ROKU(db::Database& db, int64_t idFirmy, int64_t
     const QString currency = CurrencyCode::of(waluta).symbol();
     prepareWorkTables(db);
     readBalances(db, closingYear, currency);
-    const CurrencyRun run{closingYear, nextYear, idNagDok, currency, userNumber, range, skip980And998};
+    // The user's login, for the claims of a line split in passing.
+    const QString login = db.scalarText(QStringLiteral("select login from UZYTKOWNICY where id_uzytkownika=?"), {userNumber})
+                              .value_or(QStringLiteral("BO%1").arg(userNumber).left(8));
+    const CurrencyRun run{closingYear, nextYear, idNagDok, currency, userNumber, range, skip980And998, login};
     const int64_t lines = writeCurrency(db, run);
     writeTransferReport(db, closingYear, userNumber);
     tx.commit();

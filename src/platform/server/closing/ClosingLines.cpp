@@ -1,5 +1,6 @@
 // The opening-balance lines of one currency: one per target account, replacing what the
 // document held for the targets it rewrites.
+#include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/closing/ClosingSteps.h"
 
 namespace ksiega::server::closing {
@@ -74,6 +75,33 @@ void computeLines(db::Database& db, const CurrencyRun& run) {
                    run.currency);
     }
     db.execute(QStringLiteral("delete from tmp_zr_line where dt=0 and ct=0 and dtw=0 and ctw=0"));
+}
+
+void splitSharedLines(db::Database& db, const CurrencyRun& run) {
+    // Hand-entered lines only: the closing itself writes one account per line.
+    QStringList shared;
+    {
+    db::Rows r = db.select(QStringLiteral("select t.konto from tmp_zr_target t where exists (select 1 from POZ_DOK p where p.id_nag_dok=? "
+                                          "and ((p.konto_wn=t.konto and p.konto_ma<>'' and p.konto_ma<>t.konto) "
+                                          "or (p.konto_ma=t.konto and p.konto_wn<>'' and p.konto_wn<>t.konto))) order by t.konto"),
+                           {run.idNagDok});
+    while (r.next()) shared << r.text(0);
+    }   // the cursor is closed before the lines change
+    for (const QString& account : shared) {
+        const bool claimedBefore =
+            db.scalarInt(QStringLiteral("select count(*) from BLOKADY_POZYCJI b join POZ_DOK p on p.id_poz_dok=b.id_poz_dok "
+                                        "where p.id_nag_dok=? and (p.konto_wn=? or p.konto_ma=?) and b.id_uzyt=?"),
+                         {run.idNagDok, account, account, run.login.trimmed()})
+                .value_or(0) > 0;
+        const LineClaim claim = POZYCJE_BO_DODAJ(db, run.nextYear.idFirmy, run.idNagDok, account, run.login, run.userNumber);
+        if (claim.status == LineClaimStatus::LockedByOther)
+            throw db::DbError(QStringLiteral("Pozycja bilansu otwarcia konta %1 w następnym roku obrotowym jest zablokowana przez "
+                                             "użytkownika %2.")
+                                  .arg(account, claim.heldBy));
+        if (claim.status != LineClaimStatus::Claimed)
+            throw db::DbError(QStringLiteral("Wystąpił błąd odczytu z tabeli pozycji dokumentów."));
+        if (!claimedBefore) POZYCJE_BO_ZWOLNIJ(db, claim.idPozDok, run.login);
+    }
 }
 
 void writeLines(db::Database& db, const CurrencyRun& run) {

@@ -317,6 +317,45 @@ TEST_P(YearClosingTest, removalDeletesOnlyOpeningDocumentsKeepsClearedSettlement
     EXPECT_NE(*db().scalarInt("select id_poz_dok_f from ROZRACHUNEK where id_rozrachunku=?", {carried}), 0);
 }
 
+// A hand-entered line with two accounts (Dt one, Ct another) in the opening balance: rewriting
+// the target on one side never changes the other account's side, in a chosen-accounts run
+// and in a full run where both sides are targets.
+TEST_P(YearClosingTest, aLineSharedWithAnotherAccountKeepsTheOtherSide) {
+    createNextYearOpeningBalance(db(), request());
+    const int64_t doc = f().openingDocument(f().year18);
+    const int64_t hand = f().addLine(doc, {"141-01", "990", zl("7.00"), zl("7.00"), {}, {}, ""});
+    const test::Nets before = test::openingLines(db(), f().year18);
+    f().postIn2026(12, "140-02", "130-01", zl("1000.00"));
+    db().execute("insert into ZAZNACZENIE (id_browsera, id_uzytkownika, opis_elementu) values (11, 7, '140')");
+    ClosingRequest r = request();
+    r.range = ClosingRange::Chosen;
+    createNextYearOpeningBalance(db(), r);
+
+    const test::Nets sources = test::closingBalances(db(), f().year2026);
+    const test::Nets after = test::openingLines(db(), f().year18);
+    EXPECT_EQ(after.at({"141-01", "PLN"}).first, sources.at({"140-01", "PLN"}).first + sources.at({"140-02", "PLN"}).first);
+    EXPECT_EQ(after.at({"990", "PLN"}), before.at({"990", "PLN"}));
+    EXPECT_EQ(after.at({"130-01", "PLN"}), before.at({"130-01", "PLN"}));   // not chosen
+    {
+        db::Rows h = db().select("select konto_wn, konto_ma, kwota_wn, kwota_ma from POZ_DOK where id_poz_dok=?", {hand});
+        ASSERT_TRUE(h.next());
+        EXPECT_EQ(h.text(0), QString());
+        EXPECT_EQ(h.text(1), QString("990"));
+        EXPECT_EQ(h.int64(2), 0);
+        EXPECT_EQ(h.int64(3), 700);
+    }
+    EXPECT_EQ(*db().scalarInt("select count(*) from BLOKADY_POZYCJI"), 0);   // the split leaves no claim behind
+
+    // A full run over a hand line whose both sides are targets writes each account once.
+    f().addLine(doc, {"130-01", "800", zl("5.00"), zl("5.00"), {}, {}, ""});
+    createNextYearOpeningBalance(db(), request());
+    test::Nets expected = test::mapped(sources, target);
+    expected[{"201-01-001", "PLN"}].first -= 25000;   // the attached invoice
+    expected[{"205-01", "PLN"}].first += 25000;
+    EXPECT_EQ(test::differences(expected, test::openingLines(db(), f().year18)), QString());
+    EXPECT_TRUE(test::settlementMismatches(db(), f().year18).empty());
+}
+
 // A plan-change row on a result account: the balance still goes to 860, and the report row
 // says so with the amounts per currency (not "brak salda"), or says that nothing was carried
 // when the next year's chart has no 860.
