@@ -46,6 +46,20 @@ std::vector<std::pair<QString, int64_t>> openingDocuments(db::Database& db, cons
     return all;
 }
 
+// The synthetic accounts that stand on the next year's opening-balance lines, read through
+// the documents (czy_rk 10) of that year.
+QStringList openingSynthetics(db::Database& db, const FiscalYear& next) {
+    QStringList all;
+    db::Rows r = db.select(QStringLiteral("select distinct p.konto_wn from POZ_DOK p where p.id_nag_dok in (select n.id_nag_dok from NAG_DOK n "
+                                          "where n.id_lata_obrot=? and n.czy_rk=10) and p.konto_wn<>'' union "
+                                          "select distinct p.konto_ma from POZ_DOK p where p.id_nag_dok in (select n.id_nag_dok from NAG_DOK n "
+                                          "where n.id_lata_obrot=? and n.czy_rk=10) and p.konto_ma<>''"),
+                           {next.idLataObrot, next.idLataObrot});
+    while (r.next()) all << syntheticOf(r.text(0));
+    all.removeDuplicates();
+    return all;
+}
+
 } // namespace
 
 std::optional<FiscalYear> nextFiscalYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
@@ -69,6 +83,7 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
         if (!refusal.isEmpty()) throw ClosingRefused(ClosingRefused::Reason::RefusedInside, refusal);
     }
     refuseLinesOfOthers(db, nextYear, request.login);
+    QStringList touched = openingSynthetics(db, nextYear);   // the turnovers that change: before and after
 
     db.execute(QStringLiteral("delete from KOMUNIKAT where id_uzytkownika=? and kontekst in ('GEN_BO', 'GEN_BO2')"), {request.userNumber});
     progress(10);
@@ -104,7 +119,12 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
     writeTransferReport(db, closingYear, request.userNumber);
 
     progress(90);
-    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db, request.idFirmy, nextYear.idLataObrot, 0);
+    // Only the opening balance changed in the next year: the turnovers of the synthetic
+    // accounts on its lines, before and after, are made again exactly as the full recompute
+    // makes them, at the cost of those accounts' lines rather than the whole year's.
+    touched += openingSynthetics(db, nextYear);
+    touched.removeDuplicates();
+    refreshTurnoversOfSynthetic(db, request.idFirmy, nextYear.idLataObrot, touched);
     db.execute(QStringLiteral("update LATA_OBROTOWE set status=1 where id_lata_obrot=?"), {closingYear.idLataObrot});
 
     db::Rows p = db.select(QStringLiteral("select tekst1, tekst2 from KOMUNIKAT where id_uzytkownika=? and kontekst='GEN_BO' "

@@ -138,13 +138,14 @@ void writeLines(db::Database& db, const CurrencyRun& run) {
     const QString header = QStringLiteral("(select n.%1 from NAG_DOK n where n.id_nag_dok=POZ_DOK.id_nag_dok)");
     db.execute(QStringLiteral("update POZ_DOK set konto_wn=%1, konto_ma=%2, kwota_wn=%3, kwota_ma=%4, kwota_wn_w=%5, kwota_ma_w=%6, "
                               "waluta=%7, nr_ewid_dok=%8, data_okresu=%9, status=%10, czy_rk=10 "
-                              "where id_poz_dok in (select id_poz_dok from tmp_zr_line where id_poz_dok is not null)")
+                              "where id_nag_dok=? and id_poz_dok in (select id_poz_dok from tmp_zr_line where id_poz_dok is not null)")
                    .arg(of.arg(QStringLiteral("case when l.dt<>0 or l.dtw<>0 then l.konto else '' end")),
                         of.arg(QStringLiteral("case when l.ct<>0 or l.ctw<>0 then l.konto else '' end")), of.arg(QStringLiteral("l.dt")),
                         of.arg(QStringLiteral("l.ct")), of.arg(QStringLiteral("l.dtw")), of.arg(QStringLiteral("l.ctw")),
                         header.arg(QStringLiteral("waluta")), header.arg(QStringLiteral("nr_ewid_dok")),
                         header.arg(QStringLiteral("data_okresu")))
-                   .arg(header.arg(QStringLiteral("status"))));
+                   .arg(header.arg(QStringLiteral("status"))),
+               {doc});
     db.execute(QStringLiteral("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, "
                               "kwota_wn_w, kwota_ma_w, waluta, kurs_waluty, opis, nr_ewid_dok, data_okresu, status, czy_rk) "
                               "select n.id_nag_dok, n.id_firmy, n.id_lata_obrot, "

@@ -4,6 +4,7 @@
 // --gtest_also_run_disabled_tests --gtest_filter='*ClosingSpeed*'. The year with the most
 // lines is closed; when it has no next year, one is added with a copy of its chart.
 #include "platform/runtime/Date.h"
+#include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -87,6 +88,26 @@ TEST(ClosingSpeed, DISABLED_closingAgainstTheBareAggregate) {
                 qPrintable(url.section(QLatin1Char(':'), 0, 0)), (long long)b.lines, (long long)b.year, aggregate, (long long)groups, closing,
                 commit ? "committed" : "dry run", o.currencies.size(), (long long)written);
     for (const auto& [p, s] : marks) std::printf("  progress %3d at %.2f s\n", p, s);
+
+    // The next year's turnovers: the full recompute against the refresh of the synthetic
+    // accounts that the opening balance touches.
+    {
+        db::Transaction tx(*db);
+        QStringList synthetics;
+        db::Rows r = db->select("select distinct konto_wn from POZ_DOK where id_lata_obrot=? and czy_rk=10 and konto_wn<>'' union "
+                                "select distinct konto_ma from POZ_DOK where id_lata_obrot=? and czy_rk=10 and konto_ma<>''",
+                                {o.nextYear.idLataObrot, o.nextYear.idLataObrot});
+        while (r.next()) synthetics << server::syntheticOf(r.text(0));
+        synthetics.removeDuplicates();
+        QElapsedTimer u;
+        u.start();
+        server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(*db, b.company, o.nextYear.idLataObrot, 0);
+        const double full = seconds(u);
+        u.restart();
+        server::refreshTurnoversOfSynthetic(*db, b.company, o.nextYear.idLataObrot, synthetics);
+        std::printf("next year's turnovers: full recompute %.2f s, refresh of %lld synthetic accounts %.2f s\n", full,
+                    (long long)synthetics.size(), seconds(u));
+    }
 }
 
 } // namespace

@@ -92,6 +92,11 @@ protected:
         // The ledger explains every settlement account's balance, so no difference is reported;
         // one report row per plan-change row.
         for (const ClosingProblem& p : o.problems) EXPECT_FALSE(p.description.contains(QStringLiteral("różni się"))) << p.description.toStdString();
+        // The closing refreshes only the next year's accounts that its opening balance touches:
+        // a full recompute afterwards finds nothing to change.
+        const QString state = test::yearState(db(), f().year18);
+        UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year18, 0);
+        EXPECT_EQ(test::yearState(db(), f().year18).toStdString(), state.toStdString());
         const int64_t changes = *db().scalarInt("select count(*) from ZMIANA_PLANU_KONT where id_lata_obrot=?", {f().year2026});
         EXPECT_EQ(int64_t(o.report.size()), changes);
     }

@@ -42,6 +42,7 @@ RandomLedger::RandomLedger(LedgerFixture& fixture, uint32_t seed, int64_t userNu
     attach();
     tx.commit();
     server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(f.db, f.company, f.year2026, 0);
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(f.db, f.company, f.year18, 0);   // its payments
 }
 
 void RandomLedger::addCharts() {

@@ -76,6 +76,7 @@ protected:
         change("800", "899-01");         // target missing next year
         tx.commit();
         UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, y, 0);
+        UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, n, 0);   // current, as the writers keep them
     }
 
     struct Analytic { const char* nr; int leaf; };
@@ -315,6 +316,20 @@ TEST_P(YearClosingTest, removalDeletesOnlyOpeningDocumentsKeepsClearedSettlement
     // A later closing attaches the kept settlement again.
     createNextYearOpeningBalance(db(), request());
     EXPECT_NE(*db().scalarInt("select id_poz_dok_f from ROZRACHUNEK where id_rozrachunku=?", {carried}), 0);
+}
+
+// The closing refreshes the next year's turnovers only for the accounts on its opening
+// lines, before and after the run: an account that leaves the opening balance (its change
+// row removed) loses its rows as a full recompute would drop them.
+TEST_P(YearClosingTest, theNextYearsTurnoversEqualAFullRecomputeWhenAnAccountLeavesTheOpeningBalance) {
+    createNextYearOpeningBalance(db(), request());
+    ASSERT_GT(*db().scalarInt("select count(*) from OBROTY_I_SALDA where id_lata_obrot=? and nr_konta='011-01'", {f().year18}), 0);
+    db().execute("delete from ZMIANA_PLANU_KONT where z_konta='010-01'");
+    createNextYearOpeningBalance(db(), request());
+    const QString refreshed = test::yearState(db(), f().year18);
+    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year18, 0);
+    EXPECT_EQ(test::yearState(db(), f().year18).toStdString(), refreshed.toStdString());
+    EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and konto_wn='010-01' and czy_rk=10", {f().year18}), 1);
 }
 
 // A hand-entered line with two accounts (Dt one, Ct another) in the opening balance: rewriting
