@@ -21,6 +21,7 @@ int64_t writeCurrency(db::Database& db, const CurrencyRun& run) {
     mapAccounts(db, run);
     collectSettlements(db, run);
     computeLines(db, run);
+    splitSharedLines(db, run);
     writeLines(db, run);
     writeSettlements(db, run);
     writeCostCentres(db, run);
@@ -42,6 +43,20 @@ std::vector<std::pair<QString, int64_t>> openingDocuments(db::Database& db, cons
                                .arg(currencyKey(QStringLiteral("waluta"))),
                            {next.idFirmy, next.idLataObrot});
     while (r.next()) all.emplace_back(r.text(0), r.int64(1));
+    return all;
+}
+
+// The synthetic accounts that stand on the next year's opening-balance lines, read through
+// the documents (czy_rk 10) of that year.
+QStringList openingSynthetics(db::Database& db, const FiscalYear& next) {
+    QStringList all;
+    db::Rows r = db.select(QStringLiteral("select distinct p.konto_wn from POZ_DOK p where p.id_nag_dok in (select n.id_nag_dok from NAG_DOK n "
+                                          "where n.id_lata_obrot=? and n.czy_rk=10) and p.konto_wn<>'' union "
+                                          "select distinct p.konto_ma from POZ_DOK p where p.id_nag_dok in (select n.id_nag_dok from NAG_DOK n "
+                                          "where n.id_lata_obrot=? and n.czy_rk=10) and p.konto_ma<>''"),
+                           {next.idLataObrot, next.idLataObrot});
+    while (r.next()) all << syntheticOf(r.text(0));
+    all.removeDuplicates();
     return all;
 }
 
@@ -68,6 +83,7 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
         if (!refusal.isEmpty()) throw ClosingRefused(ClosingRefused::Reason::RefusedInside, refusal);
     }
     refuseLinesOfOthers(db, nextYear, request.login);
+    QStringList touched = openingSynthetics(db, nextYear);   // the turnovers that change: before and after
 
     db.execute(QStringLiteral("delete from KOMUNIKAT where id_uzytkownika=? and kontekst in ('GEN_BO', 'GEN_BO2')"), {request.userNumber});
     progress(10);
@@ -77,7 +93,7 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
 
     ClosingOutcome outcome;
     outcome.nextYear = nextYear;
-    CurrencyRun run{closingYear, nextYear, 0, QString(), request.userNumber, request.range, request.skip980And998};
+    CurrencyRun run{closingYear, nextYear, 0, QString(), request.userNumber, request.range, request.skip980And998, request.login};
     for (int i = 0; i < currencies.size(); ++i) {
         run.currency = currencies[i];
         run.idNagDok = PRZYGOTUJ_DOKUMENT_BO(db, request.idFirmy, nextYear.idLataObrot, request.login, nextYear.openingPeriod(),
@@ -103,7 +119,12 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
     writeTransferReport(db, closingYear, request.userNumber);
 
     progress(90);
-    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db, request.idFirmy, nextYear.idLataObrot, 0);
+    // Only the opening balance changed in the next year: the turnovers of the synthetic
+    // accounts on its lines, before and after, are made again exactly as the full recompute
+    // makes them, at the cost of those accounts' lines rather than the whole year's.
+    touched += openingSynthetics(db, nextYear);
+    touched.removeDuplicates();
+    refreshTurnoversOfSynthetic(db, request.idFirmy, nextYear.idLataObrot, touched);
     db.execute(QStringLiteral("update LATA_OBROTOWE set status=1 where id_lata_obrot=?"), {closingYear.idLataObrot});
 
     db::Rows p = db.select(QStringLiteral("select tekst1, tekst2 from KOMUNIKAT where id_uzytkownika=? and kontekst='GEN_BO' "
@@ -133,7 +154,10 @@ int64_t DODAJ_POZYCJE_ZAMKNIECIE_ROKU(db::Database& db, int64_t idFirmy, int64_t
     const QString currency = CurrencyCode::of(waluta).symbol();
     prepareWorkTables(db);
     readBalances(db, closingYear, currency);
-    const CurrencyRun run{closingYear, nextYear, idNagDok, currency, userNumber, range, skip980And998};
+    // The user's login, for the claims of a line split in passing.
+    const QString login = db.scalarText(QStringLiteral("select login from UZYTKOWNICY where id_uzytkownika=?"), {userNumber})
+                              .value_or(QStringLiteral("BO%1").arg(userNumber).left(8));
+    const CurrencyRun run{closingYear, nextYear, idNagDok, currency, userNumber, range, skip980And998, login};
     const int64_t lines = writeCurrency(db, run);
     writeTransferReport(db, closingYear, userNumber);
     tx.commit();

@@ -20,7 +20,9 @@ const char* const kWorkTables[][2] = {
                     "sdtw BIGINT, sctw BIGINT, dt BIGINT, ct BIGINT, dtw BIGINT, ctw BIGINT, id_poz_dok BIGINT"},
     {"tmp_zr_target", "konto VARCHAR(60)"},
     {"tmp_zr_old", "id BIGINT"},
-    {"tmp_zr_report", "zid BIGINT, waluta VARCHAR(3), dt BIGINT, ct BIGINT, nrozr BIGINT, brak INTEGER, zostaje INTEGER"},
+    // wynik: 1 when result accounts met the row, wdt/wct their balance, w860 1 when it went to 860
+    {"tmp_zr_report", "zid BIGINT, waluta VARCHAR(3), dt BIGINT, ct BIGINT, nrozr BIGINT, brak INTEGER, zostaje INTEGER, "
+                      "wynik INTEGER, wdt BIGINT, wct BIGINT, w860 INTEGER"},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // The opening-balance lines of one currency: one per target account, replacing what the
 // document held for the targets it rewrites.
+#include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/closing/ClosingSteps.h"
 
 namespace ksiega::server::closing {
@@ -76,6 +77,33 @@ void computeLines(db::Database& db, const CurrencyRun& run) {
     db.execute(QStringLiteral("delete from tmp_zr_line where dt=0 and ct=0 and dtw=0 and ctw=0"));
 }
 
+void splitSharedLines(db::Database& db, const CurrencyRun& run) {
+    // Hand-entered lines only: the closing itself writes one account per line.
+    QStringList shared;
+    {
+    db::Rows r = db.select(QStringLiteral("select t.konto from tmp_zr_target t where exists (select 1 from POZ_DOK p where p.id_nag_dok=? "
+                                          "and ((p.konto_wn=t.konto and p.konto_ma<>'' and p.konto_ma<>t.konto) "
+                                          "or (p.konto_ma=t.konto and p.konto_wn<>'' and p.konto_wn<>t.konto))) order by t.konto"),
+                           {run.idNagDok});
+    while (r.next()) shared << r.text(0);
+    }   // the cursor is closed before the lines change
+    for (const QString& account : shared) {
+        const bool claimedBefore =
+            db.scalarInt(QStringLiteral("select count(*) from BLOKADY_POZYCJI b join POZ_DOK p on p.id_poz_dok=b.id_poz_dok "
+                                        "where p.id_nag_dok=? and (p.konto_wn=? or p.konto_ma=?) and b.id_uzyt=?"),
+                         {run.idNagDok, account, account, run.login.trimmed()})
+                .value_or(0) > 0;
+        const LineClaim claim = POZYCJE_BO_DODAJ(db, run.nextYear.idFirmy, run.idNagDok, account, run.login, run.userNumber);
+        if (claim.status == LineClaimStatus::LockedByOther)
+            throw db::DbError(QStringLiteral("Pozycja bilansu otwarcia konta %1 w następnym roku obrotowym jest zablokowana przez "
+                                             "użytkownika %2.")
+                                  .arg(account, claim.heldBy));
+        if (claim.status != LineClaimStatus::Claimed)
+            throw db::DbError(QStringLiteral("Wystąpił błąd odczytu z tabeli pozycji dokumentów."));
+        if (!claimedBefore) POZYCJE_BO_ZWOLNIJ(db, claim.idPozDok, run.login);
+    }
+}
+
 void writeLines(db::Database& db, const CurrencyRun& run) {
     const int64_t doc = run.idNagDok, next = run.nextYear.idLataObrot;
     const db::Params eightTimes(8, db::SqlValue(doc));   // the document of each look-up in lineOfAccount
@@ -110,13 +138,14 @@ void writeLines(db::Database& db, const CurrencyRun& run) {
     const QString header = QStringLiteral("(select n.%1 from NAG_DOK n where n.id_nag_dok=POZ_DOK.id_nag_dok)");
     db.execute(QStringLiteral("update POZ_DOK set konto_wn=%1, konto_ma=%2, kwota_wn=%3, kwota_ma=%4, kwota_wn_w=%5, kwota_ma_w=%6, "
                               "waluta=%7, nr_ewid_dok=%8, data_okresu=%9, status=%10, czy_rk=10 "
-                              "where id_poz_dok in (select id_poz_dok from tmp_zr_line where id_poz_dok is not null)")
+                              "where id_nag_dok=? and id_poz_dok in (select id_poz_dok from tmp_zr_line where id_poz_dok is not null)")
                    .arg(of.arg(QStringLiteral("case when l.dt<>0 or l.dtw<>0 then l.konto else '' end")),
                         of.arg(QStringLiteral("case when l.ct<>0 or l.ctw<>0 then l.konto else '' end")), of.arg(QStringLiteral("l.dt")),
                         of.arg(QStringLiteral("l.ct")), of.arg(QStringLiteral("l.dtw")), of.arg(QStringLiteral("l.ctw")),
                         header.arg(QStringLiteral("waluta")), header.arg(QStringLiteral("nr_ewid_dok")),
                         header.arg(QStringLiteral("data_okresu")))
-                   .arg(header.arg(QStringLiteral("status"))));
+                   .arg(header.arg(QStringLiteral("status"))),
+               {doc});
     db.execute(QStringLiteral("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, "
                               "kwota_wn_w, kwota_ma_w, waluta, kurs_waluty, opis, nr_ewid_dok, data_okresu, status, czy_rk) "
                               "select n.id_nag_dok, n.id_firmy, n.id_lata_obrot, "

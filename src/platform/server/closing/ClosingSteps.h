@@ -19,6 +19,7 @@ struct CurrencyRun {
     int64_t userNumber = 0;
     ClosingRange range = ClosingRange::All;
     bool skip980And998 = false;
+    QString login;                // who splits a line that carries another account as well
 };
 
 // The key of a line's or a settlement's currency column: '' and any case of "pln" are "PLN".
@@ -47,6 +48,10 @@ void collectSettlements(db::Database& db, const CurrencyRun& run);
 // The target lines (tmp_zr_line) with their amounts; a settlement account's line carries its
 // settlements per side and any difference to the ledger on its side (a problem row).
 void computeLines(db::Database& db, const CurrencyRun& run);
+// Gives every target that stands on a line of the document beside another account a line
+// of its own (the other account's side stays where it is, untouched), as the amount entry
+// does. A line claimed by another login refuses the run (db::DbError).
+void splitSharedLines(db::Database& db, const CurrencyRun& run);
 // Replaces the document's lines (all, or those of the rewritten targets) by tmp_zr_line,
 // keeping the id of a line that stays; then the settlements and the cost-centre splits.
 void writeLines(db::Database& db, const CurrencyRun& run);

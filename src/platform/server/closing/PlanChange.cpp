@@ -60,12 +60,13 @@ void mapAccounts(db::Database& db, const CurrencyRun& run) {
     }
 
     // The plan change, applied once: the exact account, or a prefix at a dash that is not a
-    // posting account of the closing year; the longest prefix wins.
+    // posting account of the closing year; the longest prefix wins. A result account finds
+    // its row too (for the report), but its balance goes to 860 all the same.
     const QString matches = QStringLiteral(
         "from ZMIANA_PLANU_KONT z where z.id_firmy=? and z.id_lata_obrot=? and (z.z_konta=tmp_zr_src.konto "
         "or (substr(tmp_zr_src.konto, 1, length(z.z_konta) + 1)=z.z_konta || '-' and not exists (select 1 from WARTOSCI_KONT w "
         "where w.id_firmy=z.id_firmy and w.id_lata_obrot=z.id_lata_obrot and w.nr_konta=z.z_konta and w.czy_analityka=1)))");
-    db.execute(QStringLiteral("update tmp_zr_src set zlen=coalesce((select max(length(z.z_konta)) %1), 0) where stan=0 and typ<>'W'").arg(matches),
+    db.execute(QStringLiteral("update tmp_zr_src set zlen=coalesce((select max(length(z.z_konta)) %1), 0) where stan=0 or (stan=4 and typ='W')").arg(matches),
                {firm, year});
     const QString best = QStringLiteral("from ZMIANA_PLANU_KONT z where z.id_firmy=? and z.id_lata_obrot=? "
                                         "and z.z_konta=substr(tmp_zr_src.konto, 1, tmp_zr_src.zlen)");
@@ -73,9 +74,9 @@ void mapAccounts(db::Database& db, const CurrencyRun& run) {
                    .arg(best),
                {firm, year, firm, year});
     db.execute(QStringLiteral("update tmp_zr_src set target=(select z.na_konto from ZMIANA_PLANU_KONT z where z.id_zmiana_planu_kont=tmp_zr_src.zid) "
-                              "|| substr(konto, zlen + 1) where zcnt=1"));
-    db.execute(QStringLiteral("update tmp_zr_src set stan=1 where zcnt>1"));
-    db.execute(QStringLiteral("update tmp_zr_src set zalaczone=1 where zcnt=1 and exists (select 1 from ZMIANA_PLANU_KONT_ROZRACHUNKI a "
+                              "|| substr(konto, zlen + 1) where zcnt=1 and typ<>'W'"));
+    db.execute(QStringLiteral("update tmp_zr_src set stan=1 where zcnt>1 and typ<>'W'"));
+    db.execute(QStringLiteral("update tmp_zr_src set zalaczone=1 where zcnt=1 and typ<>'W' and exists (select 1 from ZMIANA_PLANU_KONT_ROZRACHUNKI a "
                               "where a.id_uzytkownika=? and a.id_zmiana_planu_kont=tmp_zr_src.zid)"),
                {run.userNumber});
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace ksiega::test {
@@ -28,5 +29,31 @@ std::set<QString> turnoverMismatches(db::Database& db, int64_t idFirmy, int64_t 
                                      const std::function<bool(const QString&)>& compare);
 // A readable difference of two net maps ("" when equal, zero entries ignored).
 QString differences(const Nets& expected, const Nets& actual);
+
+// A settlement as the check sees it: account, side, correction, currency key, amounts.
+struct SettlementState {
+    QString account, strona;
+    bool korekta = false;
+    QString currency;
+    int64_t kwota = 0, kwotaW = 0;
+    bool operator==(const SettlementState&) const = default;
+};
+// The settlements of the year with what is left of them at `end` (clearings dated later
+// do not count), those with nothing left omitted; by id.
+std::map<int64_t, SettlementState> openAtEnd(db::Database& db, int64_t idLataObrot, int end);
+// The settlements of the year carried from an earlier year that hang on an opening-balance
+// line of their own account and of their currency's document; by their source's id. Those
+// that hang on no such line are listed under a negative key (minus their own id).
+std::map<int64_t, SettlementState> carriedSettlements(db::Database& db, int64_t idLataObrot);
+
+// (account, currency key, indicator set) -> signed cost-centre amount (Dt positive) of the
+// year's counted lines, or with `openingOnly` of its opening-balance lines (currency of the
+// document); zero sums omitted.
+using CostNets = std::map<std::tuple<QString, QString, QString>, int64_t>;
+CostNets costCentreNets(db::Database& db, int64_t idLataObrot, bool openingOnly);
+
+// Every row of the year that a closing may touch (lines, settlements, their clearings,
+// cost-centre splits, turnovers, documents), as text, for before/after comparisons.
+QString yearState(db::Database& db, int64_t idLataObrot);
 
 } // namespace ksiega::test

@@ -2,6 +2,8 @@
 // checker, and the guarantees of its one transaction: repeatable, all or nothing, refused
 // by an approval or a claim of another user, partial for chosen accounts, removable.
 #include "ClosingChecker.h"
+#include "platform/db/passthrough/PassThrough.h"
+#include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
 #include "support/LedgerTest.h"
@@ -74,6 +76,7 @@ protected:
         change("800", "899-01");         // target missing next year
         tx.commit();
         UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, y, 0);
+        UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, n, 0);   // current, as the writers keep them
     }
 
     struct Analytic { const char* nr; int leaf; };
@@ -313,6 +316,153 @@ TEST_P(YearClosingTest, removalDeletesOnlyOpeningDocumentsKeepsClearedSettlement
     // A later closing attaches the kept settlement again.
     createNextYearOpeningBalance(db(), request());
     EXPECT_NE(*db().scalarInt("select id_poz_dok_f from ROZRACHUNEK where id_rozrachunku=?", {carried}), 0);
+}
+
+// The closing refreshes the next year's turnovers only for the accounts on its opening
+// lines, before and after the run: an account that leaves the opening balance (its change
+// row removed) loses its rows as a full recompute would drop them.
+TEST_P(YearClosingTest, theNextYearsTurnoversEqualAFullRecomputeWhenAnAccountLeavesTheOpeningBalance) {
+    createNextYearOpeningBalance(db(), request());
+    ASSERT_GT(*db().scalarInt("select count(*) from OBROTY_I_SALDA where id_lata_obrot=? and nr_konta='011-01'", {f().year18}), 0);
+    db().execute("delete from ZMIANA_PLANU_KONT where z_konta='010-01'");
+    createNextYearOpeningBalance(db(), request());
+    const QString refreshed = test::yearState(db(), f().year18);
+    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year18, 0);
+    EXPECT_EQ(test::yearState(db(), f().year18).toStdString(), refreshed.toStdString());
+    EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and konto_wn='010-01' and czy_rk=10", {f().year18}), 1);
+}
+
+// A hand-entered line with two accounts (Dt one, Ct another) in the opening balance: rewriting
+// the target on one side never changes the other account's side, in a chosen-accounts run
+// and in a full run where both sides are targets.
+TEST_P(YearClosingTest, aLineSharedWithAnotherAccountKeepsTheOtherSide) {
+    createNextYearOpeningBalance(db(), request());
+    const int64_t doc = f().openingDocument(f().year18);
+    const int64_t hand = f().addLine(doc, {"141-01", "990", zl("7.00"), zl("7.00"), {}, {}, ""});
+    const test::Nets before = test::openingLines(db(), f().year18);
+    f().postIn2026(12, "140-02", "130-01", zl("1000.00"));
+    db().execute("insert into ZAZNACZENIE (id_browsera, id_uzytkownika, opis_elementu) values (11, 7, '140')");
+    ClosingRequest r = request();
+    r.range = ClosingRange::Chosen;
+    createNextYearOpeningBalance(db(), r);
+
+    const test::Nets sources = test::closingBalances(db(), f().year2026);
+    const test::Nets after = test::openingLines(db(), f().year18);
+    EXPECT_EQ(after.at({"141-01", "PLN"}).first, sources.at({"140-01", "PLN"}).first + sources.at({"140-02", "PLN"}).first);
+    EXPECT_EQ(after.at({"990", "PLN"}), before.at({"990", "PLN"}));
+    EXPECT_EQ(after.at({"130-01", "PLN"}), before.at({"130-01", "PLN"}));   // not chosen
+    {
+        db::Rows h = db().select("select konto_wn, konto_ma, kwota_wn, kwota_ma from POZ_DOK where id_poz_dok=?", {hand});
+        ASSERT_TRUE(h.next());
+        EXPECT_EQ(h.text(0), QString());
+        EXPECT_EQ(h.text(1), QString("990"));
+        EXPECT_EQ(h.int64(2), 0);
+        EXPECT_EQ(h.int64(3), 700);
+    }
+    EXPECT_EQ(*db().scalarInt("select count(*) from BLOKADY_POZYCJI"), 0);   // the split leaves no claim behind
+
+    // A full run over a hand line whose both sides are targets writes each account once.
+    f().addLine(doc, {"130-01", "800", zl("5.00"), zl("5.00"), {}, {}, ""});
+    createNextYearOpeningBalance(db(), request());
+    test::Nets expected = test::mapped(sources, target);
+    expected[{"201-01-001", "PLN"}].first -= 25000;   // the attached invoice
+    expected[{"205-01", "PLN"}].first += 25000;
+    EXPECT_EQ(test::differences(expected, test::openingLines(db(), f().year18)), QString());
+    EXPECT_TRUE(test::settlementMismatches(db(), f().year18).empty());
+}
+
+// A plan-change row on a result account: the balance still goes to 860, and the report row
+// says so with the amounts per currency (not "brak salda"), or says that nothing was carried
+// when the next year's chart has no 860.
+TEST_P(YearClosingTest, aPlanChangeRowOnAResultAccountIsReportedAsClosedTo860) {
+    const int64_t row = change("700-01", "701-01");
+    auto netOf = [&](const QString& account, const QString& currency) {
+        return *db().scalarInt("select coalesce(sum(case when konto_wn=? then kwota_wn else 0 end) - "
+                               "sum(case when konto_ma=? then kwota_ma else 0 end), 0) from POZ_DOK where id_lata_obrot=? "
+                               "and (status=2 or czy_rk=10) and (case when upper(waluta) in ('', 'PLN') then 'PLN' else upper(waluta) end)=?",
+                               {account, account, f().year2026, currency});
+    };
+    const int64_t pln = netOf("700-01", "PLN"), usd = netOf("700-01", "USD");
+    ASSERT_LT(pln, 0);
+    ASSERT_LT(usd, 0);
+    auto remarkOf = [&](const ClosingOutcome& o) {
+        for (const TransferRow& t : o.report)
+            if (t.fromAccount == "700-01") return t.remarks;
+        return QString();
+    };
+    const ClosingOutcome o = createNextYearOpeningBalance(db(), request());
+    const QString remark = remarkOf(o);
+    EXPECT_TRUE(remark.startsWith(QString::fromUtf8("konto wynikowe: saldo przechodzi na konto 860"))) << remark.toStdString();
+    EXPECT_TRUE(remark.contains(QString::fromUtf8("PLN: na konto 860 przeniesiono Ct ") + Money::fromMinor(-pln).toDisplay()))
+        << remark.toStdString();
+    EXPECT_TRUE(remark.contains(QString::fromUtf8("USD: na konto 860 przeniesiono Ct ") + Money::fromMinor(-usd).toDisplay()))
+        << remark.toStdString();
+    EXPECT_FALSE(remark.contains(QString::fromUtf8("brak salda")));
+    EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and (konto_wn='701-01' or konto_ma='701-01')", {f().year18}), 0);
+    // 860 takes the result accounts with or without the row.
+    const test::Nets sources = test::closingBalances(db(), f().year2026);
+    EXPECT_EQ(test::differences(test::mapped(sources, [](const QString& a) { return a == "401" || a == "700-01" ? QString("860") : QString(); }),
+                                test::mapped(test::openingLines(db(), f().year18), [](const QString& a) { return a == "860" ? a : QString(); })),
+              QString());
+
+    db().execute("delete from WARTOSCI_KONT where id_lata_obrot=? and nr_konta='860'", {f().year18});
+    const QString without = remarkOf(createNextYearOpeningBalance(db(), request()));
+    EXPECT_TRUE(without.contains(QString::fromUtf8("PLN: saldo Ct ") + Money::fromMinor(-pln).toDisplay() +
+                                 QString::fromUtf8(" nie zostało przeniesione, bo w planie kont następnego roku nie ma konta 860")))
+        << without.toStdString();
+    EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and (konto_wn in ('860', '701-01') or konto_ma in ('860', '701-01'))",
+                              {f().year18}),
+              0);
+    (void)row;
+}
+
+// The window sends the procedure as text, one statement per currency; it must write what
+// the typed call writes, with every argument honoured (the skip flag decides 980-01).
+TEST_P(YearClosingTest, theProcedureCalledByNameWritesWhatTheTypedCallWrites) {
+    auto lines = [&](int64_t doc) {
+        QStringList out;
+        db::Rows r = db().select("select konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w, "
+                                 "(select count(*) from ROZRACHUNEK s where s.id_poz_dok_f=p.id_poz_dok), "
+                                 "(select count(*) from MPK_DANE m where m.id_poz_dok=p.id_poz_dok) from POZ_DOK p "
+                                 "where id_nag_dok=? order by konto_wn, konto_ma",
+                                 {doc});
+        while (r.next()) {
+            QStringList row;
+            for (int c = 0; c < r.columnCount(); ++c) row << r.text(c);
+            out << row.join(',');
+        }
+        return out.join('\n');
+    };
+    const int64_t n = f().year18;
+    for (int skip : {0, 1}) {
+        for (const QString currency : {"PLN", "EUR", "USD"}) {
+            SCOPED_TRACE((currency + " skip " + QString::number(skip)).toStdString());
+            QString typed, byName;
+            int64_t typedCount = 0;
+            {
+                db::Transaction tx(db());
+                const int64_t doc = PRZYGOTUJ_DOKUMENT_BO(db(), f().company, n, "jkowal", f().bo18(), f().bo18(), currency);
+                typedCount = DODAJ_POZYCJE_ZAMKNIECIE_ROKU(db(), f().company, f().year2026, n, doc, currency, f().bo18(), 7,
+                                                           ClosingRange::All, skip == 1);
+                typed = lines(doc);
+            }
+            {
+                db::Transaction tx(db());
+                const int64_t doc = PRZYGOTUJ_DOKUMENT_BO(db(), f().company, n, "jkowal", f().bo18(), f().bo18(), currency);
+                db::PassThrough pt(db());
+                db::PassResult r = pt.EXECSQL(QString("CALL DODAJ_POZYCJE_ZAMKNIECIE_ROKU(%1,%2,%3,%4,'%5',%6,7,0,%7)")
+                                                  .arg(f().company).arg(f().year2026).arg(n).arg(doc)
+                                                  .arg(currency).arg(f().bo18()).arg(skip));
+                ASSERT_FALSE(r.failed()) << r.error().toStdString();
+                ASSERT_TRUE(r.next());
+                EXPECT_EQ(r.integer(1), typedCount);
+                byName = lines(doc);
+            }
+            EXPECT_GT(typedCount, 0);
+            EXPECT_EQ(byName.toStdString(), typed.toStdString());
+            if (currency == "PLN") EXPECT_EQ(typed.contains("980-01"), skip == 0);
+        }
+    }
 }
 
 TEST_P(YearClosingTest, theLastYearHasNoNextYear) {
