@@ -75,7 +75,7 @@ Setup build(db::Database& db, int open, int imports) {
     settlements->finish();
     // A third of the opening settlements partly cleared, half of those after the year began.
     db.execute(QStringLiteral("insert into ROZLICZENIE (id_rozrachunku, id_firmy, data_rozliczenia, kwota) select id_rozrachunku, 1, "
-                              "case when id_rozrachunku % 2 = 0 then ? else ? end, kwota / 4 from ROZRACHUNEK "
+                              "case when id_rozrachunku % 2 = 0 then CAST(? AS INTEGER) else CAST(? AS INTEGER) end, kwota / 4 from ROZRACHUNEK "
                               "where id_lata_obrot=? and czy_bo=1 and symbol like 'BO/%' and id_rozrachunku % 3 = 0"),
                {date::fromYmd(2025, 12, 20), date::fromYmd(2026, 1, 20), s.year});
     tx.commit();
@@ -89,8 +89,8 @@ void runCommand(const QString& url, const QStringList& more) {
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../ksiega");
     {
         QProcess p;
-        p.start(program, QStringList{QStringLiteral("--db"), url, QStringLiteral("--company"), QStringLiteral("1"), QStringLiteral("--year"),
-                                     QStringLiteral("2026"), QStringLiteral("--user"), QStringLiteral("admin")} + more);
+        p.start(program, QStringList{more.first(), QStringLiteral("--db"), url, QStringLiteral("--company"), QStringLiteral("1"), QStringLiteral("--year"),
+                                     QStringLiteral("2026"), QStringLiteral("--user"), QStringLiteral("admin")} + more.mid(1));
         p.waitForFinished(-1);
         p.readAllStandardOutput();
         if (p.exitCode() != 0) QTextStream(stderr) << "ksiega " << more.join(' ').left(80) << ": " << p.readAllStandardError() << "\n";
@@ -116,8 +116,8 @@ void bareImport(db::Database& db, const Setup& s) {
     db::Transaction tx(db);
     const int64_t document = db.scalarInt(QStringLiteral("select min(id_nag_dok) from NAG_DOK where id_lata_obrot=? and czy_rk=10 and waluta in ('', 'PLN')"),
                                           {s.year}).value_or(0);
-    db.execute(QStringLiteral("update ROZRACHUNEK set id_poz_dok_f=(select min(p.id_poz_dok) from POZ_DOK p where p.id_nag_dok=? and "
-                              "(p.konto_wn=ROZRACHUNEK.nr_konta or p.konto_ma=ROZRACHUNEK.nr_konta)), czy_bo=1 where id_rozrachunku in "
+    db.execute(QStringLiteral("update ROZRACHUNEK set id_poz_dok_f=coalesce((select min(p.id_poz_dok) from POZ_DOK p where p.id_nag_dok=? and "
+                              "(p.konto_wn=ROZRACHUNEK.nr_konta or p.konto_ma=ROZRACHUNEK.nr_konta)), 0), czy_bo=1 where id_rozrachunku in "
                               "(select z.id_elementu from ZAZNACZENIE z where z.id_uzytkownika=? and z.id_browsera=30) and id_poz_dok_f=0"),
                {document, s.user});
     db.execute(QStringLiteral("insert into ROZRACHUNEK_IMPORT_BO (id_rozrachunku, kwota, kwota_w, czy_bo_przed, id_uzytkownika) "
@@ -227,6 +227,7 @@ void measure(const QString& engine, const QString& url, int open, int imports, i
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");   // for the ksiega runs
     int open = 100000, imports = 10000, runs = 3;
     QString engine = QStringLiteral("both");
     const QStringList args = app.arguments();
