@@ -8,6 +8,7 @@
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/OpeningBalance.h"
 #include "platform/db/demo/OpeningBalanceExtras.h"
+#include "platform/db/demo/SettlementsDemo.h"
 #include "platform/db/demo/TradeDocuments.h"
 #include "platform/server/Turnovers.h"
 
@@ -80,6 +81,7 @@ DemoSummary buildDemoDatabase(Database& db) {
     writeCardRegisters(db);
     writeOpeningBalanceExtras(db, kTradeCompany, ids[kTradeCompany].years[kFirstYear]);
     writeClosingExtras(db, ids);
+    writeSettlementsDemo(db, ids);
     tx.commit();
 
     recomputeAllTurnovers(db);
