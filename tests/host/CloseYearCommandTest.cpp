@@ -22,20 +22,7 @@ namespace {
 using test::finish;
 using test::Outcome;
 
-// A CSV field list of one line (quotes doubled inside quoted fields).
-QStringList csvFields(const QString& line) {
-    QStringList fields;
-    QString f;
-    bool quoted = false;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') f += c, ++i;
-        else if (c == '"') quoted = !quoted;
-        else if (c == ',' && !quoted) fields << f, f.clear();
-        else f += c;
-    }
-    return fields << f;
-}
+using test::csvFields;
 
 // The three tables of the output, each without its header.
 struct Printed {

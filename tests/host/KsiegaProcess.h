@@ -29,4 +29,19 @@ inline Outcome runKsiega(const QStringList& args,
     return finish(p);
 }
 
+// A CSV line of a command's output as its fields (quotes doubled inside quoted fields).
+inline QStringList csvFields(const QString& line) {
+    QStringList fields;
+    QString f;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') f += c, ++i;
+        else if (c == '"') quoted = !quoted;
+        else if (c == ',' && !quoted) fields << f, f.clear();
+        else f += c;
+    }
+    return fields << f;
+}
+
 } // namespace ksiega::test

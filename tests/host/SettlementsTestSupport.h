@@ -11,21 +11,6 @@
 
 namespace ksiega::test {
 
-// A CSV line's fields (quotes doubled inside quoted fields).
-inline QStringList csvFields(const QString& line) {
-    QStringList fields;
-    QString f;
-    bool quoted = false;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') f += c, ++i;
-        else if (c == '"') quoted = !quoted;
-        else if (c == ',' && !quoted) fields << f, f.clear();
-        else f += c;
-    }
-    return fields << f;
-}
-
 // "1234.50" -> 123450.
 inline int64_t grosze(const QString& amount) {
     const bool negative = amount.startsWith('-');

@@ -9,11 +9,11 @@ QString key(const QString& waluta) {
 }
 } // namespace
 
-Nets closingBalances(db::Database& db, int64_t idLataObrot) {
+namespace {
+// Nets per account and currency of rows (Dt account, Ct account, Dt, Ct, Dt in currency, Ct
+// in currency, currency).
+Nets netsOf(db::Rows r) {
     Nets nets;
-    db::Rows r = db.select("select konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w, waluta from POZ_DOK "
-                           "where id_lata_obrot=? and (status=2 or czy_rk=10)",
-                           {idLataObrot});
     while (r.next()) {
         const QString w = key(r.text(6));
         if (!r.text(0).isEmpty()) { auto& n = nets[{r.text(0), w}]; n.first += r.int64(2); n.second += r.int64(4); }
@@ -21,18 +21,18 @@ Nets closingBalances(db::Database& db, int64_t idLataObrot) {
     }
     return nets;
 }
+} // namespace
+
+Nets closingBalances(db::Database& db, int64_t idLataObrot) {
+    return netsOf(db.select("select konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w, waluta from POZ_DOK "
+                            "where id_lata_obrot=? and (status=2 or czy_rk=10)",
+                            {idLataObrot}));
+}
 
 Nets openingLines(db::Database& db, int64_t idLataObrot) {
-    Nets nets;
-    db::Rows r = db.select("select p.konto_wn, p.konto_ma, p.kwota_wn, p.kwota_ma, p.kwota_wn_w, p.kwota_ma_w, n.waluta from POZ_DOK p "
-                           "join NAG_DOK n on n.id_nag_dok=p.id_nag_dok where p.id_lata_obrot=? and p.czy_rk=10",
-                           {idLataObrot});
-    while (r.next()) {
-        const QString w = key(r.text(6));
-        if (!r.text(0).isEmpty()) { auto& n = nets[{r.text(0), w}]; n.first += r.int64(2); n.second += r.int64(4); }
-        if (!r.text(1).isEmpty()) { auto& n = nets[{r.text(1), w}]; n.first -= r.int64(3); n.second -= r.int64(5); }
-    }
-    return nets;
+    return netsOf(db.select("select p.konto_wn, p.konto_ma, p.kwota_wn, p.kwota_ma, p.kwota_wn_w, p.kwota_ma_w, n.waluta from POZ_DOK p "
+                            "join NAG_DOK n on n.id_nag_dok=p.id_nag_dok where p.id_lata_obrot=? and p.czy_rk=10",
+                            {idLataObrot}));
 }
 
 Nets mapped(const Nets& sources, const std::function<QString(const QString&)>& target) {
