@@ -37,7 +37,7 @@ EntryBrowser::EntryBrowser(db::Database& db, const SessionContext& session, Entr
     ui::ListQuery q;
     q.source = m_config.listView;
     q.columns = m_config.columns;
-    q.idColumn = QStringLiteral("id_dokument_pozycja");
+    q.idColumn = m_config.idColumn;
     q.sort = m_config.sort;
     q.ranges = {{QStringLiteral("id_firmy"), session.DANE_ID_FIRMY}};
     // Nothing is listed until the window applies its first filter.
@@ -77,7 +77,7 @@ void EntryBrowser::setSort(const ui::SortOrder& order) {
 // ---- rows ----
 
 std::optional<CurrentEntry> EntryBrowser::entryAt(int row) const {
-    if (row < 0 || row >= m_model->heldRows()) return std::nullopt;
+    if (row < 0 || row >= m_model->heldRows() || !listsEntries()) return std::nullopt;
     const db::EntryRowId id{m_model->idAt(row)};
     db::Rows r = m_db.select(QStringLiteral("select id_poz_dok, id_nag_dok, strona, data_okresu from %1 "
                                             "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
@@ -90,6 +90,12 @@ std::optional<CurrentEntry> EntryBrowser::entryAt(int row) const {
 void EntryBrowser::refreshAroundCurrent() { m_row = m_model->refresh(m_row); }
 
 FieldList EntryBrowser::fieldPreview(int row) const {
+    if (!listsEntries()) {
+        if (row < 0 || row >= m_model->heldRows()) return {};
+        FieldList out = rowFields(*m_model, row);
+        out.emplace_back(m_config.idColumn, QString::number(m_model->idAt(row)));
+        return out;
+    }
     const std::optional<CurrentEntry> entry = entryAt(row);
     if (!entry) return {};
     FieldList out = rowFields(*m_model, row);
@@ -114,6 +120,14 @@ std::vector<PreviewRow> EntryBrowser::documentPreview() const {
 // ---- marks ----
 
 EntryFigures EntryBrowser::figuresOf(int64_t id) const {
+    if (!listsEntries()) {
+        db::Rows r = m_db.select(QStringLiteral("select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "
+                                                "where id_firmy=? AND %2=?")
+                                     .arg(m_config.sumView, m_config.idColumn),
+                                 {m_session.DANE_ID_FIRMY, id});
+        if (!r.next()) return {};
+        return {1, r.money(0), r.money(1), r.money(2), r.money(3)};
+    }
     const db::EntryRowId rowId{id};
     db::Rows r = m_db.select(QStringLiteral("select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "
                                             "where id_firmy=? AND id_poz_dok=? AND id_dokument_pozycja=?")
@@ -163,7 +177,7 @@ marks::StoreOutcome EntryBrowser::storeMarks(const QString& rowsFilter, const ma
     request.browser = m_config.browser;
     request.user = m_session.DANE_ID_UZYTKOWNIKA_NR;
     request.view = m_config.sumView;
-    request.idColumn = QStringLiteral("id_dokument_pozycja");
+    request.idColumn = m_config.idColumn;
     request.filter = rowsFilter;
     return marks::storeMarks(m_db, m_marks, request, progress);
 }

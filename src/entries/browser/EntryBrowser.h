@@ -28,6 +28,10 @@ struct EntryBrowserConfig {
     ui::ListColumns columns;
     ui::SortOrder sort;
     int browser = 0;            // selection store and column layout number
+    // The row id of both views. The entry views' own by default; a list of other rows
+    // (settlements: "id_rozrachunku") names its id, and its sum view then gives the four
+    // amounts kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w per row of that id.
+    QString idColumn = QStringLiteral("id_dokument_pozycja");
     // A list model of the window's own kind (null = the plain paged model).
     std::function<std::unique_ptr<ui::PagedListModel>(db::Database&, ui::ListQuery)> makeModel;
 };
@@ -126,6 +130,7 @@ public:
 
 private:
     EntryFigures figuresOf(int64_t id) const;
+    bool listsEntries() const { return m_config.idColumn == QLatin1String("id_dokument_pozycja"); }
 
     db::Database& m_db;
     const SessionContext& m_session;
