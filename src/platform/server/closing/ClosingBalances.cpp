@@ -1,5 +1,6 @@
 // The work tables of the year-end closing and the one pass over the closing year's lines.
 #include "platform/server/closing/ClosingSteps.h"
+#include <map>
 
 namespace ksiega::server::closing {
 
@@ -53,25 +54,67 @@ void addProblem(db::Database& db, int64_t userNumber, const QString& text, const
                {userNumber, text.left(250), currency.left(60)});
 }
 
+namespace {
+
+// The currency columns' values of the year's lines, grouped by their key ("" and "pln" are
+// both "PLN"). Read by skipping through the (company, year, currency) index, one look-up
+// per value, not by reading the lines.
+std::map<QString, QStringList> lineCurrencies(db::Database& db, const FiscalYear& year) {
+    std::map<QString, QStringList> byKey;
+    db::Rows r = db.select(QStringLiteral(
+                               "with recursive w(v) as (select min(waluta) from POZ_DOK where id_firmy=? and id_lata_obrot=? "
+                               "union all select (select min(p.waluta) from POZ_DOK p where p.id_firmy=? and p.id_lata_obrot=? "
+                               "and p.waluta>w.v) from w where w.v is not null) select v from w where v is not null"),
+                           {year.idFirmy, year.idLataObrot, year.idFirmy, year.idLataObrot});
+    while (r.next()) {
+        const QString value = r.text(0);
+        const QString upper = value.toUpper();
+        byKey[upper.isEmpty() || upper == QLatin1String("PLN") ? QStringLiteral("PLN") : upper] << value;
+    }
+    return byKey;
+}
+
+} // namespace
+
 void readBalances(db::Database& db, const FiscalYear& closingYear, const QString& onlyCurrency) {
-    // Each side through its covering account index (year, account, ..., status, czy_rk,
-    // currency, amounts): grouped in the index's order, the table itself is never read.
+    std::map<QString, QStringList> currencies = lineCurrencies(db, closingYear);
+    if (!onlyCurrency.isEmpty()) std::erase_if(currencies, [&](const auto& c) { return c.first != onlyCurrency; });
+    if (currencies.empty()) return;
+    // One pass per side through its covering account index (year, account, ..., status,
+    // czy_rk, currency, amounts), grouped by the account alone in the index's order, with
+    // the sums of each currency side by side: no sort of the lines, whatever their number.
+    // The account's row of a currency is kept when it has a line in that currency.
     for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
         const bool dt = side == QLatin1String("wn");
-        QString sql = QStringLiteral("insert into tmp_zr_saldo (konto, waluta, wn, ma, wnw, maw) "
-                                     "select konto_%1, %2, %3, %4, %5, %6 from POZ_DOK "
-                                     "where id_lata_obrot=? and konto_%1<>'' and (status=2 or czy_rk=10)")
-                          .arg(side, currencyKey(QStringLiteral("waluta")),
-                               dt ? QStringLiteral("sum(kwota_wn)") : QStringLiteral("0"),
-                               dt ? QStringLiteral("0") : QStringLiteral("sum(kwota_ma)"),
-                               dt ? QStringLiteral("sum(kwota_wn_w)") : QStringLiteral("0"),
-                               dt ? QStringLiteral("0") : QStringLiteral("sum(kwota_ma_w)"));
-        db::Params params{closingYear.idLataObrot};
-        if (!onlyCurrency.isEmpty()) {
-            sql += QStringLiteral(" and ") + currencyKey(QStringLiteral("waluta")) + QStringLiteral("=?");
-            params.push_back(onlyCurrency);
+        QStringList sums, amount, amountW, count, keys;
+        db::Params sumParams, keyParams;
+        int i = 0;
+        for (const auto& [key, values] : currencies) {
+            const QString in = QStringLiteral("waluta in (%1)").arg(QStringList(values.size(), QStringLiteral("?")).join(QLatin1Char(',')));
+            sums << QStringLiteral("sum(case when %1 then kwota_%2 else 0 end) as a%3").arg(in, side).arg(i)
+                 << QStringLiteral("sum(case when %1 then kwota_%2_w else 0 end) as b%3").arg(in, side).arg(i)
+                 << QStringLiteral("sum(case when %1 then 1 else 0 end) as n%2").arg(in).arg(i);
+            for (int k = 0; k < 3; ++k)
+                for (const QString& v : values) sumParams.push_back(v);
+            amount << QStringLiteral("when %1 then g.a%1").arg(i);
+            amountW << QStringLiteral("when %1 then g.b%1").arg(i);
+            count << QStringLiteral("when %1 then g.n%1").arg(i);
+            keys << QStringLiteral("select %1 as i, ? as k").arg(i);
+            keyParams.push_back(key);
+            ++i;
         }
-        sql += QStringLiteral(" group by konto_%1, waluta").arg(side);
+        const QString pick = QStringLiteral("(case c.i %1 end)");
+        const QString a = pick.arg(amount.join(QLatin1Char(' '))), b = pick.arg(amountW.join(QLatin1Char(' ')));
+        const QString sql = QStringLiteral("insert into tmp_zr_saldo (konto, waluta, wn, ma, wnw, maw) "
+                                           "select g.konto, c.k, %1, %2, %3, %4 from (select konto_%5 as konto, %6 from POZ_DOK "
+                                           "where id_lata_obrot=? and konto_%5<>'' and (status=2 or czy_rk=10) group by konto_%5) g "
+                                           "join (%7) c on %8>0")
+                                .arg(dt ? a : QStringLiteral("0"), dt ? QStringLiteral("0") : a, dt ? b : QStringLiteral("0"),
+                                     dt ? QStringLiteral("0") : b, side, sums.join(QStringLiteral(", ")),
+                                     keys.join(QStringLiteral(" union all ")), pick.arg(count.join(QLatin1Char(' '))));
+        db::Params params = sumParams;
+        params.push_back(closingYear.idLataObrot);
+        params.insert(params.end(), keyParams.begin(), keyParams.end());
         db.execute(sql, params);
     }
     db.dialect().analyzeTable(db, QStringLiteral("tmp_zr_saldo"));
