@@ -177,7 +177,7 @@ void ChoiceWidgets::sync() {
                                    texts::COL_SALDO_DT, t.saldoWn.toDisplay(), texts::COL_KWOTA_CT, t.kwotaMa.toDisplay())
                               .arg(texts::COL_SALDO_CT, t.saldoMa.toDisplay()));
     }
-    if (m_result) m_result->setPlainText(m_c.result().text());
+    if (m_result) m_result->setPlainText(m_c.resultPage().text());
     if (m_ok) {
         m_wait->setText(m_c.waitText());
         m_wait->setVisible(!m_c.waitText().isEmpty());

@@ -60,7 +60,7 @@ public:
     bool backEnabled() const { return m_page != FirstPage; }
 
     QString waitText() const { return m_wait; }    // STR_CZEKAJ; "" = hidden
-    const ResultPage& result() const { return m_result; }
+    const ResultPage& resultPage() const { return m_result; }
     // "Drukuj" of the result page.
     void printResult();
 
