@@ -48,6 +48,8 @@ public:
     void pickAccount(AccountSide side);
 
     bool finishEnabled() const override { return true; }
+    // The settlements window always opens in the ledger's view for this window.
+    QString modeText() const override { return QStringLiteral("121"); }
     // The new document's id once one was made (0 before).
     int64_t documentId() const { return m_document; }
 
@@ -56,7 +58,6 @@ protected:
     QString resultTitle() const override;
     SettlementChoice choice() const override;
     ChosenSource listSource() const override;
-    QString modeText() const override { return QStringLiteral("121"); }
 
 private:
     void setAccount(AccountSide side, const QString& text);
