@@ -130,7 +130,7 @@ int64_t addClearingSettlements(const pickers::PickerContext& context) {
     context.db.execute(
         QStringLiteral(
             "insert into ZAZNACZENIE (id_browsera, id_uzytkownika, id_elementu) "
-            "select distinct ?, ?, c.id from ("
+            "select distinct cast(? as integer), cast(? as bigint), c.id from ("
             "  select z.id_rozrachunku_rozl as id from ROZLICZENIE z join ZAZNACZENIE m on m.id_elementu = z.id_rozrachunku "
             "   where m.id_browsera = ? and m.id_uzytkownika = ? and z.id_firmy = ? and z.id_rozrachunku_rozl <> 0 "
             "  union "
