@@ -9,7 +9,7 @@
 #include "platform/siblings/pickers/PickedMarks.h"
 #include "platform/siblings/settlements/SettlementsWindow.h"
 #include "settlements/shared/BalanceDateOption.h"
-#include "support/WindowFixture.h"
+#include "support/WiringFixture.h"
 
 namespace ksiega::test {
 
@@ -55,11 +55,17 @@ struct ScriptedDescriptions : documents::DocumentDescriptions {
     }
 };
 
-class SettlementWindowTest : public WindowTest {
+// Over the window fixture (controllers) or the wiring fixture (the procedures as the host
+// opens them).
+template <class Base>
+class SettlementWindowTestOf : public Base {
 protected:
+    using Base::db;
+    using Base::dialogs;
+    using Base::f;
     void SetUp() override {
-        WindowTest::SetUp();
-        if (IsSkipped()) return;
+        Base::SetUp();
+        if (this->IsSkipped()) return;
         jkowal = *db().scalarInt("select id_uzytkownika from UZYTKOWNICY where login='jkowal'");
         session().DANE_ID_UZYTKOWNIKA_NR = jkowal;
         session().DANE_DATA_BIEZACA = f().month2026(4) + 10;
@@ -77,7 +83,7 @@ protected:
         pickers::replaceDatePickers(nullptr);
         documents::replaceDocumentDescriptions(nullptr);
         settlements::resetBalanceDateOption();
-        WindowTest::TearDown();
+        Base::TearDown();
     }
 
     // A settlement on no ledger line yet: the warehouse system's when warehouseDoc is not 0.
@@ -112,5 +118,8 @@ protected:
     ScriptedCalendar calendar;
     ScriptedDescriptions descriptions;
 };
+
+using SettlementWindowTest = SettlementWindowTestOf<WindowTest>;
+using SettlementWiringTest = SettlementWindowTestOf<WiringTest>;
 
 } // namespace ksiega::test
