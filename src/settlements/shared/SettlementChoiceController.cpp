@@ -89,6 +89,11 @@ void SettlementChoiceController::chooseSettlements() {
     if (read && !m_chosen.isEmpty() && m_chosen.anyBooked()) MSG_INF(texts::BOOKED_SKIPPED);
 }
 
+void SettlementChoiceController::showMarked() {
+    reloadChosen();
+    notify();
+}
+
 void SettlementChoiceController::setPage(WizardPage page) {
     m_page = page;
     notify();

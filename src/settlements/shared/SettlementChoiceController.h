@@ -45,6 +45,8 @@ public:
     virtual QString modeText() const;
     // B_WYBIERZ: the settlements window, then the list of what it left in browser 30.
     void chooseSettlements();
+    // The list of what browser 30 holds now, without opening the settlements window.
+    void showMarked();
     ChosenSettlements& chosen() { return m_chosen; }
     const ChosenSettlements& chosen() const { return m_chosen; }
     virtual bool finishEnabled() const { return !m_chosen.isEmpty(); }

@@ -18,9 +18,9 @@ inline const QString DALEJ = QStringLiteral("Dalej");
 inline const QString ZAKONCZ = QStringLiteral("Zakończ");
 inline const QString WSTECZ_KEY = QStringLiteral("Ctrl+Left");
 inline const QString DALEJ_KEY = QStringLiteral("Ctrl+Right");
-inline const QString BOOKED_SKIPPED =
-    QStringLiteral("W puli zaznaczonych znajdują się rozrachunki wynikające z dokumentów księgowych lub bilansu otwarcia progamu "
-                   "Bilantor. Takie rozrachunki zostaną pominięte.");
+// clang-format off
+inline const QString BOOKED_SKIPPED = QStringLiteral("W puli zaznaczonych znajdują się rozrachunki wynikające z dokumentów księgowych lub bilansu otwarcia progamu Bilantor. Takie rozrachunki zostaną pominięte.");
+// clang-format on
 
 // The columns of the chosen settlements.
 inline const QString COL_LP = QStringLiteral("Lp");
