@@ -45,18 +45,18 @@ AssignmentWindow::AssignmentWindow(AssignmentController& controller, QWidget* pa
     m_wn = accountField(first, "KONTO_WN", "B_WN", AccountSide::Dt, grid, 2, texts::KONTO_DT);
     m_ma = accountField(first, "KONTO_MA", "B_MA", AccountSide::Ct, grid, 3, texts::KONTO_CT);
     grid->setRowStretch(4, 1);
-    m_sheet->addTab(first, QStringLiteral("1"));
+    m_sheet->addTab(first, QStringLiteral("Dokument"));
 
     auto* second = new QWidget;
     auto* secondLayout = new QVBoxLayout(second);
     secondLayout->addWidget(m_parts->listBox(second), 1);
-    m_sheet->addTab(second, QStringLiteral("2"));
+    m_sheet->addTab(second, QStringLiteral("Rozrachunki"));
 
     auto* third = new QWidget;
     auto* thirdLayout = new QVBoxLayout(third);
     thirdLayout->addWidget(m_parts->optionsBox(third));
     thirdLayout->addWidget(m_parts->resultBox(third), 1);
-    m_sheet->addTab(third, QStringLiteral("3"));
+    m_sheet->addTab(third, QStringLiteral("Opcje i raport"));
     layout->addWidget(m_sheet, 1);
     layout->addWidget(m_parts->buttonRow(this));
 

@@ -26,15 +26,15 @@ ImportWizardWindow::ImportWizardWindow(ImportWizardController& controller, QWidg
     heading->setFont(f);
     firstLayout->addWidget(heading);
     firstLayout->addStretch();
-    m_sheet->addTab(first, QStringLiteral("1"));
+    m_sheet->addTab(first, QStringLiteral("Start"));
 
     auto* second = new QWidget;
     auto* secondLayout = new QVBoxLayout(second);
     secondLayout->addWidget(m_parts->optionsBox(second));
     secondLayout->addWidget(m_parts->listBox(second), 1);
-    m_sheet->addTab(second, QStringLiteral("2"));
+    m_sheet->addTab(second, QStringLiteral("Rozrachunki"));
 
-    m_sheet->addTab(m_parts->resultBox(nullptr), QStringLiteral("3"));
+    m_sheet->addTab(m_parts->resultBox(nullptr), QStringLiteral("Raport"));
     layout->addWidget(m_sheet, 1);
     layout->addWidget(m_parts->buttonRow(this));
 
