@@ -41,6 +41,9 @@ struct SessionContext {
     uint8_t DANE_CZY_WERSJA_MPK = 0;
     QString DANE_SEPARATOR_MPK = QStringLiteral("-");
     int64_t customerVariant = 0;               // the customer-variant switch: 0 ordinary
+    // GGG:ISTOVARIX: 1 = settlements are the ledger's own (ROZRACHUNEK_BILANTOR_V), 0 = the
+    // warehouse system's (ROZRACHUNEK_TOVARIX_V); from FIRMA.czy_tovarix.
+    uint8_t GGG_ISTOVARIX = 1;
 
     // company data for report headings
     QString DANE_NAZWA_FIRMY, DANE_ADRES1_FIRMY, DANE_ADRES2_FIRMY, DANE_NIP_FIRMY;

@@ -49,9 +49,10 @@ QString serverVersion(db::Database& db) {
 void loadSession(db::Database& db, const SessionChoice& choice, int today, const SessionPaths& paths,
                  SessionContext& into) {
     QString companyName, nip, separator, budgetSeparator;
-    int budget = 0, costCentres = 0;
+    int budget = 0, costCentres = 0, ledgerSettlements = 1;
     {
-        auto rows = db.select(QStringLiteral("select nazwa, nip, czy_budzet, czy_mpk, separator_mpk, separator_bt from FIRMA where id_firmy=?"),
+        auto rows = db.select(QStringLiteral("select nazwa, nip, czy_budzet, czy_mpk, separator_mpk, separator_bt, czy_tovarix "
+                                             "from FIRMA where id_firmy=?"),
                               {choice.company});
         if (!rows.next()) throw SessionError(QStringLiteral("Nie ma firmy o identyfikatorze %1.").arg(choice.company));
         companyName = rows.text(0);
@@ -60,6 +61,7 @@ void loadSession(db::Database& db, const SessionChoice& choice, int today, const
         costCentres = rows.integer(3);
         separator = rows.text(4);
         budgetSeparator = rows.text(5);
+        ledgerSettlements = rows.integer(6);
     }
 
     QString yearName;
@@ -118,6 +120,7 @@ void loadSession(db::Database& db, const SessionChoice& choice, int today, const
     into.DANE_AKTYWNA_WALUTA = QStringLiteral("PLN");
     into.DANE_CZY_WERSJA_BUDZET = budget ? 1 : 0;
     into.DANE_CZY_WERSJA_MPK = costCentres ? 1 : 0;
+    into.GGG_ISTOVARIX = ledgerSettlements ? 1 : 0;
     into.DANE_SEPARATOR_MPK = separator.isEmpty() ? QStringLiteral("-") : separator.left(1);
     into.GGG_BT_SEPARATOR = budgetSeparator.isEmpty() ? QStringLiteral("-") : budgetSeparator.left(1);
     into.DANE_NAZWA_FIRMY = companyName;

@@ -11,7 +11,7 @@ using namespace ksiega;
 
 TEST(Help, everyWindowTopicHasAPolishPageWithATitle) {
     const QStringList topics = help::allTopics();
-    EXPECT_EQ(topics.size(), 9);
+    EXPECT_EQ(topics.size(), 11);
     for (const QString& topic : topics) {
         SCOPED_TRACE(topic.toStdString());
         ASSERT_TRUE(ui::HelpTopic::hasPage(topic));
