@@ -105,17 +105,27 @@ void readBalances(db::Database& db, const FiscalYear& closingYear, const QString
         }
         const QString pick = QStringLiteral("(case c.i %1 end)");
         const QString a = pick.arg(amount.join(QLatin1Char(' '))), b = pick.arg(amountW.join(QLatin1Char(' ')));
-        const QString sql = QStringLiteral("insert into tmp_zr_saldo (konto, waluta, wn, ma, wnw, maw) "
-                                           "select g.konto, c.k, %1, %2, %3, %4 from (select konto_%5 as konto, %6 from POZ_DOK "
-                                           "where id_lata_obrot=? and konto_%5<>'' and (status=2 or czy_rk=10) group by konto_%5) g "
-                                           "join (%7) c on %8>0")
-                                .arg(dt ? a : QStringLiteral("0"), dt ? QStringLiteral("0") : a, dt ? b : QStringLiteral("0"),
-                                     dt ? QStringLiteral("0") : b, side, sums.join(QStringLiteral(", ")),
-                                     keys.join(QStringLiteral(" union all ")), pick.arg(count.join(QLatin1Char(' '))));
+        const QString sql = QStringLiteral("select g.konto, c.k, %1, %2 from (select konto_%3 as konto, %4 from POZ_DOK "
+                                           "where id_lata_obrot=? and konto_%3<>'' and (status=2 or czy_rk=10) group by konto_%3) g "
+                                           "join (%5) c on %6>0")
+                                .arg(a, b, side, sums.join(QStringLiteral(", ")), keys.join(QStringLiteral(" union all ")),
+                                     pick.arg(count.join(QLatin1Char(' '))));
         db::Params params = sumParams;
         params.push_back(closingYear.idLataObrot);
         params.insert(params.end(), keyParams.begin(), keyParams.end());
-        db.execute(sql, params);
+        // Read, then written: a plain read may run on several workers where the engine has
+        // them, an insert from a read would not; the rows are one per account and currency.
+        std::vector<db::Params> rows;
+        db::Rows r = db.select(sql, params);
+        while (r.next()) {
+            const int64_t amountOfSide = r.int64(2), currencyAmount = r.int64(3);
+            rows.push_back({r.text(0), r.text(1), dt ? amountOfSide : 0, dt ? 0 : amountOfSide, dt ? currencyAmount : 0,
+                            dt ? 0 : currencyAmount});
+        }
+        auto writer = db.bulkInsert(QStringLiteral("tmp_zr_saldo"), {QStringLiteral("konto"), QStringLiteral("waluta"), QStringLiteral("wn"),
+                                                                     QStringLiteral("ma"), QStringLiteral("wnw"), QStringLiteral("maw")});
+        for (const db::Params& row : rows) writer->add(row);
+        writer->finish();
     }
     db.dialect().analyzeTable(db, QStringLiteral("tmp_zr_saldo"));
 }

@@ -143,7 +143,7 @@ TEST_P(EntryViewsTest, aVersionThreeDatabaseGetsTheIndexesOfTheOpeningBalanceSum
     auto openingIndexes = [&] {
         return db().scalarInt(GetParam() == db::Engine::Sqlite
                                   ? "select count(*) from sqlite_master where type='index' and upper(name) like 'POZ_DOK_BO_%'"
-                                  : "select count(*) from pg_indexes where upper(indexname) like 'POZ_DOK_BO_%'")
+                                  : "select count(*) from pg_indexes where schemaname=current_schema() and upper(indexname) like 'POZ_DOK_BO_%'")
             .value_or(0);
     };
     EXPECT_EQ(openingIndexes(), 4);
