@@ -46,7 +46,7 @@ TEST_P(OpeningImportWiring, everyButtonAndPopupItemReachesItsService) {
         list->selectRow(0);
 
         // "Dodaj" on a last-level account opens the import wizard through the module.
-        windowOpenedBy([&] { button(w, "B_DODAJ")->click(); });
+        EXPECT_EQ(windowOpenedBy([&] { button(w, "B_DODAJ")->click(); }), "IMPORT_ROZRACHUNKOW");
         EXPECT_TRUE(dialogs.texts(Kind::Warning).isEmpty()) << dialogs.texts().join('\n').toStdString();
 
         EXPECT_EQ(windowOpenedBy([&] { button(w, "SZYBKI_FILTR")->click(); }), "KSIEGA_O_SZYBKI_FILTR");
