@@ -51,17 +51,6 @@ TEST_P(ClosingProduction, creationCarriesTheBalancesAndRemovalTakesOnlyTheOpenin
     EXPECT_EQ(count("select count(*) from NAG_DOK where id_lata_obrot=? and czy_rk<>10", {f().year18}), otherDocuments);
 }
 
-TEST_P(ClosingProduction, aPreviewWritesNothing) {
-    auto c = opened(productionClosingServices());
-    ASSERT_TRUE(c);
-    c->setPreviewOnly(true);
-    c->execute();
-    EXPECT_TRUE(dialogs.texts(Kind::Information).contains(ui::messageText(T::PREVIEW_CREATE_DONE)))
-        << dialogs.texts().join(" / ").toStdString();
-    EXPECT_EQ(nextYearOpeningDocuments(), 0);
-    EXPECT_EQ(status2026(), 0);
-}
-
 TEST_P(ClosingProduction, anApprovalByAnotherSessionAfterOpeningRefusesTheRun) {
     auto c = opened(productionClosingServices());
     ASSERT_TRUE(c);
