@@ -86,6 +86,14 @@ void createSchema(Database& db) {
         // 6: what the settlement imports added to the opening balance, for their undo.
         db.executeScript(schemaFile(QStringLiteral("17_settlement_imports.sql")));
     }
+    if (version >= 1 && version <= 6) {
+        // 7: the filter trees of the lists; only what is not there yet.
+        QString script = schemaFile(QStringLiteral("21_filter_trees.sql"));
+        script.replace(QStringLiteral("{{ID}}"), db.dialect().identityKey());
+        script.replace(QStringLiteral("CREATE TABLE "), QStringLiteral("CREATE TABLE IF NOT EXISTS "));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();
