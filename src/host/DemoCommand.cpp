@@ -40,7 +40,8 @@ int runDemo(const Arguments& args) {
         out << QStringLiteral("  %1 ...\n").arg(step);
         out.flush();
     });
-    out << QStringLiteral("Księga %1: %2 pozycji w %3 dokumentach\n").arg(url).arg(r.lines).arg(r.documents)
+    out << QStringLiteral("Księga %1: %2 pozycji w %3 dokumentach, %4 podziałów na MPK\n").arg(url).arg(r.lines).arg(r.documents)
+               .arg(r.costCentreSplits)
         << QStringLiteral("  ładowanie %1 s (%2 pozycji/s), indeksy %3 s, ANALYZE %4 s, obroty %5 s, razem %6 s (%7 pozycji/s)\n")
                .arg(r.loadSeconds, 0, 'f', 1).arg(qint64(r.lines / std::max(r.loadSeconds, 1e-3)))
                .arg(r.indexSeconds, 0, 'f', 1).arg(r.analyzeSeconds, 0, 'f', 1).arg(r.turnoverSeconds, 0, 'f', 1)

@@ -3,6 +3,7 @@
 #include "platform/db/demo/BudgetDocuments.h"
 #include "platform/db/demo/ChartOfAccounts.h"
 #include "platform/db/demo/ClosingDemo.h"
+#include "platform/db/demo/CostCentreDemo.h"
 #include "platform/db/demo/DemoExtras.h"
 #include "platform/db/demo/DemoStandInData.h"
 #include "platform/db/demo/DocumentWriter.h"
@@ -75,7 +76,7 @@ DemoSummary buildDemoDatabase(Database& db) {
     const WrittenDocuments written = writeDocuments(db, all);
     writeCards(db, cards);
     writeSettlements(db, all, written);
-    writeCostCentres(db, kTradeCompany, all, written);
+    writeCostCentreDemo(db, kTradeCompany, ids[kTradeCompany], all, written);
     writeBudget(db, kBudgetUnit, ids[kBudgetUnit].years, all, written);
     writeStandInData(db);
     writeCardRegisters(db);

@@ -58,35 +58,6 @@ void writeSettlements(Database& db, const std::vector<DemoDocument>& docs, const
     }
 }
 
-void writeCostCentres(Database& db, int64_t company, const std::vector<DemoDocument>& docs, const WrittenDocuments& written) {
-    static const std::pair<const char*, const char*> centres[] = {
-        {"WAW", "Hurtownia w Warszawie"}, {"RAD", "Oddział w Radomiu"}, {"SPRZ", "Dział sprzedaży"},
-        {"TRANS", "Transport własny"}, {"ZARZ", "Zarząd"}, {"KSIEG", "Księgowość i kadry"}};
-    std::vector<int64_t> ids;
-    for (const auto& [symbol, name] : centres)
-        ids.push_back(db.insertReturningId(QStringLiteral("insert into MPK_WSKAZNIK (id_firmy, nr_wskaznika, symbol, nazwa) "
-                                                          "values (?, 1, ?, ?) returning id_wskaznika"), {company, symbol, name}));
-    auto rows = db.bulkInsert(QStringLiteral("MPK_DANE"), {"id_poz_dok", "id_firmy", "id_lata_obrot", "strona", "konto", "kwota",
-                                                           "wskaznik_1_id", "drzewo_zbior_id"});
-    for (size_t i = 0; i < docs.size(); ++i) {
-        const DemoDocument& d = docs[i];
-        if (d.company != company) continue;
-        for (size_t k = 0; k < d.lines.size(); ++k) {
-            const DemoLine& l = d.lines[k];
-            if (l.costCentre <= 0 || l.costCentre > int(ids.size())) continue;
-            const int64_t main = ids[size_t(l.costCentre - 1)];
-            // Every third cost is shared: 70 % to its own centre, the rest to the management.
-            const bool shared = written.lineIds[i][k] % 3 == 0 && l.costCentre != 5;
-            const int64_t own = shared ? l.amountDt * 70 / 100 : l.amountDt;
-            rows->add({written.lineIds[i][k], company, d.year, "WN", l.accountDt, own, main, QStringLiteral("-%1-").arg(main)});
-            if (shared)
-                rows->add({written.lineIds[i][k], company, d.year, "WN", l.accountDt, l.amountDt - own, ids[4],
-                           QStringLiteral("-%1-").arg(ids[4])});
-        }
-    }
-    rows->finish();
-}
-
 void writeBudget(Database& db, int64_t company, const std::map<int, int64_t>& years, const std::vector<DemoDocument>& docs,
                  const WrittenDocuments& written) {
     auto lines = db.bulkInsert(QStringLiteral("BT_DANE"), {"id_poz_dok", "lp", "id_firmy", "id_lata_obrot", "bt_klasyfikacja", "typ",

@@ -1,7 +1,7 @@
 #pragma once
 // What hangs on the demo documents once they are written: the register cards (contractors,
-// employees, offices), the settlements of invoices with their payments, the cost-centre
-// splits of cost lines, and the budget lines and budget plan of the budget unit.
+// employees, offices), the settlements of invoices with their payments, and the budget
+// lines and budget plan of the budget unit.
 #include "platform/db/demo/BudgetDocuments.h"
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/IdentitySync.h"
@@ -12,8 +12,6 @@ namespace ksiega::db::demo {
 void writeCards(Database& db, const std::vector<DemoCard>& cards);
 // One settlement per invoice line with a settlement key, and a settling entry per later line with the same key.
 void writeSettlements(Database& db, const std::vector<DemoDocument>& docs, const WrittenDocuments& written);
-// The cost centres of the company (indicator 1) and the splits of every line that names one.
-void writeCostCentres(Database& db, int64_t company, const std::vector<DemoDocument>& docs, const WrittenDocuments& written);
 // Budget lines of every classified amount, and the plan of each year of the budget unit.
 void writeBudget(Database& db, int64_t company, const std::map<int, int64_t>& years, const std::vector<DemoDocument>& docs,
                  const WrittenDocuments& written);

@@ -1,5 +1,6 @@
 #include "platform/db/demo/LedgerGenerator.h"
 #include "platform/db/demo/BulkJournal.h"
+#include "platform/db/demo/CostCentreDemo.h"
 #include "platform/db/demo/DemoModel.h"
 #include "platform/db/demo/DemoRandom.h"
 #include "platform/db/demo/ForeignKeys.h"
@@ -133,7 +134,8 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
         if (!types.count(QString::fromLatin1(t))) types[QString::fromLatin1(t)] = {0, 0};
 
     const Planner planner(o, yearStart, yearEnd);
-    const std::vector<IndexDefinition> indexes = secondaryIndexes(db.dialect(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK")});
+    const std::vector<IndexDefinition> indexes =
+        secondaryIndexes(db.dialect(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK"), QStringLiteral("MPK_DANE")});
     LedgerResult result;
 
     BulkJournal journal(db);
@@ -218,6 +220,8 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
         }
         lines->finish();
     }
+    say(QStringLiteral("podział na MPK"));
+    result.costCentreSplits = writeLedgerSplits(db, o.company, yearId, firstLine, firstLine + result.lines - 1);
     result.loadSeconds = phase.restart() / 1000.0;
 
     say(QStringLiteral("indeksy"));
