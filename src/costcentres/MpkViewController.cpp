@@ -28,10 +28,8 @@ const QString kListSource = QStringLiteral(
     "(select v.*, case when v.strona='WN' then v.kwota end as kwota_wn, case when v.strona='MA' then v.kwota end "
     "as kwota_ma, case when v.strona='WN' then v.konto else '' end as konto_wn, case when v.strona='MA' then "
     "v.konto else '' end as konto_ma from MPK_VIEW v) mpk");
-// The figures of one row for the marks: the four amounts the browser adds up.
-const QString kSumSource = QStringLiteral(
-    "(select v.*, case when v.strona='WN' then v.kwota else 0 end as kwota_wn, case when v.strona='MA' then "
-    "v.kwota else 0 end as kwota_ma, 0 as kwota_wn_w, 0 as kwota_ma_w from MPK_VIEW v) mpk");
+// The figures of one row for the marks, and the rows "all marked" stands for.
+const QString kSumSource = QStringLiteral("MPK_VIEW_KWOTY");
 
 ui::ListColumns mpkColumns() {
     return {
