@@ -25,18 +25,18 @@ constexpr SortChoice kSorts[] = {
 
 // The list shows each split's amount and account in the columns of its side only.
 const QString kListSource = QStringLiteral(
-    "(select v.*, case when v.strona='WN' then v.kwota end as kwota_wn, case when v.strona='MA' then v.kwota end "
-    "as kwota_ma, case when v.strona='WN' then v.konto else '' end as konto_wn, case when v.strona='MA' then "
-    "v.konto else '' end as konto_ma from MPK_VIEW v) mpk");
+    "(select v.*, case when v.strona='WN' then v.kwota end as bro_kwota_wn, case when v.strona='MA' then v.kwota end "
+    "as bro_kwota_ma, case when v.strona='WN' then v.konto else '' end as bro_konto_wn, case when v.strona='MA' then "
+    "v.konto else '' end as bro_konto_ma from MPK_VIEW v) mpk");
 // The figures of one row for the marks, and the rows "all marked" stands for.
 const QString kSumSource = QStringLiteral("MPK_VIEW_KWOTY");
 
 ui::ListColumns mpkColumns() {
     return {
-        {QStringLiteral("kwota_wn"), QStringLiteral("Kwota Dt"), ColumnKind::Money, 14},
-        {QStringLiteral("kwota_ma"), QStringLiteral("Kwota Ct"), ColumnKind::Money, 14},
-        {QStringLiteral("konto_wn"), QStringLiteral("Konto Dt"), ColumnKind::Text, 15},
-        {QStringLiteral("konto_ma"), QStringLiteral("Konto Ct"), ColumnKind::Text, 15},
+        {QStringLiteral("bro_kwota_wn"), QStringLiteral("Kwota Dt"), ColumnKind::Money, 14},
+        {QStringLiteral("bro_kwota_ma"), QStringLiteral("Kwota Ct"), ColumnKind::Money, 14},
+        {QStringLiteral("bro_konto_wn"), QStringLiteral("Konto Dt"), ColumnKind::Text, 15},
+        {QStringLiteral("bro_konto_ma"), QStringLiteral("Konto Ct"), ColumnKind::Text, 15},
         {QStringLiteral("nr_ewid_dok"), QStringLiteral("Nr ewidencyjny"), ColumnKind::Text, 20},
         {QStringLiteral("data_biezaca"), QStringLiteral("Data księg."), ColumnKind::Date, 10},
         {QStringLiteral("nr_dok_org"), QStringLiteral("Nr dokumentu"), ColumnKind::Text, 20},

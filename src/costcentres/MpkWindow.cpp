@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -46,6 +47,10 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     auto* quick = button(this, tools, "SZYBKI_FILTR", QStringLiteral("Filtr (F8)"), QKeySequence(Qt::Key_F8));
     auto* save = button(this, tools, "B_FILTR_ZAPISZ", QStringLiteral("Zapisz filtr (Alt+F8)"), QKeySequence(Qt::ALT | Qt::Key_F8));
     auto* saved = button(this, tools, "B_FILTR", QStringLiteral("Lista filtrów (Ctrl+F7)"), QKeySequence(Qt::CTRL | Qt::Key_F7));
+    auto* active = new QLabel(this);
+    active->setObjectName(QStringLiteral("FL:NAZWA"));
+    active->setToolTip(QStringLiteral("Aktywny filtr (F7)"));
+    tools->addWidget(active);
     m_marked = new QCheckBox(QStringLiteral("Pokaż zaznaczone (Shift+F5)"), this);
     m_marked->setObjectName(QStringLiteral("POKAZ_ZAZNACZONE"));
     tools->addWidget(m_marked);
@@ -97,7 +102,11 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     connect(direction, &QPushButton::clicked, this, [this] { m_c.toggleSortDirection(); });
     connect(quick, &QPushButton::clicked, this, [this] { m_c.runQuickFilter(); showTabs(); });
     connect(save, &QPushButton::clicked, this, [this] { m_c.saveCurrentFilter(); });
-    connect(saved, &QPushButton::clicked, this, [this] { m_c.chooseSavedFilterFromList(); showTabs(); });
+    connect(saved, &QPushButton::clicked, this, [this, active] {
+        m_c.chooseSavedFilterFromList();
+        active->setText(m_c.savedFilterName());
+        showTabs();
+    });
     connect(m_marked, &QCheckBox::toggled, this, [this](bool on) {
         m_c.setShowMarked(on);
         m_marked->setChecked(m_c.showMarked());
