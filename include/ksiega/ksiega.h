@@ -37,4 +37,6 @@ void BO_IMPORT_ROZRACHUNKOW();  // settlements of the opening balance: the accou
 uint8_t IMPORT_ROZRACHUNKOW(const QString& title, const QString& cardSymbol, const QString& cardFlag, const QString& account,
                             uint8_t importOption);
 void PRZYPISZ_ROZRACHUNKI(int64_t idPaczka);  // "Dodawanie nowego dokumentu" from chosen settlements, in the journal
+void MPK_VIEW();  // "MPK": the cost-centre splits of the company
+QString MPK_SZYBKI_FILTR();  // cost-centre quick filter "Filtr"; the expression, "" when cancelled
 } // namespace ksiega
