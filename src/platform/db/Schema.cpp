@@ -93,6 +93,8 @@ void createSchema(Database& db) {
         script.replace(QStringLiteral("CREATE TABLE "), QStringLiteral("CREATE TABLE IF NOT EXISTS "));
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
+        // and the cost-centre splits with their amounts by side.
+        if (!db.tableExists(QStringLiteral("MPK_VIEW_KWOTY"))) db.executeScript(schemaFile(QStringLiteral("22_cost_centre_amounts.sql")));
     }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});

@@ -176,8 +176,10 @@ TEST_P(FilterTreeTest, aVersionSixDatabaseGetsTheMissingFilterTreeTables) {
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (6, 'schemat utworzony')");
     // The configurations are there already, the branches not: only those are created.
     db().executeScript("DROP TABLE DRZEWO_FILTRA");
+    db().executeScript("DROP VIEW MPK_VIEW_KWOTY");
     db::upgradeSchema(db());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    EXPECT_EQ(db().scalarInt("select count(*) from MPK_VIEW_KWOTY"), db().scalarInt("select count(*) from MPK_DANE"));
     EXPECT_EQ(configurations(db(), kept).size(), 1u);
     ASSERT_NO_THROW(TREE_DODAJ_GALAZ(db(), kept, 0, "konto", "=", "201", ""));
     EXPECT_EQ(branches(db(), kept).size(), 1u);
