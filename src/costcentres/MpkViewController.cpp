@@ -57,13 +57,6 @@ ui::SortOrder sortOrder(int index, bool descending) {
     return descending ? order.reversed() : order;
 }
 
-entries::SummaryValue amount(const QString& label, Money value) {
-    entries::SummaryValue v;
-    v.label = label;
-    v.amount = value;
-    return v;
-}
-
 } // namespace
 
 const QStringList& MpkViewController::rightCodes() {
@@ -256,9 +249,9 @@ std::vector<entries::SummaryRow> MpkViewController::summaryRows() {
     ensureTotals();
     const CostCentreTotals marked = markedTotals();
     return {
-        {amount(texts::SUM_DT, m_totals.dt), amount(texts::SUM_DT_MARKED, marked.dt)},
-        {amount(texts::SUM_CT, m_totals.ct), amount(texts::SUM_CT_MARKED, marked.ct)},
-        {amount(texts::SUM_BOTH, m_totals.dt + m_totals.ct), amount(texts::SUM_BOTH_MARKED, marked.dt + marked.ct)},
+        {entries::SummaryValue::ofAmount(texts::SUM_DT, m_totals.dt), entries::SummaryValue::ofAmount(texts::SUM_DT_MARKED, marked.dt)},
+        {entries::SummaryValue::ofAmount(texts::SUM_CT, m_totals.ct), entries::SummaryValue::ofAmount(texts::SUM_CT_MARKED, marked.ct)},
+        {entries::SummaryValue::ofAmount(texts::SUM_BOTH, m_totals.dt + m_totals.ct), entries::SummaryValue::ofAmount(texts::SUM_BOTH_MARKED, marked.dt + marked.ct)},
     };
 }
 

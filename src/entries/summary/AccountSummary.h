@@ -25,6 +25,12 @@ struct SummaryValue {
     bool isCount = false;
     int64_t count = 0;
     Money amount;
+    static SummaryValue ofAmount(const QString& label, Money value) {
+        SummaryValue v;
+        v.label = label;
+        v.amount = value;
+        return v;
+    }
     QString display() const;   // "12" or "1 234,56"
     QString machine() const;   // "12" or "1234.56"
 };

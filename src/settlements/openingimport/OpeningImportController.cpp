@@ -56,13 +56,6 @@ ui::SortOrder sortOrder(int index, bool descending) {
     return descending ? order.reversed() : order;
 }
 
-entries::SummaryValue amount(const QString& label, Money value) {
-    entries::SummaryValue v;
-    v.label = label;
-    v.amount = value;
-    return v;
-}
-
 } // namespace
 
 OpeningImportController::OpeningImportController(db::Database& db, SessionContext& session, entries::WindowServices& services)
@@ -239,9 +232,9 @@ std::vector<entries::SummaryRow> OpeningImportController::summaryRows() {
     }
     const entries::EntryFigures& marked = m_browser->summary().marked();
     return {
-        {amount(texts::SUM_KWOTA_DT, dt), amount(texts::SUM_KWOTA_CT, ct)},
-        {amount(texts::SUM_SALDO_DT, saldoDt), amount(texts::SUM_SALDO_CT, saldoCt)},
-        {amount(texts::SUM_MARKED_DT, marked.dt), amount(texts::SUM_MARKED_CT, marked.ct)},
+        {entries::SummaryValue::ofAmount(texts::SUM_KWOTA_DT, dt), entries::SummaryValue::ofAmount(texts::SUM_KWOTA_CT, ct)},
+        {entries::SummaryValue::ofAmount(texts::SUM_SALDO_DT, saldoDt), entries::SummaryValue::ofAmount(texts::SUM_SALDO_CT, saldoCt)},
+        {entries::SummaryValue::ofAmount(texts::SUM_MARKED_DT, marked.dt), entries::SummaryValue::ofAmount(texts::SUM_MARKED_CT, marked.ct)},
     };
 }
 
