@@ -39,4 +39,16 @@ uint8_t IMPORT_ROZRACHUNKOW(const QString& title, const QString& cardSymbol, con
 void PRZYPISZ_ROZRACHUNKI(int64_t idPaczka);  // "Dodawanie nowego dokumentu" from chosen settlements, in the journal
 void MPK_VIEW();  // "MPK": the cost-centre splits of the company
 QString MPK_SZYBKI_FILTR();  // cost-centre quick filter "Filtr"; the expression, "" when cancelled
+// Budget units. The views' side is "W" (expenditure) or "D" (revenue).
+void BT_VIEW_W(const QString& side);  // "Klasyfikacja budzetowa - Wydatki": budget lines of expenditure
+void BT_VIEW_D(const QString& side);  // "Klasyfikacja budzetowa - Dochody": budget lines of revenue
+void UP_BT_DOKUMENT(int64_t idNagDok);  // the document of a budget line, for correction or view
+// "Filtr klasyfikacji budżetowej" (mode "") or "Export do pliku" (mode "EKSPORT"); the
+// expression of the filter mode, "" when cancelled.
+QString BT_SZYBKI_FILTR(const QString& mode, const QString& side, const QString& third);
+void OPISY_WYDRUKOW_KSIEGA(const QString& filter);  // description lines of the budget filter into DANE_OPIS_PRN
+// "Parametry drukowania" of the budget printouts; 1 when the user chose "Drukuj".
+uint8_t PARAM_PRN_BT(uint8_t first, uint8_t second, uint8_t third, int64_t reportNumber);
+// The budget printouts' dispatcher: "report,range,sort,descending,side", the record filter, the heading.
+void WYDRUK_BUDZET(const QString& parameters, const QString& filter, const QString& heading);
 } // namespace ksiega
