@@ -28,7 +28,12 @@ db::Params SplitSelection::params() const {
 }
 
 SplitFigures splitFigures(db::Database& db, const SplitSelection& selection) {
-    db::Rows r = db.select(QStringLiteral("select ") + kSums + QStringLiteral(" from MPK_VIEW where ") + selection.condition(),
+    // Every split has its line and the line its document (both enforced by foreign keys),
+    // and the view's company and year are the split's own: with no filter the view's rows
+    // are the table's rows, read without the joins.
+    const QString source = selection.where.trimmed().isEmpty() ? QStringLiteral("MPK_DANE") : QStringLiteral("MPK_VIEW");
+    db::Rows r = db.select(QStringLiteral("select ") + kSums + QStringLiteral(" from ") + source + QStringLiteral(" where ") +
+                               selection.condition(),
                            selection.params());
     return r.next() ? figuresAt(r, 0) : SplitFigures{};
 }
