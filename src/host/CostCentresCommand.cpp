@@ -1,0 +1,197 @@
+// ksiega cost-centres: the company's cost-centre splits as the "MPK" window lists them
+// (read a page at a time), or with --summary the figures of its "Podsumowanie" tab, or
+// with --by the same figures per value of one indicator; as CSV or JSON.
+#include "costcentres/CostCentreFigures.h"
+#include "host/BatchSession.h"
+#include "host/MachineTable.h"
+#include "host/Subcommands.h"
+#include "platform/runtime/Date.h"
+#include "platform/runtime/FilterExpression.h"
+#include "platform/ui/list/PagedListModel.h"
+#include <QTextStream>
+
+namespace ksiega::host {
+
+namespace {
+
+using costcentres::SplitFigures;
+using costcentres::SplitSelection;
+
+// Rows of texts under a header; the columns flagged numeric go out unquoted in JSON.
+class Output {
+public:
+    Output(QTextStream& out, MachineTable::Format format, QStringList columns, QVector<bool> numeric)
+        : m_out(out), m_format(format), m_columns(std::move(columns)), m_numeric(std::move(numeric)) {
+        if (m_format == MachineTable::Format::Csv) {
+            QStringList header;
+            for (const QString& c : m_columns) header << MachineTable::csvField(c);
+            m_out << header.join(',') << '\n';
+        } else {
+            m_out << '[';
+        }
+    }
+
+    void add(const QStringList& values) {
+        if (m_format == MachineTable::Format::Csv) {
+            QStringList line;
+            for (const QString& v : values) line << MachineTable::csvField(v);
+            m_out << line.join(',') << '\n';
+        } else {
+            m_out << (m_first ? "\n  {" : ",\n  {");
+            for (int i = 0; i < values.size(); ++i) {
+                if (i) m_out << ',';
+                m_out << MachineTable::jsonString(m_columns.value(i)) << ':'
+                      << (m_numeric.value(i) ? values[i] : MachineTable::jsonString(values[i]));
+            }
+            m_out << '}';
+        }
+        m_first = false;
+    }
+
+    void finish() {
+        if (m_format == MachineTable::Format::Json) m_out << (m_first ? "]\n" : "\n]\n");
+    }
+
+private:
+    QTextStream& m_out;
+    MachineTable::Format m_format;
+    QStringList m_columns;
+    QVector<bool> m_numeric;
+    bool m_first = true;
+};
+
+int limitArgument(const Arguments& args) {
+    bool ok = false;
+    const int n = args.option(QStringLiteral("limit"), QStringLiteral("100")).toInt(&ok);
+    if (!ok || n < 0) throw UsageError(QStringLiteral("--limit must be a whole number, 0 or more"));
+    return n;
+}
+
+// --by wskaznik_N: N, or 0 when not given.
+int indicatorArgument(const Arguments& args) {
+    if (!args.given(QStringLiteral("by"))) return 0;
+    const QString by = args.option(QStringLiteral("by"), QString()).trimmed().toLower();
+    for (int n = 1; n <= 5; ++n)
+        if (by == QStringLiteral("wskaznik_%1").arg(n)) return n;
+    throw UsageError(QStringLiteral("--by must be one of wskaznik_1 .. wskaznik_5"));
+}
+
+void writeSummary(QTextStream& out, MachineTable::Format format, const SplitFigures& f) {
+    Output table(out, format, {QStringLiteral("label"), QStringLiteral("value")}, {false, true});
+    table.add({QStringLiteral("Kwota Dt"), f.dt.toString()});
+    table.add({QStringLiteral("Kwota Ct"), f.ct.toString()});
+    table.add({QStringLiteral("Razem (Dt+Ct)"), f.both().toString()});
+    table.add({QStringLiteral("Liczba zapisów"), QString::number(f.count)});
+    table.finish();
+}
+
+void writeByIndicator(QTextStream& out, MachineTable::Format format, const std::vector<costcentres::IndicatorFigures>& rows) {
+    Output table(out, format, {QStringLiteral("wskaznik"), QStringLiteral("kwota_dt"), QStringLiteral("kwota_ct"), QStringLiteral("liczba")},
+                 {false, true, true, true});
+    for (const costcentres::IndicatorFigures& r : rows)
+        table.add({r.value, r.figures.dt.toString(), r.figures.ct.toString(), QString::number(r.figures.count)});
+    table.finish();
+}
+
+// The list in the window's first order ("Data księg.", then the split's id), read a page
+// at a time until `limit` rows are out.
+void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, const SplitSelection& selection, int limit) {
+    using ui::ColumnKind;
+    const ui::ListColumns columns = {
+        {QStringLiteral("nr_ewid_dok"), QStringLiteral("nr_ewid_dok"), ColumnKind::Text, 20},
+        {QStringLiteral("data_biezaca"), QStringLiteral("data_biezaca"), ColumnKind::Date, 10},
+        {QStringLiteral("konto"), QStringLiteral("konto"), ColumnKind::Text, 15},
+        {QStringLiteral("strona"), QStringLiteral("strona"), ColumnKind::Text, 2},
+        {QStringLiteral("kwota"), QStringLiteral("kwota"), ColumnKind::Money, 14},
+        {QStringLiteral("wskaznik_1"), QStringLiteral("wskaznik_1"), ColumnKind::Text, 15},
+        {QStringLiteral("wskaznik_2"), QStringLiteral("wskaznik_2"), ColumnKind::Text, 15},
+        {QStringLiteral("wskaznik_3"), QStringLiteral("wskaznik_3"), ColumnKind::Text, 15},
+        {QStringLiteral("wskaznik_4"), QStringLiteral("wskaznik_4"), ColumnKind::Text, 15},
+        {QStringLiteral("wskaznik_5"), QStringLiteral("wskaznik_5"), ColumnKind::Text, 15},
+    };
+    QStringList header{QStringLiteral("id_mpk_dane")};
+    QVector<bool> numeric{true};
+    for (const ui::ListColumn& c : columns) {
+        header << c.name;
+        numeric << (c.kind == ColumnKind::Money);
+    }
+    Output table(out, format, header, numeric);
+
+    ui::ListQuery q;
+    q.source = QStringLiteral("MPK_VIEW");
+    q.columns = columns;
+    q.idColumn = QStringLiteral("id_mpk_dane");
+    q.sort = ui::SortOrder::ascending(QStringLiteral("Data księg."), {QStringLiteral("data_biezaca")});
+    q.ranges = {{QStringLiteral("id_firmy"), selection.company}};
+    q.filter = {selection.condition(), selection.params()};
+    ui::PagedListModel model(db, std::move(q));
+    model.setPageSize(std::clamp(limit, 1, 500));
+    model.toFirst();
+
+    // The model may drop pages far above, so the next row to write is found after the
+    // last written id.
+    int written = 0;
+    int64_t lastId = 0;
+    int from = 0;
+    while (written < limit) {
+        for (int row = from; row < model.heldRows() && written < limit; ++row) {
+            QStringList values{QString::number(model.idAt(row))};
+            for (const ui::ListColumn& c : columns) {
+                const db::SqlValue v = model.valueAt(row, c.name);
+                switch (c.kind) {
+                case ColumnKind::Money: values << Money::fromMinor(v.toInt64()).toString(); break;
+                case ColumnKind::Date: values << date::toIso(int(v.toInt64())); break;
+                default: values << (v.isNull() ? QString() : v.toText()); break;
+                }
+            }
+            table.add(values);
+            lastId = model.idAt(row);
+            ++written;
+        }
+        if (written >= limit || !model.canFetchMore()) break;
+        model.fetchMore();
+        from = model.heldRows();
+        for (int row = 0; row < model.heldRows(); ++row)
+            if (model.idAt(row) == lastId) { from = row + 1; break; }
+    }
+    table.finish();
+}
+
+int costCentres(const Arguments& args) {
+    const auto format = MachineTable::formatArgument(args);
+    const int limit = limitArgument(args);
+    const int indicator = indicatorArgument(args);
+    const bool summary = args.flag(QStringLiteral("summary"));
+    if (summary && indicator) throw UsageError(QStringLiteral("--summary and --by go one at a time"));
+    const FilterTranslation filter = translateFilter(args.option(QStringLiteral("filter"), QString()));
+    if (!filter.ok()) throw UsageError(QStringLiteral("--filter: %1").arg(filter.error));
+
+    BatchSession batch(args, BatchSession::Missing::FirstCompany);
+    SplitSelection selection;
+    selection.company = batch.session().DANE_ID_FIRMY;
+    selection.year = args.given(QStringLiteral("year")) ? batch.session().DANE_LATA_OBROTOWE : 0;
+    selection.where = filter.where;
+
+    QTextStream out(stdout);
+    if (summary) writeSummary(out, format, costcentres::splitFigures(batch.db(), selection));
+    else if (indicator) writeByIndicator(out, format, costcentres::splitFiguresBy(batch.db(), selection, indicator));
+    else writeList(out, format, batch.db(), selection, limit);
+    return 0;
+}
+
+} // namespace
+
+KSIEGA_SUBCOMMAND(QStringLiteral("cost-centres"),
+                  QStringLiteral("the company's cost-centre splits as the MPK window lists them, the figures of its summary "
+                                 "tab, or those figures per indicator value"),
+                  QString(),
+                  Options{options::database(), options::company().required(),
+                          Option::value("year", "Y", "only this fiscal year, id_lata_obrot or its name (default: every year)"),
+                          options::user(), options::workingDate(),
+                          Option::value("filter", "EXPR", "a filter over the MPK: fields"),
+                          Option::value("by", "wskaznik_1..wskaznik_5", "Dt, Ct and count per value of this indicator"),
+                          Option::flag("summary", "the figures of the summary tab instead"),
+                          Option::value("limit", "N", "at most N splits").defaultsTo("100"), options::format()},
+                  costCentres);
+
+} // namespace ksiega::host
