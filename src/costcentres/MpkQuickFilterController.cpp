@@ -1,3 +1,5 @@
+#include "platform/siblings/pickers/ChartOfAccountsPicker.h"
+#include "platform/siblings/pickers/DatePickers.h"
 #include "costcentres/MpkQuickFilterController.h"
 #include "costcentres/MpkTexts.h"
 #include "platform/runtime/Date.h"
@@ -101,6 +103,30 @@ bool MpkQuickFilterController::resolveAccount() {
     if (!found) return false;
     m_choice.single = found->nrKonta;
     return true;
+}
+
+void MpkQuickFilterController::pickAccount() {
+    const QString account = pickers::chartOfAccountsPicker().chooseAccounts(
+        {m_db, m_session.DANE_ID_FIRMY, m_session.DANE_LATA_OBROTOWE, m_session.DANE_ID_UZYTKOWNIKA_NR, m_session.DANE_DATA_BIEZACA});
+    if (account.isEmpty()) return;
+    m_choice.account = AccountChoice::Single;
+    m_choice.single = account.left(70);
+}
+
+void MpkQuickFilterController::pickDateRange(bool documentDates) {
+    int& from = documentDates ? m_choice.documentFrom : m_choice.postingFrom;
+    int& to = documentDates ? m_choice.documentTo : m_choice.postingTo;
+    int first = from, second = to;
+    if (!pickers::datePickers().GET_ZAKRES_DAT(first, second)) return;
+    from = first;
+    to = second;
+    (documentDates ? m_choice.documentDates : m_choice.postingDates) = true;
+}
+
+void MpkQuickFilterController::pickDate(bool documentDates, int which) {
+    int& day = documentDates ? (which == 1 ? m_choice.documentFrom : m_choice.documentTo)
+                             : (which == 1 ? m_choice.postingFrom : m_choice.postingTo);
+    day = pickers::datePickers().KALENDARZ(day);
 }
 
 void MpkQuickFilterController::clearSettings() {

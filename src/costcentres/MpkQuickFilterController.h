@@ -40,6 +40,11 @@ public:
     const MpkQuickFilterChoice& choice() const { return m_choice; }
     // A typed single account resolved against the chart (SZUKAJ_KONTA); false when not found.
     bool resolveAccount();
+    // B_PLAN: the account chosen in the chart of accounts becomes the single account.
+    void pickAccount();
+    // "Wybór zakresu dat" and the calendar buttons of the document and posting dates.
+    void pickDateRange(bool documentDates);
+    void pickDate(bool documentDates, int which);
 
     void clearSettings();   // "Czyść ustawienia"
     // "Wykonaj": false (message shown) when a check fails or the expression is too long;

@@ -1,6 +1,7 @@
 #include "costcentres/MpkQuickFilterDialog.h"
 #include "costcentres/MpkTexts.h"
 #include "platform/runtime/Date.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +49,7 @@ QDateEdit* dateEdit(const QString& name, QWidget* parent) {
 
 MpkQuickFilterDialog::MpkQuickFilterDialog(MpkQuickFilterController& controller, QWidget* parent)
     : QDialog(parent), m_c(controller) {
+    setObjectName(QStringLiteral("MPK_SZYBKI_FILTR"));
     setWindowTitle(texts::QUICK_CAPTION);
     auto* v = new QVBoxLayout(this);
     m_year = new QComboBox(this);
@@ -97,7 +99,18 @@ MpkQuickFilterDialog::MpkQuickFilterDialog(MpkQuickFilterController& controller,
     form->addRow(QStringLiteral("Zakres"), m_from);
     form->addRow(QString(), m_to);
     form->addRow(QStringLiteral("Maska"), m_mask);
-    form->addRow(QStringLiteral("Pojedyncze"), m_single);
+    auto* chart = new QPushButton(QStringLiteral("..."), accounts);
+    chart->setObjectName(QStringLiteral("B_PLAN"));
+    chart->setToolTip(QStringLiteral("Plan kont"));
+    auto* singleRow = new QHBoxLayout;
+    singleRow->addWidget(m_single, 1);
+    singleRow->addWidget(chart);
+    form->addRow(QStringLiteral("Pojedyncze"), singleRow);
+    connect(chart, &QPushButton::clicked, this, ui::guarded(this, [this] {
+        takeChoice();
+        m_c.pickAccount();
+        showChoice();
+    }));
     m_dt = new QCheckBox(QStringLiteral("Strona Dt"), accounts);
     m_dt->setObjectName(QStringLiteral("L_STRONA_WN"));
     m_ct = new QCheckBox(QStringLiteral("Strona Ct"), accounts);
@@ -122,10 +135,34 @@ MpkQuickFilterDialog::MpkQuickFilterDialog(MpkQuickFilterController& controller,
     m_postDates->setObjectName(QStringLiteral("F_LOK_DATA_KSIEGOWANIA"));
     m_post1 = dateEdit(QStringLiteral("L_DATA_KSIEGOWANIA_1"), third);
     m_post2 = dateEdit(QStringLiteral("L_DATA_KSIEGOWANIA_2"), third);
-    f3->addRow(QStringLiteral("Data dokumentu"), m_docDates);
-    f3->addRow(m_doc1, m_doc2);
-    f3->addRow(QStringLiteral("Data księgowania"), m_postDates);
-    f3->addRow(m_post1, m_post2);
+    // A date pair with its "Wybór zakresu dat" and calendar buttons.
+    auto datePair = [this, third, f3](const QString& title, QCheckBox* on, QDateEdit* first, QDateEdit* second, const QString& suffix,
+                                      bool documentDates) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(on);
+        const auto act = [this](const std::function<void()>& pick) {
+            takeChoice();
+            pick();
+            showChoice();
+        };
+        auto* range = new QPushButton(QStringLiteral("Wybór zakresu dat"), third);
+        range->setObjectName(QStringLiteral("B_ZAKRES_DAT_") + suffix);
+        connect(range, &QPushButton::clicked, this, ui::guarded(this, [=, this] { act([=, this] { m_c.pickDateRange(documentDates); }); }));
+        row->addWidget(range);
+        f3->addRow(title, row);
+        auto* dates = new QHBoxLayout;
+        for (int which : {1, 2}) {
+            dates->addWidget(which == 1 ? first : second);
+            auto* calendar = new QPushButton(QStringLiteral("..."), third);
+            calendar->setObjectName(QStringLiteral("B_KALENDARZ_%1_%2").arg(suffix).arg(which));
+            calendar->setToolTip(QStringLiteral("Kalendarz"));
+            connect(calendar, &QPushButton::clicked, this, ui::guarded(this, [=, this] { act([=, this] { m_c.pickDate(documentDates, which); }); }));
+            dates->addWidget(calendar);
+        }
+        f3->addRow(dates);
+    };
+    datePair(QStringLiteral("Data dokumentu"), m_docDates, m_doc1, m_doc2, QStringLiteral("DOKUMENTU"), true);
+    datePair(QStringLiteral("Data księgowania"), m_postDates, m_post1, m_post2, QStringLiteral("KSIEGOWANIA"), false);
     tabs->addTab(third, QStringLiteral("Daty"));
     v->addWidget(tabs);
 
@@ -138,27 +175,31 @@ MpkQuickFilterDialog::MpkQuickFilterDialog(MpkQuickFilterController& controller,
     buttons->addWidget(clear);
     buttons->addStretch();
     buttons->addWidget(run);
+    auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancel->setObjectName(QStringLiteral("B_ANULUJ"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(cancel);
     v->addLayout(buttons);
 
     for (MarkList list : {MarkList::Journals, MarkList::Periods, MarkList::Types}) {
-        connect(listOf(list), &QListWidget::itemDoubleClicked, this, [this, list](QListWidgetItem* item) {
+        connect(listOf(list), &QListWidget::itemDoubleClicked, this, ui::guarded(this, [this, list](QListWidgetItem* item) {
             takeChoice();
             m_c.toggle(list, listOf(list)->row(item));
             fillList(list);
-        });
+        }));
     }
-    connect(m_year, &QComboBox::activated, this, [this](int i) {
+    connect(m_year, &QComboBox::activated, this, ui::guarded(this, [this](int i) {
         m_c.chooseYear(m_year->itemData(i).toLongLong());
         showChoice();
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
+    }));
+    connect(clear, &QPushButton::clicked, this, ui::guarded(this, [this] {
         m_c.clearSettings();
         showChoice();
-    });
-    connect(run, &QPushButton::clicked, this, [this] {
+    }));
+    connect(run, &QPushButton::clicked, this, ui::guarded(this, [this] {
         takeChoice();
         if (m_c.apply()) accept();
-    });
+    }));
     showChoice();
 }
 

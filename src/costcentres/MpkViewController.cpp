@@ -199,6 +199,26 @@ void MpkViewController::chooseSort(int choice) {
     m_browser->setSort(sortOrder(m_sort, m_descending));
 }
 
+int MpkViewController::locate(const QString& text) {
+    ui::PagedListModel& list = m_browser->list();
+    const bool dateOrder = QString::fromUtf8(kSorts[m_sort].column).startsWith(QLatin1String("data_"));
+    int row = -1;
+    if (dateOrder && !m_intuitive) {
+        const QDate d = QDate::fromString(text.trimmed(), QStringLiteral("dd-MM-yyyy"));
+        if (!d.isValid()) return -1;
+        row = list.locateDate(date::fromQDate(d));
+    } else {
+        row = list.locate(text);
+    }
+    if (row >= 0) setCurrentRow(row);
+    return row;
+}
+
+void MpkViewController::setIntuitiveSearch(bool on) {
+    m_intuitive = on;
+    m_browser->list().setIntuitiveSearch(on);
+}
+
 void MpkViewController::toggleSortDirection() {
     m_descending = !m_descending;
     m_browser->setSort(sortOrder(m_sort, m_descending));
@@ -207,21 +227,21 @@ void MpkViewController::toggleSortDirection() {
 // ---- figures ----
 
 bool MpkViewController::computeTotals() {
+    // A filter the list could not take lists nothing: nothing to add up, and the reason
+    // was shown already.
+    if (!m_browser->filterError().isEmpty()) {
+        m_totals = {};
+        m_totalsComputed = true;
+        m_browser->summary().setTotals({});
+        return false;
+    }
     const FilterTranslation t = translateFilter(m_browser->filter());
     if (!t.ok()) {
         ui::dialogs().warning(t.error);
         return false;
     }
-    QString where = QStringLiteral("id_firmy=?");
-    if (!t.where.isEmpty()) where += QStringLiteral(" AND (") + t.where + QStringLiteral(")");
     try {
-        db::Rows r = m_db.select(QStringLiteral("select coalesce(sum(case when strona='WN' then kwota else 0 end),0), "
-                                                "coalesce(sum(case when strona='MA' then kwota else 0 end),0), count(*) "
-                                                "from MPK_VIEW where ") +
-                                     where,
-                                 {m_session.DANE_ID_FIRMY});
-        CostCentreTotals totals;
-        if (r.next()) totals = {r.money(0), r.money(1), r.int64(2)};
+        const CostCentreTotals totals = splitFigures(m_db, {m_session.DANE_ID_FIRMY, 0, t.where});
         m_totals = totals;
         m_totalsComputed = true;
         entries::EntryFigures f;
@@ -302,6 +322,11 @@ QStringList MpkViewController::popupMenu() {
             QStringLiteral("Odwróć zaznaczone"), QStringLiteral("-"),
             QStringLiteral("Konfiguracja kolumn"), QStringLiteral("-"),
             QStringLiteral("Eksport do Excela")};
+}
+
+QStringList MpkViewController::treeMenu() {
+    return {QStringLiteral("Wszystko"), QStringLiteral("Zapisz konfigurację filtra"), QStringLiteral("Usuń wybraną konfiguracje filtra"),
+            QStringLiteral("Wybierz konfigurację filtra")};
 }
 
 void MpkViewController::popupAction(const QString& item) {

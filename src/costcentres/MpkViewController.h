@@ -8,6 +8,7 @@
 // Rights: "5_1_1_1" Drukuj, "5_1_1_2" Dokument, "5_1_1_3" marking (the popup's mark items
 // and "Pokaż zaznaczone"), "5_1_1_4" Eksport do Excela, "5_1_1_5" the filter tree's
 // branches and configurations, "5_1_1_6" Zapisz filtr.
+#include "costcentres/CostCentreFigures.h"
 #include "costcentres/FilterTree.h"
 #include "entries/browser/EntryBrowser.h"
 #include "entries/services/WindowServices.h"
@@ -18,11 +19,8 @@
 namespace ksiega::costcentres {
 
 // The figures of "Podsumowanie": Dt, Ct and the count.
-struct CostCentreTotals {
-    Money dt, ct;
-    int64_t count = 0;
-    bool operator==(const CostCentreTotals&) const = default;
-};
+// The "Podsumowanie" figures: Dt, Ct and the count, from the one statement the command shares.
+using CostCentreTotals = SplitFigures;
 
 enum class MpkRight { Print = 0, Document, Marks, Export, Tree, SaveFilter };
 
@@ -73,6 +71,14 @@ public:
     int sortChoice() const { return m_sort; }
     bool descending() const { return m_descending; }
     void chooseSort(int choice);
+    // SZUKAJ: the first row of the current order at the typed text (a date order takes
+    // the date as dd-mm-yyyy; the intuitive search finds a row containing the text); -1
+    // when none. The row found becomes the current one.
+    int locate(const QString& text);
+    bool intuitiveSearch() const { return m_intuitive; }
+    void setIntuitiveSearch(bool on);   // INTU
+    bool tabsShown() const { return m_tabsShown; }
+    void setTabsShown(bool on) { m_tabsShown = on; }   // CZY_POKAZ_ZAKLADKE_MPK
     void toggleSortDirection();
 
     // --- figures -------------------------------------------------------------------------
@@ -92,6 +98,8 @@ public:
     void unmarkAll();
     void invertMarks();
     static QStringList popupMenu();
+    // The filter tree's own menu (LIST2).
+    static QStringList treeMenu();
     void popupAction(const QString& item);
     void showDocument();   // "Dokument"
     void printList();      // "Drukuj"
@@ -116,6 +124,8 @@ private:
     bool m_showMarked = false;
     int m_sort = 0;
     bool m_descending = false;
+    bool m_intuitive = false;
+    bool m_tabsShown = true;
     bool m_rights[6] = {true, true, true, true, true, true};
     CostCentreTotals m_totals;
     bool m_totalsComputed = false;

@@ -1,11 +1,14 @@
 #include "costcentres/MpkWindow.h"
 #include "costcentres/MpkTexts.h"
+#include "platform/ui/controls/PopupMenu.h"
+#include "platform/ui/dialogs/Guarded.h"
 #include "platform/ui/list/ListViewBinding.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -44,6 +47,16 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     tools->addWidget(m_sort);
     auto* direction = button(this, tools, "B_ROS_MAL", QStringLiteral("Sortuj rosnąco/malejąco (Ctrl+F6)"),
                              QKeySequence(Qt::CTRL | Qt::Key_F6));
+    auto* locator = new QLineEdit(this);
+    locator->setObjectName(QStringLiteral("SZUKAJ"));
+    locator->setPlaceholderText(QStringLiteral("Szukaj"));
+    locator->setMinimumWidth(120);
+    tools->addWidget(locator);
+    auto* intuitive = new QCheckBox(QStringLiteral("Intuicyjne"), this);
+    intuitive->setObjectName(QStringLiteral("INTU"));
+    intuitive->setToolTip(QStringLiteral("Wyszukiwanie intuicyjne (Shift+F6)"));
+    intuitive->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    tools->addWidget(intuitive);
     auto* quick = button(this, tools, "SZYBKI_FILTR", QStringLiteral("Filtr (F8)"), QKeySequence(Qt::Key_F8));
     auto* save = button(this, tools, "B_FILTR_ZAPISZ", QStringLiteral("Zapisz filtr (Alt+F8)"), QKeySequence(Qt::ALT | Qt::Key_F8));
     auto* saved = button(this, tools, "B_FILTR", QStringLiteral("Lista filtrów (Ctrl+F7)"), QKeySequence(Qt::CTRL | Qt::Key_F7));
@@ -55,8 +68,15 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     m_marked->setObjectName(QStringLiteral("POKAZ_ZAZNACZONE"));
     tools->addWidget(m_marked);
     auto* refresh = button(this, tools, "B_ODSWIEZ", QStringLiteral("Odśwież (F5)"), QKeySequence(Qt::Key_F5));
+    auto* tabsShown = new QCheckBox(QStringLiteral("Podgląd"), this);
+    tabsShown->setObjectName(QStringLiteral("CZY_POKAZ_ZAKLADKE_MPK"));
+    tabsShown->setToolTip(QStringLiteral("Ukryj/pokaż podgląd (Ctrl+P)"));
+    tabsShown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    tabsShown->setChecked(m_c.tabsShown());
+    tools->addWidget(tabsShown);
     auto* document = button(this, tools, "B_POKAZ", QStringLiteral("Dokument"), QKeySequence(Qt::CTRL | Qt::Key_D));
     auto* print = button(this, tools, "B_DRUKUJ", QStringLiteral("Drukuj"), QKeySequence(Qt::Key_F3));
+    auto* choose = button(this, tools, "B_WYBIERZ", QStringLiteral("Wybierz"));
     auto* close = button(this, tools, "CLOSE", QStringLiteral("Zamknij"));
     layout->addLayout(tools);
 
@@ -81,7 +101,6 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->verticalHeader()->hide();
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     (new ui::ListViewBinding(*m_list, m_c.browser().list()))->setParent(this);
     m_sheet = new QTabWidget(right);
     m_summary = new QTableWidget(0, 4, m_sheet);
@@ -91,6 +110,19 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     m_sheet->addTab(m_summary, QStringLiteral("&Podsumowanie"));
     m_sheet->addTab(m_properties, QStringLiteral("&Właściwości zapisu"));
     layout->addWidget(split, 1);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    split->setSizes({260, 1000});
+    right->setSizes({520, 200});
+    for (QTableWidget* t : {m_summary, m_properties}) {
+        t->horizontalHeader()->hide();
+        t->verticalHeader()->hide();
+        t->horizontalHeader()->setStretchLastSection(true);
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+    m_summary->setColumnWidth(0, 160);
+    m_summary->setColumnWidth(1, 140);
+    m_summary->setColumnWidth(2, 220);
 
     print->setEnabled(m_c.allowed(MpkRight::Print));
     document->setEnabled(m_c.allowed(MpkRight::Document));
@@ -98,60 +130,56 @@ MpkWindow::MpkWindow(MpkViewController& controller, QWidget* parent) : QDialog(p
     save->setEnabled(m_c.allowed(MpkRight::SaveFilter));
     for (QPushButton* b : {maintain, add, remove}) b->setEnabled(m_c.allowed(MpkRight::Tree));
 
-    connect(m_sort, &QComboBox::activated, this, [this](int i) { m_c.chooseSort(i); showTabs(); });
-    connect(direction, &QPushButton::clicked, this, [this] { m_c.toggleSortDirection(); });
-    connect(quick, &QPushButton::clicked, this, [this] { m_c.runQuickFilter(); showTabs(); });
-    connect(save, &QPushButton::clicked, this, [this] { m_c.saveCurrentFilter(); });
-    connect(saved, &QPushButton::clicked, this, [this, active] {
+    connect(m_sort, &QComboBox::activated, this, ui::guarded(this, [this](int i) { m_c.chooseSort(i); showTabs(); }));
+    connect(direction, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.toggleSortDirection(); }));
+    connect(quick, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.runQuickFilter(); showTabs(); }));
+    connect(save, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.saveCurrentFilter(); }));
+    connect(saved, &QPushButton::clicked, this, ui::guarded(this, [this, active] {
         m_c.chooseSavedFilterFromList();
         active->setText(m_c.savedFilterName());
         showTabs();
-    });
-    connect(m_marked, &QCheckBox::toggled, this, [this](bool on) {
+    }));
+    connect(m_marked, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) {
         m_c.setShowMarked(on);
         m_marked->setChecked(m_c.showMarked());
         showTabs();
-    });
-    connect(refresh, &QPushButton::clicked, this, [this] { m_c.refresh(); showTabs(); });
-    connect(document, &QPushButton::clicked, this, [this] { m_c.showDocument(); });
-    connect(print, &QPushButton::clicked, this, [this] { m_c.printList(); });
+    }));
+    connect(refresh, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.refresh(); showTabs(); }));
+    connect(document, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.showDocument(); }));
+    connect(choose, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.showDocument(); }));
+    connect(locator, &QLineEdit::textEdited, this, ui::guarded(this, [this](const QString& t) {
+        const int row = m_c.locate(t);
+        if (row >= 0) m_list->selectRow(row);
+    }));
+    connect(intuitive, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) { m_c.setIntuitiveSearch(on); }));
+    connect(tabsShown, &QCheckBox::toggled, this, ui::guarded(this, [this](bool on) {
+        m_c.setTabsShown(on);
+        m_sheet->setVisible(on);
+    }));
+    connect(print, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.printList(); }));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(maintain, &QPushButton::clicked, this, [this] { m_c.treeAction(QStringLiteral("Obsługa drzewa filtrów (Ctrl+F2)")); fillTree(); });
-    connect(add, &QPushButton::clicked, this, [this] { m_c.treeAction(QStringLiteral("Dodaj gałąź (Ctrl+Ins)")); fillTree(); });
-    connect(remove, &QPushButton::clicked, this, [this] { m_c.treeAction(QStringLiteral("Usuń gałąź (Ctrl+Del)")); fillTree(); });
-    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tree, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        for (const char* item : {"Wszystko", "Zapisz konfigurację filtra", "Usuń wybraną konfiguracje filtra",
-                                 "Wybierz konfigurację filtra"})
-            menu.addAction(QString::fromUtf8(item));
-        if (QAction* a = menu.exec(m_tree->viewport()->mapToGlobal(at))) {
-            m_c.treeAction(a->text());
-            fillTree();
-            showTabs();
-        }
+    connect(maintain, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.treeAction(QStringLiteral("Obsługa drzewa filtrów (Ctrl+F2)")); fillTree(); }));
+    connect(add, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.treeAction(QStringLiteral("Dodaj gałąź (Ctrl+Ins)")); fillTree(); }));
+    connect(remove, &QPushButton::clicked, this, ui::guarded(this, [this] { m_c.treeAction(QStringLiteral("Usuń gałąź (Ctrl+Del)")); fillTree(); }));
+    ui::installPopupMenu(m_tree, MpkViewController::treeMenu(), [this](const QString& item) {
+        m_c.treeAction(item);
+        fillTree();
+        showTabs();
     });
-    connect(m_tree, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(m_tree, &QListWidget::currentRowChanged, this, ui::guarded(this, [this](int row) {
         m_c.chooseTreeNode(row - 1);   // row 0 is "<Bez filtra>"
         showTabs();
-    });
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& i) {
+    }));
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, ui::guarded(this, [this](const QModelIndex& i) {
         m_c.setCurrentRow(i.row());
         showTabs();
+    }));
+    connect(m_list, &QTableView::doubleClicked, this, ui::guarded(this, [this] { m_c.showDocument(); }));
+    ui::installPopupMenu(m_list, MpkViewController::popupMenu(), [this](const QString& item) {
+        m_c.popupAction(item);
+        showTabs();
     });
-    connect(m_list, &QTableView::doubleClicked, this, [this] { m_c.showDocument(); });
-    connect(m_list, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        for (const QString& item : MpkViewController::popupMenu()) {
-            if (item == QLatin1String("-")) menu.addSeparator();
-            else menu.addAction(item);
-        }
-        if (QAction* a = menu.exec(m_list->viewport()->mapToGlobal(at))) {
-            m_c.popupAction(a->text());
-            showTabs();
-        }
-    });
-    connect(m_sheet, &QTabWidget::currentChanged, this, [this] { showTabs(); });
+    connect(m_sheet, &QTabWidget::currentChanged, this, ui::guarded(this, [this] { showTabs(); }));
     fillTree();
     showTabs();
     resize(1200, 760);

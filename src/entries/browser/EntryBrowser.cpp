@@ -58,7 +58,14 @@ void EntryBrowser::applyFilter(const EntryFilterText& filter, bool keepMarks) {
     const FilterTranslation t = translateFilter(m_filter.filter);
     if (!t.ok()) m_filterError = t.error;
     m_row = -1;
-    m_model->setFilter({t.ok() ? t.where : kNothing, {}});
+    try {
+        m_model->setFilter({t.ok() ? t.where : kNothing, {}});
+    } catch (const db::DbError& e) {
+        // A filter the list's view cannot take (a saved filter of another list's fields):
+        // nothing is listed, and the reason is kept as for a filter that does not translate.
+        m_filterError = e.message();
+        m_model->setFilter({kNothing, {}});
+    }
     m_model->marksChanged();
 }
 
