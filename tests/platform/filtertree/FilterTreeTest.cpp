@@ -185,4 +185,15 @@ TEST_P(FilterTreeTest, aVersionSixDatabaseGetsTheMissingFilterTreeTables) {
     EXPECT_EQ(branches(db(), kept).size(), 1u);
 }
 
+TEST_P(FilterTreeTest, aVersionSevenDatabaseGetsTheCompanyWideOrdersOfTheCostCentreList) {
+    db().execute("delete from WERSJA_SCHEMATU");
+    db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (7, 'schemat utworzony')");
+    db().executeScript("DROP INDEX MPK_DANE_FIRMA_KONTO");
+    db::upgradeSchema(db());
+    EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    // Both indexes there again (one created, one kept): a second create fails.
+    EXPECT_THROW(db().executeScript("CREATE INDEX MPK_DANE_FIRMA_KONTO ON MPK_DANE (id_firmy)"), db::DbError);
+    EXPECT_THROW(db().executeScript("CREATE INDEX MPK_DANE_FIRMA_KWOTA ON MPK_DANE (id_firmy)"), db::DbError);
+}
+
 } // namespace

@@ -33,8 +33,11 @@ QString startsWithPattern(const QString& prefix) {
 Money planSum(db::Database& db, int64_t idFirmy, int to, const QString& side, const QString& condition, const db::Params& symbolArgs) {
     db::Params params{idFirmy, side, to};
     params.insert(params.end(), symbolArgs.begin(), symbolArgs.end());
+    // The plan of the fiscal year that holds `to`: an earlier year's plan is not in force.
+    params.insert(params.begin() + 3, {idFirmy, to, to});
     const auto sum = db.scalarInt(QStringLiteral("select coalesce(sum(kwota),0) from BT_PLAN where id_firmy=? and typ=? "
-                                                 "and data_planu<=? and ") + condition,
+                                                 "and data_planu<=? and id_lata_obrot in (select id_lata_obrot from LATA_OBROTOWE "
+                                                 "where id_firmy=? and poczatek_roku<=? and koniec_roku>=?) and ") + condition,
                                   params);
     return Money::fromMinor(sum.value_or(0));
 }

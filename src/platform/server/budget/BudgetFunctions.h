@@ -25,7 +25,7 @@ QString TG_Klasyfikacja_Info(db::Database& db, int64_t idFirmy, const QString& s
                              const QString& side, int mode);
 
 // The plan after changes of exactly `symbol` on `side`: the adopted plan and every change
-// dated up to `to` (data_planu <= to). `from` is taken for the same signature as the
+// of the fiscal year that holds `to`, dated up to `to` (data_planu <= to). `from` is taken for the same signature as the
 // database function and does not narrow the sum (a plan is in force, not booked, over a
 // period). mode 2 is the only mode; any other gives 0.
 Money TG_BT_Plan(db::Database& db, int64_t idFirmy, int from, int to, const QString& symbol, const QString& side, int mode);

@@ -68,6 +68,11 @@ TEST_P(BudgetFunctionsTest, planAfterChangesOfASymbolAndOfItsSubtreeUpToTheEndDa
     plan(f.company, f.year2026, "801-80101-4010", jan, "5.00", 'D');
     const int64_t other = secondCompany();
     plan(other, f.year2026, "801-80101-4010", jan, "333.00");
+    // The year before: its plan is not in force in 2026.
+    db().execute("insert into LATA_OBROTOWE (id_firmy, rok_obrotowy, poczatek_roku, koniec_roku) values (?, '2025', ?, ?)",
+                 {f.company, date::fromYmd(2025, 1, 1), date::fromYmd(2025, 12, 31)});
+    const int64_t year2025 = *db().scalarInt("select max(id_lata_obrot) from LATA_OBROTOWE");
+    plan(f.company, year2025, "801-80101-4010", date::fromYmd(2025, 1, 2), "5000.00");
 
     const int from = date::fromYmd(2026, 1, 1), june = date::fromYmd(2026, 6, 30);
     EXPECT_EQ(server::TG_BT_Plan(db(), f.company, from, june, "801-80101-4010", "W", 2), zl("849.50"));
