@@ -8,10 +8,11 @@
 // the window and the command run it (gathering, formatting, the file written and renamed),
 // against the bare SQL: the same two grouped statements read to the end and nothing else.
 //
-//   budget_export [--lines N] [--symbols S] [--engine sqlite|postgresql|both] [--runs R]
+//   budget_export [--lines N] [--symbols S] [--engine sqlite|postgresql|both] [--runs R] [--keep NAME]
 //
 // PostgreSQL runs when KSIEGA_BENCH_PG (or KSIEGA_TEST_PG) holds a server URL; the data goes
-// into a schema of its own that is dropped afterwards. Figures are medians of R runs.
+// into a schema of its own that is dropped afterwards (with --keep: the schema NAME, built
+// when it is empty and kept for the next run, for looking at the plans). Figures are medians of R runs.
 #include "MedianTime.h"
 #include "budget/export/BudgetExporter.h"
 #include "platform/db/Database.h"
@@ -123,7 +124,12 @@ void measure(const QString& engine, const QString& url, int lines, int symbols, 
     t.start();
     Setup s;
     try {
-        s = build(*db, lines, symbols);
+        if (db::schemaVersion(*db) > 0) {
+            s.company = db->scalarInt(QStringLiteral("select min(id_firmy) from FIRMA")).value_or(0);
+            s.year = db->scalarInt(QStringLiteral("select min(id_lata_obrot) from LATA_OBROTOWE")).value_or(0);
+        } else {
+            s = build(*db, lines, symbols);
+        }
     } catch (const db::DbError& e) {
         out << engine << ": the data could not be built: " << e.message() << "\n" << e.statement().left(300) << "\n";
         return;
@@ -156,13 +162,14 @@ void measure(const QString& engine, const QString& url, int lines, int symbols, 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int lines = 1000000, symbols = 2000, runs = 3;
-    QString engine = QStringLiteral("both");
+    QString engine = QStringLiteral("both"), keep;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--lines")) lines = args[i + 1].toInt();
         else if (args[i] == QLatin1String("--symbols")) symbols = std::max(1, args[i + 1].toInt());
         else if (args[i] == QLatin1String("--engine")) engine = args[i + 1];
         else if (args[i] == QLatin1String("--runs")) runs = std::max(1, args[i + 1].toInt());
+        else if (args[i] == QLatin1String("--keep")) keep = args[i + 1];
     }
     if (engine == QLatin1String("sqlite") || engine == QLatin1String("both")) {
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/budget-export-XXXXXX"));
@@ -170,11 +177,11 @@ int main(int argc, char** argv) {
     }
     const QString pg = qEnvironmentVariable("KSIEGA_BENCH_PG", qEnvironmentVariable("KSIEGA_TEST_PG"));
     if ((engine == QLatin1String("postgresql") || engine == QLatin1String("both")) && !pg.isEmpty()) {
-        const QString schema = QStringLiteral("budget_export_%1").arg(QCoreApplication::applicationPid());
-        db::Database::open(pg)->executeScript(QStringLiteral("DROP SCHEMA IF EXISTS ") + schema + QStringLiteral(" CASCADE"));
+        const QString schema = keep.isEmpty() ? QStringLiteral("budget_export_%1").arg(QCoreApplication::applicationPid()) : keep;
+        if (keep.isEmpty()) db::Database::open(pg)->executeScript(QStringLiteral("DROP SCHEMA IF EXISTS ") + schema + QStringLiteral(" CASCADE"));
         measure(QStringLiteral("PostgreSQL"), pg + (pg.contains(QLatin1Char('?')) ? QStringLiteral("&schema=") : QStringLiteral("?schema=")) + schema,
                 lines, symbols, runs);
-        db::Database::open(pg)->executeScript(QStringLiteral("DROP SCHEMA IF EXISTS ") + schema + QStringLiteral(" CASCADE"));
+        if (keep.isEmpty()) db::Database::open(pg)->executeScript(QStringLiteral("DROP SCHEMA IF EXISTS ") + schema + QStringLiteral(" CASCADE"));
     }
     return 0;
 }

@@ -52,6 +52,9 @@ std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& sc
         return &f;
     };
 
+    // Both statements read one snapshot: the plan and the lines of the same moment.
+    db::Transaction tx(db);
+
     // The symbols of the period's lines and both execution sums, the person's filter applied
     // to the sums as to the list.
     db::Rows lines = db.select(QStringLiteral("select bt_klasyfikacja, sum(case when %1=1 then kwota else 0 end), "
@@ -75,6 +78,7 @@ std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& sc
     while (plan.next()) {
         if (SymbolFigures* f = entry(plan.text(0))) f->plan += plan.money(1);
     }
+    tx.commit();
 
     if (!malformed.isEmpty()) {
         malformed.sort();

@@ -34,30 +34,19 @@ QString refusal(const BudgetExportForm& f, int from = date::fromYmd(2026, 4, 1),
 
 } // namespace
 
-TEST(ExportCodes, FileNamesAndPeriodCodes) {
-    QTemporaryDir dir;
-    BudgetExportForm f = form(dir.path());
-    const int june = date::fromYmd(2026, 6, 30), december = date::fromYmd(2026, 12, 31), february = date::fromYmd(2026, 2, 28);
-    f.byQuarters = true;
-    EXPECT_EQ(exportFileName(f, june), "W6B66501.dbf");
-    f.format = QStringLiteral("JST");
-    EXPECT_EQ(exportFileName(f, june), "W6B66501.dbf");
-    f.format = QStringLiteral("JB");
-    f.side = QStringLiteral("D");
-    EXPECT_EQ(exportFileName(f, june), "D626650100123.dbf");
-    f.byQuarters = false;
-    EXPECT_EQ(exportFileName(f, december), "D6L6650100123.dbf");
-    f.format = QStringLiteral("BESTIA");
-    EXPECT_EQ(exportFileName(f, february), "D6B66501.dbf");
-    EXPECT_EQ(quarterOf(february), 1);
-    EXPECT_EQ(quarterOf(date::fromYmd(2026, 1, 31)), 1);
-    EXPECT_EQ(quarterOf(december), 4);
-
+// The file names of whole exports are checked with their files (BudgetExportTest); here the
+// voivodeship table's ends and the JB unit number.
+TEST(ExportCodes, VoivodeshipCharacterAndUnitNumber) {
     EXPECT_EQ(voivodeshipCharacter(QStringLiteral("02")), QChar('0'));
     EXPECT_EQ(voivodeshipCharacter(QStringLiteral("14")), QChar('6'));
     EXPECT_EQ(voivodeshipCharacter(QStringLiteral("32")), QChar('F'));
+    QTemporaryDir dir;
+    BudgetExportForm f = form(dir.path(), QStringLiteral("JB"));
+    f.side = QStringLiteral("D");
     f.kodWojewodztwa = QStringLiteral("32");
-    EXPECT_EQ(exportFileName(f, december), "D6LF6501.dbf");
+    f.identyfikatorJb = 7;
+    EXPECT_EQ(exportFileName(f, date::fromYmd(2029, 2, 28)), "D9BF650100007.dbf");
+    EXPECT_EQ(quarterOf(date::fromYmd(2026, 2, 28)), 1);
 }
 
 TEST(ExportCodes, CodesOutsideTheirRangesAreRefused) {
