@@ -6,6 +6,7 @@
 #include "support/LedgerTest.h"
 #include "KsiegaProcess.h"
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <map>
 
@@ -36,11 +37,12 @@ protected:
                          {f().company, QString::fromLatin1(name), QString::fromLatin1(value)});
     }
 
+    // The quarter's export; `extra` may name another period (a later option wins).
     Outcome exportQ2(const QStringList& extra = {}) {
-        return runKsiega(QStringList{"budget-export", "--db", url(), "--company", QString::number(f().company), "--year", "2026",
-                                     "--side", "W", "--format", "JB", "--period", "Q2", "--rounding", "whole", "--report-date",
-                                     "2026-07-05", "--folder", dir.path()} +
-                         extra);
+        QStringList args{"budget-export", "--db", url(), "--company", QString::number(f().company), "--year", "2026", "--side", "W",
+                         "--format", "JB", "--rounding", "whole", "--report-date", "2026-07-05", "--folder", dir.path()};
+        if (!extra.contains("--period")) args << "--period" << "Q2";
+        return runKsiega(args + extra);
     }
 
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
@@ -80,6 +82,16 @@ TEST_P(BudgetExportCommandTest, WritesTheFileItNamesOrRefusesWithTheSystemsMessa
     EXPECT_EQ(c.records[1]["ID_JB"], "77");
     EXPECT_EQ(c.records[1]["KWARTAL"], "2");
     EXPECT_EQ(c.records[1]["DAT_SKW"], "2026-07-05");
+
+    // June summed from the start of its quarter: the quarter's figures under the month's name.
+    o = exportQ2({"--period", "06", "--cumulative", "quarter"});
+    ASSERT_EQ(o.exitCode, 0) << o.err.toStdString();
+    EXPECT_EQ(o.out.trimmed(), dir.filePath("W6FF610100077.dbf"));
+    const DbfContents june = readWithDbfread(o.out.trimmed());
+    ASSERT_EQ(june.records.size(), 2u);
+    EXPECT_EQ(june.records[1]["R10"], "101.00");
+    EXPECT_EQ(june.records[1]["KWARTAL"], "F");
+    QFile::remove(o.out.trimmed());
 
     o = exportQ2();
     EXPECT_EQ(o.exitCode, 1);
