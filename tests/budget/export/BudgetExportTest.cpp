@@ -5,6 +5,7 @@
 #include "frame/database/ModuleDatabase.h"
 #include "platform/dbase/DbaseTable.h"
 #include "platform/runtime/Date.h"
+#include "platform/server/budget/BudgetFunctions.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
 #include "support/DbfReaders.h"
 #include "support/LedgerTest.h"
@@ -215,6 +216,9 @@ TEST_P(BudgetExportTest, EveryLayoutHoldsThePlanAndExecutionOfTheLedger) {
     EXPECT_EQ(want.at("801-80101-4010").execution, zl("1000.50"));
     EXPECT_EQ(want.at("801-80101-4010").second, zl("1011.00"));
     EXPECT_EQ(want.at("900-90001-4210").execution, Money());
+    // In a company with one year the plan is what the server function gives per symbol.
+    for (const auto& [key, e] : want)
+        EXPECT_EQ(e.plan, server::TG_BT_Plan_Sub(db(), f().company, r.from, r.to, key, "W", 2)) << key.toStdString();
 }
 
 TEST_P(BudgetExportTest, HalvesUnderTheThreeRoundingsKeepTheirSigns) {
