@@ -13,8 +13,8 @@ enum class ExportRounding { None, Truncate, Whole };  // "bez zmian", "obcinaj g
 // The values of the export mode's tab "Podstawowe".
 struct BudgetExportForm {
     QString side = QStringLiteral("W");         // BT_TYP_KLASYFIKACJI: "W" or "D"
-    QString format = QStringLiteral("BESTIA");  // BT_RODZAJ_EKSPORTU: "BESTIA", "JB" or "JST"
-    bool byQuarters = false;                    // BT_WG_KWARTALOW_SUMUJ: the period is a quarter, else a month
+    QString format = QStringLiteral("BESTIA");  // BT_RODZAJ_EKSPORTU: "BESTIA" ("Besti@"), "JB" or "JST"
+    bool byQuarters = false;                    // BT_WG_KWARTALOW_SUMUJ: "Kwartały" (a quarter) or "Miesiące" (a month)
     int period = 1;                             // 1..12 (month) or 1..4 (quarter)
     bool cumulativeInQuarter = false;           // BT_NARASTAJACO_W_KWARTALE
     bool cumulativeInYear = false;              // BT_NARASTAJACO_W_ROKU
