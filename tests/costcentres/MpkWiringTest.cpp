@@ -94,9 +94,12 @@ TEST_P(MpkWiring, everyButtonPopupItemAndTreeCommandReachesItsService) {
         auto* list = w.findChild<QTableView*>("LIST1");
         ASSERT_EQ(list->model()->rowCount(), 3);
 
-        EXPECT_EQ(fillWindowOpenedBy([&] { button(w, "SZYBKI_FILTR")->click(); }, [&](QDialog& f) { button(f, "OK")->click(); }),
+        EXPECT_EQ(fillWindowOpenedBy([&] { button(w, "SZYBKI_FILTR")->click(); }, [&](QDialog& f) {
+                      button(f, "B_CZYSC")->click();
+                      button(f, "OK")->click();
+                  }),
                   "MPK_SZYBKI_FILTR");
-        ASSERT_EQ(list->model()->rowCount(), 3) << "the quick filter's defaults keep every split of the year";
+        ASSERT_EQ(list->model()->rowCount(), 3) << "the quick filter's cleared settings keep every split of the year";
         button(w, "B_FILTR_ZAPISZ")->click();
         EXPECT_EQ(reachedSince(), QStringList{"UP_FILTR_LISTA_STR 32"});
 
