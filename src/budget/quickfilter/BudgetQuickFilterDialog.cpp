@@ -177,6 +177,7 @@ QWidget* BudgetQuickFilterDialog::exportTab() {
     form->addRow(QStringLiteral("Katalog plików"), folderRow);
 
     connect(m_quarters, &QRadioButton::toggled, this, [this](bool quarters) {
+        if (m_showing) return;
         takeChoice();
         const int index = m_c.exportPeriodIndex();
         if (quarters != (index >= 12)) m_c.chooseExportPeriod(quarters ? 12 + index / 3 : (index - 12) * 3);
@@ -395,6 +396,7 @@ void BudgetQuickFilterDialog::fillExportPeriods() {
 }
 
 void BudgetQuickFilterDialog::showChoice() {
+    m_showing = true;
     const BudgetFilterSettings& s = m_c.working();
     if (m_c.exportMode()) {
         const BudgetExportForm& f = s.exportForm;
@@ -442,6 +444,7 @@ void BudgetQuickFilterDialog::showChoice() {
     m_postChoice->setCurrentIndex(int(s.bookingDates.choice));
     m_post1->setDate(date::toQDate(s.bookingDates.first));
     m_post2->setDate(date::toQDate(s.bookingDates.second));
+    m_showing = false;
 }
 
 void BudgetQuickFilterDialog::takeChoice() {

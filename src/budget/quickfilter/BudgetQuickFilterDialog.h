@@ -37,6 +37,7 @@ private:
     void selectControl(const QString& name);
 
     BudgetQuickFilterController& m_c;
+    bool m_showing = false;   // controls being filled: their signals change nothing
     // export form
     QComboBox *m_exportSide = nullptr, *m_format = nullptr, *m_rounding = nullptr;
     QRadioButton *m_quarters = nullptr, *m_months = nullptr;
