@@ -1,6 +1,7 @@
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/db/Schema.h"
 #include "platform/db/demo/BudgetDocuments.h"
+#include "platform/db/demo/BudgetUnitDemo.h"
 #include "platform/db/demo/ChartOfAccounts.h"
 #include "platform/db/demo/ClosingDemo.h"
 #include "platform/db/demo/CostCentreDemo.h"
@@ -72,12 +73,14 @@ DemoSummary buildDemoDatabase(Database& db) {
         // A budget unit closes its result and the settlements of revenue and expenditure into its fund.
         append(all, openingBalanceFromYear(current, previous, chart, QStringLiteral("800"), {222, 223}));
         append(all, budgetDocuments(current, 100));
+        append(all, budgetUnitDocuments(current));
     }
     const WrittenDocuments written = writeDocuments(db, all);
     writeCards(db, cards);
     writeSettlements(db, all, written);
     writeCostCentreDemo(db, kTradeCompany, ids[kTradeCompany], all, written);
     writeBudget(db, kBudgetUnit, ids[kBudgetUnit].years, all, written);
+    writeBudgetUnitDemo(db, kBudgetUnit, ids[kBudgetUnit].years, all, written);
     writeStandInData(db);
     writeCardRegisters(db);
     writeOpeningBalanceExtras(db, kTradeCompany, ids[kTradeCompany].years[kFirstYear]);

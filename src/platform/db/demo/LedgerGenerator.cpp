@@ -1,4 +1,5 @@
 #include "platform/db/demo/LedgerGenerator.h"
+#include "platform/db/demo/BudgetLedger.h"
 #include "platform/db/demo/BulkJournal.h"
 #include "platform/db/demo/CostCentreDemo.h"
 #include "platform/db/demo/DemoModel.h"
@@ -135,7 +136,7 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
 
     const Planner planner(o, yearStart, yearEnd);
     const std::vector<IndexDefinition> indexes =
-        secondaryIndexes(db.dialect(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK"), QStringLiteral("MPK_DANE")});
+        secondaryIndexes(db.dialect(), {QStringLiteral("NAG_DOK"), QStringLiteral("POZ_DOK"), QStringLiteral("MPK_DANE"), QStringLiteral("BT_DANE")});
     LedgerResult result;
 
     BulkJournal journal(db);
@@ -220,8 +221,13 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
         }
         lines->finish();
     }
-    say(QStringLiteral("podział na MPK"));
-    result.costCentreSplits = writeLedgerSplits(db, o.company, yearId, firstLine, firstLine + result.lines - 1);
+    if (o.budget) {
+        say(QStringLiteral("klasyfikacja budżetowa"));
+        result.budgetLines = writeBudgetLines(db, o.company, yearId, firstLine, firstLine + result.lines - 1);
+    } else {
+        say(QStringLiteral("podział na MPK"));
+        result.costCentreSplits = writeLedgerSplits(db, o.company, yearId, firstLine, firstLine + result.lines - 1);
+    }
     result.loadSeconds = phase.restart() / 1000.0;
 
     say(QStringLiteral("indeksy"));

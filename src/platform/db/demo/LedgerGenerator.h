@@ -16,12 +16,16 @@ struct LedgerOptions {
     uint64_t seed = 1;
     int64_t company = 1;
     QString year = QStringLiteral("2026");        // rok_obrotowy
+    // A budget unit's ledger: a budget line for every ledger line (BudgetLedger.h) and no
+    // cost-centre splits.
+    bool budget = false;
 };
 
 struct LedgerResult {
     int64_t documents = 0;
     int64_t lines = 0;
     int64_t costCentreSplits = 0;  // about one line in five split onto cost centres
+    int64_t budgetLines = 0;       // with LedgerOptions::budget
     double loadSeconds = 0;       // headers and lines
     double indexSeconds = 0;      // building the secondary indexes, checking the foreign keys, commit
     double analyzeSeconds = 0;

@@ -47,6 +47,8 @@ public:
                                                bool cancellable = true) = 0;
     // The file a save goes to ("" = the person gave up); filter as Qt writes it.
     virtual QString saveFileName(const QString& title, const QString& filter) = 0;
+    // A folder ("" = the person gave up), starting at `current`.
+    virtual QString folderName(const QString& title, const QString& current) = 0;
     // "Podgląd pól": names and values of one row.
     virtual void fieldPreview(const std::vector<std::pair<QString, QString>>& fields) = 0;
     // Busy cursor on / off; calls nest (use BusyCursor).

@@ -105,6 +105,11 @@ QString QtDialogs::saveFileName(const QString& title, const QString& filter) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, QString(), filter);
 }
 
+QString QtDialogs::folderName(const QString& title, const QString& current) {
+    if (!haveWidgets() || !onGuiThread()) return {};
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, current);
+}
+
 void QtDialogs::fieldPreview(const std::vector<std::pair<QString, QString>>& fields) {
     if (!haveWidgets() || !onGuiThread()) return;
     FieldPreviewDialog dialog(fields, QApplication::activeWindow());

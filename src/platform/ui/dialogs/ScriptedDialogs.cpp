@@ -147,6 +147,10 @@ QString ScriptedDialogs::saveFileName(const QString& title, const QString& filte
     return path;
 }
 
+QString ScriptedDialogs::folderName(const QString& title, const QString& current) {
+    return saveFileName(title, current);
+}
+
 void ScriptedDialogs::fieldPreview(const std::vector<std::pair<QString, QString>>& fields) {
     QStringList lines;
     for (const auto& [name, value] : fields) lines << name + QLatin1Char('=') + value;

@@ -47,6 +47,8 @@ public:
     int question(const QString& text, const QString& buttons, int defaultButton, const QString& title) override;
     std::unique_ptr<Progress> progress(const QString& text, const QString& title, bool cancellable) override;
     QString saveFileName(const QString& title, const QString& filter) override;
+    // Answered from the same queue as saveFileName (scriptFile), recorded as SaveFile.
+    QString folderName(const QString& title, const QString& current) override;
     void fieldPreview(const std::vector<std::pair<QString, QString>>& fields) override;
     void beginBusy() override;
     void endBusy() override;
