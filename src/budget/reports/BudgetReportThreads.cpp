@@ -14,6 +14,10 @@ namespace ksiega::budget {
 
 namespace {
 
+// The progress window of a report being prepared: caption and text.
+const QString kPreparing = QStringLiteral("Przygotowanie danych do wydruku...");
+const QString kPleaseWait = QStringLiteral("Proszę czekać. Trwa przygotowanie danych do wydruku.");
+
 std::mutex g_lock;
 std::condition_variable g_idle;
 int g_running = 0;
@@ -70,7 +74,10 @@ void startBudgetReport(BudgetPrintJob job) {
         std::lock_guard guard(g_lock);
         ++g_running;
     }
-    std::thread([job = std::move(job), app] {
+    // Shown on the GUI thread until the pages are delivered.
+    std::shared_ptr<ui::Progress> progress(ui::dialogs().progress(kPreparing + '|' + kPleaseWait, ui::TITLE_INFORMACJA, false).release());
+    if (progress) progress->setValue(10);
+    std::thread([job = std::move(job), app, progress] {
         BudgetReportResult result;
         try {
             auto db = db::Database::open(job.databaseUrl);
@@ -79,7 +86,9 @@ void startBudgetReport(BudgetPrintJob job) {
             result = {std::nullopt, QString::fromUtf8(e.what())};
         }
         QMetaObject::invokeMethod(
-            app, [result = std::move(result)] {
+            app, [result = std::move(result), progress]() mutable {
+                if (progress) progress->setValue(100);
+                progress.reset();
                 deliverOnGui(result);
                 finished();
             },

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -118,7 +120,20 @@ ParamPrnBtDialog::ParamPrnBtDialog(ParamPrnBtController& c, QWidget* parent) : Q
     p->addRow(new QLabel(QStringLiteral("Ustawienia drukarki"), printer));
     m_printer = new QLineEdit(c.printerName, printer);
     m_printer->setObjectName(QStringLiteral("NAZWA_DRUKARKI"));
-    p->addRow(QStringLiteral("Drukarka"), m_printer);
+    auto* choose = new QPushButton(QStringLiteral("..."), printer);
+    choose->setObjectName(QStringLiteral("B_DRUKARKA"));
+    choose->setToolTip(QStringLiteral("Wybierz drukarkę"));
+    auto* printerRow = new QHBoxLayout;
+    printerRow->addWidget(m_printer);
+    printerRow->addWidget(choose);
+    p->addRow(QStringLiteral("Drukarka"), printerRow);
+    connect(choose, &QPushButton::clicked, this, [this] {
+        QPrinter device;
+        device.setPrinterName(m_printer->text());
+        QPrintDialog chooser(&device, this);
+        chooser.setWindowTitle(QStringLiteral("Wybierz drukarkę"));
+        if (chooser.exec() == QDialog::Accepted) m_printer->setText(device.printerName());
+    });
     m_copies = new QSpinBox(printer);
     m_copies->setObjectName(QStringLiteral("ILOSC_KOPII"));
     m_copies->setRange(1, 255);
@@ -135,7 +150,12 @@ ParamPrnBtDialog::ParamPrnBtDialog(ParamPrnBtController& c, QWidget* parent) : Q
     preview->setObjectName(QStringLiteral("PODGLAD"));
     auto* cancel = new QPushButton(QStringLiteral("Anuluj"), this);
     cancel->setObjectName(QStringLiteral("CLOSE"));
-    for (auto* button : {print, preview, cancel}) buttons->addWidget(button);
+    // What a saved report table would hold is not settled; the button is offered but idle.
+    auto* toTable = new QPushButton(QStringLiteral("Zapisz raport do tabeli"), this);
+    toTable->setObjectName(QStringLiteral("ZAPISZ_DO_TABELI"));
+    toTable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    toTable->setEnabled(false);
+    for (auto* button : {print, preview, toTable, cancel}) buttons->addWidget(button);
     layout->addLayout(buttons);
 
     connect(m_subtotals, &QCheckBox::toggled, this, [this](bool on) {
