@@ -82,7 +82,7 @@ QString descriptionOf(const BudgetReportJob& job, const ClassificationEntry& e) 
 }
 
 Column descriptionColumn(const BudgetReportJob& job, const QString& heading, double width) {
-    return job.settings.BT_PRN_ZAWIJAJ_WIERSZE ? Column::wrapped(heading, width) : Column::text(heading, width);
+    return job.settings.BT_PRN_ZAWIJAJ_WIERSZE ? Column::wrapped(heading, width) : Column::elided(heading, width);
 }
 
 // Walks the queue: printed entries as detail or subtotal rows, details below the printed

@@ -33,8 +33,10 @@ struct Column {
     unsigned totals = NoTotal;
     TotalMode mode = TotalMode::Sum;
     // Text columns: a text longer than the box continues on further lines, cut at word
-    // boundaries; without wrap a text that does not fit ends with "…" (never cut silently).
+    // boundaries (wrap), or ends with "…" where it is cut (elide), so that a shortened text
+    // never passes for a whole one. Neither: the text is printed whole.
     bool wrap = false;
+    bool elide = false;
     // A ratio column ("% realiz."): its cells hold hundredths of a per cent as amounts; in
     // the totals bands it is computed from the totals of its numerator and denominator
     // columns (never added up). -1: not a ratio.
@@ -58,6 +60,11 @@ struct Column {
         c.amount = true;
         c.totals = totals;
         c.mode = mode;
+        return c;
+    }
+    static Column elided(const QString& heading, double width) {
+        Column c = text(heading, width);
+        c.elide = true;
         return c;
     }
     static Column wrapped(const QString& heading, double width) {

@@ -306,7 +306,9 @@ std::vector<QStringList> ReportLayout::rowLines(const Row& row, const std::vecto
             continue;
         }
         const int fits = charsIn(boxes[i].width);
-        lines[i] = c.wrap ? wrapAtWords(row[i].text, fits) : QStringList{elided(row[i].text, fits)};
+        // (a text that is neither wrapped nor elided is printed whole)
+        lines[i] = c.wrap ? wrapAtWords(row[i].text, fits)
+                          : QStringList{c.elide ? elided(row[i].text, fits) : row[i].text};
     }
     return lines;
 }

@@ -2,6 +2,9 @@
 // a detail and a parent, an empty selection, and the Rb forms' work rows: their order and
 // parts, the user's other rows, the company of the plan's year, and one transaction.
 #include "budget/reports/BudgetPreparation.h"
+#include "budget/reports/BudgetReports.h"
+#include "budget/reports/ParamPrnBtController.h"
+#include "frame/SessionContext.h"
 #include "host/HostFixture.h"
 #include "support/BudgetSample.h"
 #include "support/LedgerTest.h"
@@ -111,4 +114,70 @@ TEST_P(BudgetPreparation, formRowsAreTheUsersOwnInSymbolOrderFromThisCompanysPla
         EXPECT_FALSE(failed.ok());
         EXPECT_EQ(formRows(7, 50).size(), 4);
     }
+}
+
+TEST_P(BudgetPreparation, rbFormReadsTheRowsInLpOrderAndRestartsItsPageTotals) {
+    // Rows written out of order: lp decides, not the order of writing.
+    for (int lp : {3, 1, 2})
+        db().execute("insert into ZESTAW_ZESTAW (id_uzytkownika, wariant_zestaw, lp, kol1, kol1s, kol2s, kol3s) "
+                     "values (7, 50, ?, ?, ?, '80101', '4010')",
+                     {lp, int64_t(lp) * 100, QStringLiteral("80%1").arg(lp)});
+    for (int i = 0; i < 120; ++i)
+        db().execute("insert into ZESTAW_ZESTAW (id_uzytkownika, wariant_zestaw, lp, kol1, kol1s) values (7, 50, ?, 1, '900')",
+                     {10 + i});
+    db().execute("insert into ZESTAW_ZESTAW (id_uzytkownika, wariant_zestaw, lp, kol1, kol1s) values (8, 50, 1, 99999, '999')");
+    BudgetReportJob job;
+    job.report = kRb27Form;
+    job.side = "D";
+    job.scope = scope();
+    job.settings = period(1, 6, 30);
+    const BudgetReportResult r = layOutBudgetReport(db(), job);
+    ASSERT_TRUE(r.document) << r.error.toStdString();
+    const report::Document& d = *r.document;
+    ASSERT_GE(d.pages.size(), 2u);
+    QStringList first;
+    for (const QString& t : d.pages[0].texts())
+        if (t == "801" || t == "802" || t == "803") first << t;
+    EXPECT_EQ(first, (QStringList{"801", "802", "803"}));
+    EXPECT_EQ(d.rows, 123);
+    EXPECT_FALSE(d.pages.back().hasText("999"));
+    // Each page's total counts its own rows; the report's total all of them (6.00 + 120 × 0.01).
+    auto pageTotal = [](const report::Page& p) {
+        const QStringList texts = p.texts();
+        const qsizetype at = texts.indexOf(QStringLiteral("Razem na stronie"));
+        return at >= 0 && at + 1 < texts.size() ? texts[at + 1] : QString();
+    };
+    EXPECT_NE(pageTotal(d.pages[0]), QString());
+    EXPECT_NE(pageTotal(d.pages[0]), pageTotal(d.pages[1]));
+    EXPECT_TRUE(d.pages.back().hasText("7,20"));
+}
+
+TEST(ParamPrnBtController, openingRulesAndWhatPrintStores) {
+    SessionContext s;
+    s.DANE_POCZATEK_ROKU = date::fromYmd(2026, 1, 1);
+    s.DANE_DATA_BIEZACA = date::fromYmd(2026, 2, 10);
+    setBudgetPrintSettings({});
+    ParamPrnBtController c(s, 2);
+    EXPECT_EQ(c.settings().BT_PRN_DATA_OD, date::fromYmd(2026, 1, 1));
+    EXPECT_EQ(c.settings().BT_PRN_DATA_DO, date::fromYmd(2026, 2, 28));
+    EXPECT_FALSE(c.levelEnabled());
+    EXPECT_FALSE(c.accountsOptionVisible());
+    EXPECT_TRUE(ParamPrnBtController(s, 4).accountsOptionVisible());
+    c.setSubtotals(true);
+    c.settings().BT_PRN_POZIOM = 2;
+    c.setSubtotals(false);
+    EXPECT_EQ(c.settings().BT_PRN_POZIOM, 4);
+    // A long description line goes on in the next line instead of losing its end.
+    c.description = QString(200, QChar('x')) + "\nkrótka";
+    EXPECT_EQ(c.print(false), 1);
+    ASSERT_EQ(s.DANE_OPIS_PRN.size(), 3);
+    EXPECT_EQ(s.DANE_OPIS_PRN.join(QString()).size(), 200 + 6);
+    EXPECT_EQ(s.DANE_DRUKARKA_EKRAN, 0);
+    // A range that ends before it starts is refused and nothing is stored.
+    c.settings().BT_PRN_DATA_OD = date::fromYmd(2026, 3, 1);
+    c.settings().BT_PRN_DATA_DO = date::fromYmd(2026, 2, 1);
+    EXPECT_EQ(c.print(true), 0);
+    EXPECT_FALSE(c.error().isEmpty());
+    EXPECT_EQ(budgetPrintSettings().BT_PRN_DATA_OD, date::fromYmd(2026, 1, 1));
+    setBudgetPrintSettings({});
 }

@@ -90,6 +90,7 @@ TEST(ReportBands, longDescriptionsWrapAtWordsOrEndWithAnEllipsis) {
     EXPECT_GT(next, lastPiece);
 
     def.columns[1].wrap = false;
+    def.columns[1].elide = true;
     ReportLayout cut(def);
     cut.begin();
     cut.addRow(planRow("801", text, "1.00", "1.00"));
