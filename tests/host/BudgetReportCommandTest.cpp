@@ -210,3 +210,29 @@ TEST_P(BudgetReportCommand, rbFormsPrintTheAddressInForceAndTheSameRowsAndARefus
     EXPECT_FALSE(bad.err.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(file));
 }
+
+TEST_P(BudgetReportCommand, fullClassificationListsEachEntryOnceUnderItsOwnSymbolWithTheFiguresBlock) {
+    test::LedgerFixture f(db());
+    test::BudgetSample sample(f);
+    const QString text = report(f.company, "PRN_BT_KLASYFIKACJA_PELNY",
+                                {"--side", "W", "--from", "2026-01-01", "--to", "2026-12-31", "--subtotals", "--with-plan"});
+    for (const char* t : {"Plan", "Do realizacji", "Zrealizowano", "Wydatki nar.", "Zaangażowanie nar.", "Numer dokumentu",
+                          "Numer ewidencyjny", "Data księg.", "Data dokum.", "Wydatek", "Koszt"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(t))) << t;
+    // Every budget line of the side once (its number stands in two columns of its line).
+    db::Rows r = db().select("select n.nr_ewid_dok from BT_DANE b join POZ_DOK p on p.id_poz_dok=b.id_poz_dok join NAG_DOK n "
+                             "on n.id_nag_dok=p.id_nag_dok where b.id_firmy=? and b.typ='W'",
+                             {f.company});
+    int lines = 0;
+    while (r.next()) {
+        ++lines;
+        const QStringList onLines = text.split('\n').filter(QRegularExpression(QRegularExpression::escape(r.text(0)) + "(?!\\d)"));
+        EXPECT_EQ(onLines.size(), 1) << r.text(0).toStdString();
+    }
+    EXPECT_EQ(lines, 4);
+    // The revenue side's own labels, and the accounts variant's columns.
+    const QString revenue = report(f.company, "PRN_BT_KLASYFIKACJA_PELNY",
+                                   {"--side", "D", "--from", "2026-01-01", "--to", "2026-12-31", "--accounts"});
+    for (const char* t : {"Dodchody nar.", "Wpływy nar.", "Konto Dt", "Kwota Dt", "Konto Ct", "Kwota Ct", "401-01", "130-01"})
+        EXPECT_TRUE(revenue.contains(QString::fromUtf8(t))) << t;
+}

@@ -192,9 +192,9 @@ BudgetReportResult classificationReport(db::Database& db, const BudgetReportJob&
                                                  Column::money(QStringLiteral("Kwota Ct"), 1.6, report::NoTotal)});
     } else {
         entryColumns.push_back(Column::money(QStringLiteral("Kwota"), 1.6, report::NoTotal));
-        for (const char* head : w ? std::initializer_list<const char*>{"Wydatek", "Koszt", "Zaangażowanie"}
-                                  : std::initializer_list<const char*>{"Dochód", "Wpływ"})
-            entryColumns.push_back(Column::text(QString::fromUtf8(head), 1.2, Align::Center));
+        const QStringList heads = w ? QStringList{QStringLiteral("Wydatek"), QStringLiteral("Koszt"), QStringLiteral("Zaangażowanie")}
+                                    : QStringList{QStringLiteral("Dochód"), QStringLiteral("Wpływ")};
+        for (const QString& head : heads) entryColumns.push_back(Column::text(head, 1.2, Align::Center));
     }
     // The totals of the details only, as a line after the last section.
     def.closingLines = {};
