@@ -15,6 +15,22 @@ QString budgetDateColumn(BudgetDateBasis basis) {
     return basis == BudgetDateBasis::Document ? QStringLiteral("data_dok_org") : QStringLiteral("data_biezaca");
 }
 
+namespace {
+
+// BT_VIEW's rows with BT_DANE read from start to end rather than through an index; the
+// columns are those of the view (07_budget.sql), so a record filter reads the same here.
+QString budgetLinesReadInFull(db::Database& db) {
+    return QStringLiteral(
+               "(SELECT b.id_bt_dane, b.id_firmy, b.id_lata_obrot, p.id_nag_dok, b.id_poz_dok, b.bt_klasyfikacja, b.typ, "
+               "b.rodzaj_wy, b.rodzaj_k, b.rodzaj_z, b.rodzaj_x, b.rodzaj_d, b.rodzaj_wp, b.kwota, p.konto_wn, p.konto_ma, "
+               "n.nr_ewid_dok, n.nr_dok_org, p.lp AS nr_poz_dok, n.data_biezaca, n.data_dok_org, p.data_okresu, "
+               "n.id_paczka, n.id_typ_dok, p.opis AS tresc_poz_dok, p.status, p.czy_rk "
+               "FROM %1 JOIN POZ_DOK p ON p.id_poz_dok = b.id_poz_dok JOIN NAG_DOK n ON n.id_nag_dok = p.id_nag_dok) v")
+        .arg(db.dialect().unindexed(QStringLiteral("BT_DANE b")));
+}
+
+} // namespace
+
 std::vector<BudgetSymbolFigures> budgetSymbolFigures(db::Database& db, const BudgetFiguresRequest& r) {
     const std::array<QString, 3> flags = budgetSenseColumns(r.side);
     const QString date = budgetDateColumn(r.basis);
@@ -32,8 +48,12 @@ std::vector<BudgetSymbolFigures> budgetSymbolFigures(db::Database& db, const Bud
         sums << QStringLiteral("sum(case when %1=1 and %2>=? then kwota else 0 end)").arg(f, date);
         params.push_back(r.from);
     }
+    // A report over the whole classification reads the budget lines from start to end (each
+    // line's ledger line and document then lie close by); a condition on the classification
+    // keeps the view and its index.
+    const QString source = r.planCondition.trimmed().isEmpty() ? budgetLinesReadInFull(db) : QStringLiteral("BT_VIEW");
     QString sql = QStringLiteral("select bt_klasyfikacja, ") + sums.join(QStringLiteral(", ")) +
-                  QStringLiteral(" from BT_VIEW where id_firmy=? and id_lata_obrot=? and typ=? and %1<=?").arg(date);
+                  QStringLiteral(" from %1 where id_firmy=? and id_lata_obrot=? and typ=? and %2<=?").arg(source, date);
     params.insert(params.end(), {r.company, r.year, r.side, r.to});
     if (!r.where.trimmed().isEmpty()) {
         sql += QStringLiteral(" and (") + r.where + ')';
