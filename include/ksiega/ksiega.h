@@ -51,4 +51,20 @@ void OPISY_WYDRUKOW_KSIEGA(const QString& filter);  // description lines of the 
 uint8_t PARAM_PRN_BT(uint8_t first, uint8_t second, uint8_t third, int64_t reportNumber);
 // The budget printouts' dispatcher: "report,range,sort,descending,side", the record filter, the heading.
 void WYDRUK_BUDZET(const QString& parameters, const QString& filter, const QString& heading);
+// Budget data preparation: the record filter (the view's) in SQL with the report's date range.
+QString BUDZET_PD(const QString& side, const QString& filter, int64_t reportNumber);
+// The Rb forms' work rows (ZESTAW_ZESTAW of the user, the variant) for the side and record filter.
+void BUDZET_PD_2(const QString& side, const QString& filter, int64_t variant);
+// The budget printouts (print range, sort order 1..8, descending, record filter, side, heading),
+// each laid out on a thread of its own with a copy of the print settings and the session.
+void PRN_BT_PLAN(uint8_t range, uint8_t sort, uint8_t descending, const QString& filter, const QString& side, const QString& heading);
+void PRN_BT_KLASYFIKACJA(uint8_t range, uint8_t sort, uint8_t descending, const QString& filter, const QString& side,
+                         const QString& heading);
+void PRN_BT_KLASYFIKACJA_PELNY(uint8_t range, uint8_t sort, uint8_t descending, const QString& filter, const QString& side,
+                               const QString& heading);
+void PRN_BT_DOWODY(uint8_t range, uint8_t sort, uint8_t descending, const QString& filter, const QString& side,
+                   const QString& heading);
+// The Rb-27S / Rb-30 forms from the user's prepared rows of variant 50.
+void PRN_BT_RB27(uint8_t range, uint8_t sort, uint8_t descending, const QString& filter, const QString& side, const QString& heading);
+void PRN_BT_RB30(uint8_t range, uint8_t sort, uint8_t descending, const QString& filter, const QString& side, const QString& heading);
 } // namespace ksiega

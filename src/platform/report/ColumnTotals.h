@@ -10,6 +10,8 @@ public:
     explicit ColumnTotals(const std::vector<Column>& columns);
     void add(const Row& row);
     void reset();
+    // The values with each ratio column computed from its own numerator and denominator.
+    std::vector<Money> withRatios(std::vector<Money> values) const;
     const std::vector<Money>& values() const { return m_values; }
     Money operator[](size_t column) const { return m_values[column]; }
 

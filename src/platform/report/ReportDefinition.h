@@ -32,6 +32,17 @@ struct Column {
     QString picture = QStringLiteral("@N-14_`2");
     unsigned totals = NoTotal;
     TotalMode mode = TotalMode::Sum;
+    // Text columns: a text longer than the box continues on further lines, cut at word
+    // boundaries (wrap), or ends with "…" where it is cut (elide), so that a shortened text
+    // never passes for a whole one. Neither: the text is printed whole.
+    bool wrap = false;
+    bool elide = false;
+    // A ratio column ("% realiz."): its cells hold hundredths of a per cent as amounts; in
+    // the totals bands it is computed from the totals of its numerator and denominator
+    // columns (never added up). -1: not a ratio.
+    int ratioNumerator = -1;
+    int ratioDenominator = -1;
+    bool isRatio() const { return ratioNumerator >= 0 && ratioDenominator >= 0; }
 
     static Column text(const QString& heading, double width, Align align = Align::Left) {
         Column c;
@@ -51,7 +62,29 @@ struct Column {
         c.mode = mode;
         return c;
     }
+    static Column elided(const QString& heading, double width) {
+        Column c = text(heading, width);
+        c.elide = true;
+        return c;
+    }
+    static Column wrapped(const QString& heading, double width) {
+        Column c = text(heading, width);
+        c.wrap = true;
+        return c;
+    }
+    // Percent of numerator in denominator, printed with two decimals ("50,00").
+    static Column ratio(const QString& heading, double width, int numerator, int denominator,
+                        unsigned totals = PageTotal | Carried | FinalTotal) {
+        Column c = money(heading, width, totals);
+        c.ratioNumerator = numerator;
+        c.ratioDenominator = denominator;
+        return c;
+    }
 };
+
+// numerator / denominator * 100 in hundredths of a per cent, rounded half away from zero;
+// 0 for a 0 denominator.
+int64_t ratioHundredths(Money numerator, Money denominator);
 
 struct Cell {
     QString text;
@@ -69,6 +102,25 @@ struct SummaryLine {
     QString label;
     std::map<int, Money> amounts;
     bool beforeFinalTotal = false;
+};
+
+// A text box of a form's heading, placed in mm from the band's top-left corner.
+struct FormBox {
+    QRectF rect;
+    QStringList lines;
+    Align align = Align::Left;
+    bool bold = false;
+    bool framed = true;
+    float fontPt = 0;   // 0: the report's font
+};
+
+// A section of a report with columns of its own (one classification symbol and its
+// entries): a head line, label/value pairs, then rows under the section's column header.
+struct Section {
+    QString head;
+    std::vector<std::pair<QString, QString>> figures;
+    int figuresPerLine = 4;
+    std::vector<Column> columns;
 };
 
 struct BandHeights {  // mm
@@ -101,6 +153,14 @@ struct ReportDefinition {
     // Lines printed with "Razem" (after it unless beforeFinalTotal), computed from the
     // final totals (index = column).
     std::function<std::vector<SummaryLine>(const std::vector<Money>& finalTotals)> closingLines;
+    // A statutory form's heading: boxes printed on the first page above the title, in a
+    // band of formHeight mm.
+    std::vector<FormBox> form;
+    double formHeight = 0;
+    // Signatures at the end of the report: a dotted line over each label, side by side.
+    QStringList signatures;
+    // The caption of the final totals (default "Razem").
+    QString finalCaption;
 };
 
 // "Persaldo" of two final balance columns: the larger side keeps the difference.

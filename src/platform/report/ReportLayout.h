@@ -13,12 +13,25 @@
 
 namespace ksiega::report {
 
+// A detail row adds to the totals; a subtotal row (printed bold) stands for rows already
+// counted and adds to nothing.
+enum class RowKind : unsigned char { Detail, Subtotal };
+
 class ReportLayout {
 public:
     explicit ReportLayout(ReportDefinition definition);
 
     void begin();
-    void addRow(const Row& row);
+    void addRow(const Row& row, RowKind kind = RowKind::Detail);
+    // Counts a detail row into the totals without printing it (a row below the printed level).
+    void countRow(const Row& row);
+
+    // A section with columns of its own: its head, its label/value pairs and its column
+    // header; the rows after it (addSectionRow) use its columns, and a page break inside
+    // it repeats its column header. Section rows add to no totals.
+    void beginSection(const Section& section);
+    void addSectionRow(const Row& row);
+    void endSection();
     // complete = false: the layout was stopped; the report ends with what it has.
     Document finish(bool complete = true);
 
@@ -44,7 +57,17 @@ private:
     void headingBand();
     void descriptionBand();
     void columnHeaderBand();
-    void rowBand(const Row& row);
+    void rowBand(const Row& row, bool bold = false);
+    // The lines of each cell of a row (wrapped or elided to its box).
+    std::vector<QStringList> rowLines(const Row& row, const std::vector<Column>& columns,
+                                      const std::vector<ColumnBox>& boxes, const std::vector<Picture>& pictures) const;
+    void linesBand(const std::vector<QStringList>& lines, const std::vector<Column>& columns,
+                   const std::vector<ColumnBox>& boxes, bool bold);
+    void headerBand(const std::vector<Column>& columns, const std::vector<ColumnBox>& boxes);
+    std::vector<ColumnBox> boxesOf(const std::vector<Column>& columns) const;
+    void formBand();
+    void signatureBand();
+    int charsIn(double widthMm) const;
     void totalsBand(const QString& label, const std::vector<Money>& values, unsigned where, bool shaded);
     void summaryBand(const SummaryLine& line);
     void closingBand();
@@ -65,6 +88,10 @@ private:
     ColumnTotals m_running;
     long long m_rows = 0;
     int m_firstAmountColumn = -1;
+    bool m_inSection = false;
+    Section m_section;
+    std::vector<ColumnBox> m_sectionBoxes;
+    std::vector<Picture> m_sectionPictures;
 };
 
 } // namespace ksiega::report
