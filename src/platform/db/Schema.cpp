@@ -96,6 +96,12 @@ void createSchema(Database& db) {
         // and the cost-centre splits with their amounts by side.
         if (!db.tableExists(QStringLiteral("MPK_VIEW_KWOTY"))) db.executeScript(schemaFile(QStringLiteral("22_cost_centre_amounts.sql")));
     }
+    if (version >= 1 && version <= 7 && !db.tableExists(QStringLiteral("BT_VIEW_KWOTY"))) {
+        // 8: the budget lines as the budget windows list them, and their list indexes.
+        QString script = schemaFile(QStringLiteral("23_budget_views.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();
