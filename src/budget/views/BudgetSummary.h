@@ -6,6 +6,7 @@
 #include "budget/views/BudgetSide.h"
 #include "platform/db/Database.h"
 #include "platform/runtime/Money.h"
+#include <optional>
 #include <vector>
 
 namespace ksiega::budget {
@@ -34,6 +35,20 @@ struct BudgetSummaryQuery {
 BudgetFigures budgetFigures(db::Database& db, const BudgetSummaryQuery& query);
 // The figures of the given budget lines of the company and side (any number of ids).
 BudgetFigures budgetFiguresOf(db::Database& db, int64_t company, const BudgetSide& side, const std::vector<int64_t>& ids);
+
+// The same figures per classification symbol, or per level of it (1 dział, 2 dział and
+// rozdział, 3 down to paragraf, 4 or 0 the whole symbol), in symbol order. A line split
+// over two symbols counts under each with its own part.
+struct SymbolFigures {
+    QString symbol;
+    BudgetFigures figures;
+};
+std::vector<SymbolFigures> budgetFiguresBySymbol(db::Database& db, const BudgetSummaryQuery& query, int level = 0);
+
+// The next symbol after `symbol` (up) or before it (down) among the lines the query
+// selects; with no symbol the first (up) or the last (down). None when there is no such
+// symbol. The caller leaves its own classification condition out of the query.
+std::optional<QString> adjacentSymbol(db::Database& db, const BudgetSummaryQuery& query, const QString& symbol, bool up);
 
 // The select list of the statement: count(*), sum(kwota), then one conditional sum per flag.
 QString figuresSelectList(const BudgetSide& side);

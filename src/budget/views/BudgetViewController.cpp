@@ -299,19 +299,11 @@ bool BudgetViewController::step(bool up) {
         ui::dialogs().warning(t.error);
         return false;
     }
-    QString sql = QStringLiteral("select bt_klasyfikacja from %1 where id_firmy=? AND typ=?")
-                      .arg(m_userNeedsView ? QStringLiteral("BT_VIEW") : QStringLiteral("BT_DANE"));
-    db::Params params{m_session.DANE_ID_FIRMY, m_side.code};
-    if (!m_symbol.isEmpty()) {
-        sql += up ? QStringLiteral(" AND bt_klasyfikacja > ?") : QStringLiteral(" AND bt_klasyfikacja < ?");
-        params.emplace_back(m_symbol);
-    }
-    if (!t.where.isEmpty()) sql += QStringLiteral(" AND (") + t.where + QStringLiteral(")");
-    sql += up ? QStringLiteral(" order by bt_klasyfikacja asc limit 1") : QStringLiteral(" order by bt_klasyfikacja desc limit 1");
     try {
-        db::Rows r = m_db.select(sql, params);
-        if (!r.next()) return false;
-        setClassificationSymbol(r.text(0));
+        const std::optional<QString> next =
+            adjacentSymbol(m_db, {m_session.DANE_ID_FIRMY, &m_side, t.where, m_userNeedsView}, m_symbol, up);
+        if (!next) return false;
+        setClassificationSymbol(*next);
         return true;
     } catch (const db::DbError& e) {
         ui::dialogs().warning(e.message());

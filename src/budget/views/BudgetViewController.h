@@ -95,6 +95,9 @@ public:
     void markAll();
     void unmarkAll();
     void invertMarks();
+    // A mark changed outside the controller (the list's mark column): the marked figures
+    // are read again when next shown.
+    void marksChanged() { m_markedKnown = false; }
     static QStringList popupMenu();
     void popupAction(const QString& item);
     void showDocument();    // "Dokument"
@@ -109,7 +112,6 @@ private:
     ComposedFilter compose(bool withClassification, bool markedOnly) const;
     bool marksStandForEverything() const;
     bool step(bool up);
-    void marksChanged() { m_markedKnown = false; }
 
     db::Database& m_db;
     SessionContext& m_session;
