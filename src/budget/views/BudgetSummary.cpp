@@ -49,7 +49,7 @@ BudgetFigures budgetFigures(db::Database& db, const BudgetSummaryQuery& q) {
 namespace {
 
 QString sourceAndScope(const BudgetSummaryQuery& q) {
-    QString sql = (q.needsView ? QStringLiteral(" from BT_VIEW") : QStringLiteral(" from BT_DANE")) +
+    QString sql = (q.needsView ? QStringLiteral(" from BT_VIEW_KWOTY") : QStringLiteral(" from BT_DANE")) +
                   QStringLiteral(" where id_firmy=? AND typ=?");
     if (!q.where.isEmpty()) sql += QStringLiteral(" AND (") + q.where + QStringLiteral(")");
     return sql;

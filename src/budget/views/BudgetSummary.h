@@ -26,7 +26,8 @@ struct BudgetSummaryQuery {
     const BudgetSide* side = nullptr;
     // The translated filter (no WHERE, no prefixes); "" for none.
     QString where;
-    // False when the filter names only columns of BT_DANE (company, side, ids, year,
+    // The statement reads the list's own view (BT_VIEW_KWOTY), so that any filter the list
+    // takes reads there too. False when the filter names only columns of BT_DANE (company, side, ids, year,
     // symbol, flags, amount): the statement then reads BT_DANE without the joins.
     bool needsView = true;
 };
