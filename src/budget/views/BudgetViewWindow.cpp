@@ -123,6 +123,11 @@ BudgetViewWindow::BudgetViewWindow(BudgetViewController& controller, QWidget* pa
     m_sheet->addTab(m_summary, texts::TAB_SUMMARY);
     if (m_c.taskBudget()) m_sheet->addTab(m_taskTab, texts::TAB_DICTIONARIES);
     else m_taskTab->hide();
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    split->setSizes({220, 980});
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
     layout->addWidget(split, 1);
 
     // --- the bottom bar ---
