@@ -5,7 +5,7 @@
 // of each of the eight sort orders both ways, a "+" step, the summary and "Zaznacz
 // wszystko" stored into ZAZNACZENIE, each next to the bare SQL of the same work and the
 // ratio. Each figure is the median of --runs repetitions (the first one warms caches).
-//   budget_entries URL [--runs 7]
+//   budget_entries URL [--runs 7] [--sort-runs 1] [--indexed-only]
 #include "MedianTime.h"
 #include "budget/views/BudgetSummary.h"
 #include "budget/views/BudgetViewController.h"
@@ -75,6 +75,7 @@ int64_t generateBudgetLines(db::Database& db) {
 
 void row(const char* measure, double window, double bare) {
     std::printf("| %-40s | %10.2f | %10.2f | %6.2f |\n", measure, window, bare, bare > 0 ? window / bare : 0.0);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -83,13 +84,17 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QString url;
     int runs = 7;
+    int sortRuns = 1;   // orders on the document's columns sort the whole side: slow, so fewer runs
+    bool indexedOnly = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--runs") && i + 1 < args.size()) runs = std::max(1, args[++i].toInt());
+        else if (args[i] == QLatin1String("--indexed-only")) indexedOnly = true;
+        else if (args[i] == QLatin1String("--sort-runs") && i + 1 < args.size()) sortRuns = std::max(1, args[++i].toInt());
         else url = args[i];
     }
     if (url.isEmpty()) {
-        std::fprintf(stderr, "usage: budget_entries URL [--runs N]\n");
+        std::fprintf(stderr, "usage: budget_entries URL [--runs N] [--sort-runs N] [--indexed-only]\n");
         return 2;
     }
     auto db = db::Database::open(url);
@@ -119,32 +124,6 @@ int main(int argc, char** argv) {
         const int64_t count = db->scalarInt(QStringLiteral("select count(*) from BT_DANE where id_firmy=1 and typ=?"), {side}).value_or(0);
         std::printf("\nside %s: %lld lines\n| %-40s | %10s | %10s | %6s |\n", qPrintable(side), qlonglong(count), "measure",
                     "window ms", "bare ms", "ratio");
-        static const char* columns[] = {"nr_ewid_dok", "data_biezaca", "nr_dok_org", "data_dok_org",
-                                        "konto_wn", "konto_ma", "kwota", "bt_klasyfikacja"};
-        const QStringList names = budget::BudgetViewController::sortNames();
-        for (int i = 0; i < 8; ++i) {
-            for (bool descending : {false, true}) {
-                if (c.descending() != descending) c.toggleSortDirection();
-                const double window = medianMs(runs, [&] {
-                    c.chooseSort(i);
-                    c.browser().list().rowCount({});
-                });
-                const QString dir = descending ? QStringLiteral(" desc") : QString();
-                const QString bareSql = QStringLiteral("select id_bt_dane, bt_klasyfikacja, kwota, konto_wn, konto_ma, nr_ewid_dok, "
-                                                       "data_biezaca, nr_dok_org, data_dok_org, nr_poz_dok, tresc_poz_dok from BT_VIEW "
-                                                       "where id_firmy=1 and typ=? order by %1%2, id_bt_dane%2 limit 100")
-                                            .arg(QString::fromLatin1(columns[i]), dir);
-                const double bare = medianMs(runs, [&] {
-                    db::Rows r = db->select(bareSql, {side});
-                    while (r.next()) {}
-                });
-                row(qPrintable(QStringLiteral("first page: %1%2").arg(names[i], descending ? QStringLiteral(" (malejąco)") : QString())),
-                    window, bare);
-            }
-        }
-        if (c.descending()) c.toggleSortDirection();
-        c.chooseSort(0);
-
         // "+" from a symbol in the middle: the step query and the list it then shows.
         const QString middle = side == QLatin1String("W") ? QStringLiteral("790-79002-4100") : QStringLiteral("750-75000-4000");
         const double step = medianMs(runs, [&] {
@@ -194,6 +173,35 @@ int main(int argc, char** argv) {
         });
         row("Zaznacz wszystko, stored", markAll, markAllBare);
         db->execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=999"));
+
+        // The first page of each order, both ways; with --indexed-only only the orders on the
+        // budget line's own columns (the others sort the whole side).
+        static const char* columns[] = {"nr_ewid_dok", "data_biezaca", "nr_dok_org", "data_dok_org",
+                                        "konto_wn", "konto_ma", "kwota", "bt_klasyfikacja"};
+        const QStringList names = budget::BudgetViewController::sortNames();
+        for (int i = indexedOnly ? 6 : 0; i < 8; ++i) {
+            for (bool descending : {false, true}) {
+                if (c.descending() != descending) c.toggleSortDirection();
+                const int n = i >= 6 ? runs : sortRuns;
+                const double window = medianMs(n, [&] {
+                    c.chooseSort(i);
+                    c.browser().list().rowCount({});
+                });
+                const QString dir = descending ? QStringLiteral(" desc") : QString();
+                const QString bareSql = QStringLiteral("select id_bt_dane, bt_klasyfikacja, kwota, konto_wn, konto_ma, nr_ewid_dok, "
+                                                       "data_biezaca, nr_dok_org, data_dok_org, nr_poz_dok, tresc_poz_dok from BT_VIEW "
+                                                       "where id_firmy=1 and typ=? order by %1%2, id_bt_dane%2 limit 100")
+                                            .arg(QString::fromLatin1(columns[i]), dir);
+                const double bare = medianMs(n, [&] {
+                    db::Rows r = db->select(bareSql, {side});
+                    while (r.next()) {}
+                });
+                row(qPrintable(QStringLiteral("first page: %1%2").arg(names[i], descending ? QStringLiteral(" (malejąco)") : QString())),
+                    window, bare);
+            }
+        }
+        if (c.descending()) c.toggleSortDirection();
+        c.chooseSort(budget::BudgetViewController::kDefaultSort);
     }
     return 0;
 }

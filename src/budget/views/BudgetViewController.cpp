@@ -94,7 +94,7 @@ BudgetViewController::BudgetViewController(db::Database& db, SessionContext& ses
     config.listView = LIST_VIEW;
     config.sumView = LIST_VIEW;
     config.columns = columnsOf(side);
-    config.sort = sortOrder(0, false);
+    config.sort = sortOrder(kDefaultSort, false);
     config.browser = side.browser;
     config.idColumn = QStringLiteral("id_bt_dane");
     config.sharedBrowser = side.sharedBrowser;

@@ -70,6 +70,7 @@ public:
     void refresh() { rebuild(true); }
 
     // --- sort -----------------------------------------------------------------------------
+    static constexpr int kDefaultSort = 7;
     static QStringList sortNames();
     int sortChoice() const { return m_sort; }
     bool descending() const { return m_descending; }
@@ -128,7 +129,9 @@ private:
     bool m_showMarked = false;
     QString m_filter;
     bool m_userNeedsView = false;
-    int m_sort = 0;
+    // "Klasyfikacja" until the person picks another order: the symbol order reads the budget
+    // lines' own index, where the document's columns sort the whole side first.
+    int m_sort = kDefaultSort;
     bool m_descending = false;
     BudgetFigures m_totals, m_marked;
     bool m_totalsKnown = false, m_markedKnown = false;
