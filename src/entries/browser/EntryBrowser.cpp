@@ -186,6 +186,7 @@ marks::StoreOutcome EntryBrowser::storeMarks(const QString& rowsFilter, const ma
     request.view = m_config.sumView;
     request.idColumn = m_config.idColumn;
     request.filter = rowsFilter;
+    request.keepDescribed = m_config.sharedBrowser;
     return marks::storeMarks(m_db, m_marks, request, progress);
 }
 

@@ -32,6 +32,9 @@ struct EntryBrowserConfig {
     // (settlements: "id_rozrachunku") names its id, and its sum view then gives the four
     // amounts kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w per row of that id.
     QString idColumn = QStringLiteral("id_dokument_pozycja");
+    // The browser number is shared with rows that carry a text (opis_elementu): the marks
+    // store leaves those alone.
+    bool sharedBrowser = false;
     // A list model of the window's own kind (null = the plain paged model).
     std::function<std::unique_ptr<ui::PagedListModel>(db::Database&, ui::ListQuery)> makeModel;
 };

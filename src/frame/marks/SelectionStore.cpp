@@ -13,8 +13,14 @@ bool isIdentifier(const QString& name) {
     return id.match(name).hasMatch();
 }
 
-void deleteStored(db::Database& db, int64_t browser, int64_t user) {
-    db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?"), {user, browser});
+// Rows with a text are another list's choice on a shared browser: kept when asked.
+QString describedScope(bool keepDescribed) {
+    return keepDescribed ? QStringLiteral(" AND opis_elementu=''") : QString();
+}
+
+void deleteStored(db::Database& db, int64_t browser, int64_t user, bool keepDescribed = false) {
+    db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?") + describedScope(keepDescribed),
+               {user, browser});
 }
 
 } // namespace
@@ -36,7 +42,7 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
     try {
         db::Transaction tx(db);
         report(0);
-        deleteStored(db, request.browser, request.user);
+        deleteStored(db, request.browser, request.user, request.keepDescribed);
         report(5);
         if (!marks.allMarked()) {
             const std::vector<int64_t> ids = marks.markedIds();
@@ -71,7 +77,9 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
                     holes += k ? QStringLiteral(",?") : QStringLiteral("?");
                     params.emplace_back(unmarked[i + k]);
                 }
-                out.stored -= db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)").arg(holes), params);
+                out.stored -= db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
+                                             .arg(holes, describedScope(request.keepDescribed)),
+                                         params);
             }
         }
         report(99);

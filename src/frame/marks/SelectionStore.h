@@ -40,6 +40,10 @@ struct StoreRequest {
     QString view;
     QString idColumn = QStringLiteral("id_dokument_pozycja");
     QString filter;
+    // A browser whose rows also hold texts (browser 36: the revenue marks by id with an
+    // empty opis_elementu, the chosen classification symbols by text): the store then
+    // removes and replaces only the rows with an empty opis_elementu.
+    bool keepDescribed = false;
 };
 
 struct StoreOutcome {

@@ -102,6 +102,12 @@ void createSchema(Database& db) {
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
     }
+    if (version >= 1 && version <= 8 && !db.tableExists(QStringLiteral("BT_VIEW_KWOTY"))) {
+        // 9: the budget lines as the budget windows list them, and their list indexes.
+        QString script = schemaFile(QStringLiteral("24_budget_views.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+    }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
     tx.commit();
