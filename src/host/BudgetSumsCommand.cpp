@@ -52,7 +52,7 @@ int budgetSums(const Arguments& args) {
                         QStringLiteral("koszty"), QStringLiteral("zaangazowanie"), QStringLiteral("procent"),
                         QStringLiteral("do_realizacji")});
     for (const budget::ClassificationEntry& e : prepared.queue) {
-        const budget::BudgetFigures& f = e.figures;
+        const budget::ClassificationFigures& f = e.figures;
         table.addRow(e.symbol, {e.detail ? 0 : e.separators + 1},
                      {f.plan, f.accumulated[0], f.accumulated[1], f.accumulated[2], f.period[0], f.period[1], f.period[2],
                       Money::fromMinor(f.percentHundredths()), f.toRealise()});

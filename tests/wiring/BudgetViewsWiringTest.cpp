@@ -4,6 +4,9 @@
 #include "support/WiringFixture.h"
 #include "support/LedgerFixture.h"
 #include "ksiega/ksiega.h"
+#include "budget/views/BudgetViewServices.h"
+#include "platform/siblings/budget/BudgetSiblings.h"
+#include "platform/siblings/functions/TreeDialogs.h"
 #include <QFileInfo>
 #include <QTableView>
 #include <QTableWidget>
@@ -165,6 +168,62 @@ TEST_P(BudgetViewsWiring, theRevenueWindowAndTheDocumentProcedureReachTheirServi
     EXPECT_TRUE(reachedSince().isEmpty());
     EXPECT_EQ(dialogs.texts(ui::ScriptedDialogs::Kind::Information).last(),
               QStringLiteral("Wybrany dokument jest zablokowany przez innego użytkownika."));
+}
+
+// What the windows' production services ask of the sibling libraries and the tree
+// functions: each call reaches its library with the session's company and the side.
+struct RecordingBudgetSiblings : siblings::BudgetSiblings, functions::TreeDialogs {
+    QStringList calls;
+    int64_t company = 0;
+    void KLASYFIKACJA_INFO(const pickers::PickerContext& c, const QString& side, const QString& symbol, int, const QString&) override {
+        calls << QStringLiteral("KLASYFIKACJA_INFO %1 %2 %3").arg(c.company == company).arg(side, symbol);
+    }
+    void BT_SUMA_PLAN(const pickers::PickerContext& c, const QString& side, const QString& symbol, int, const QString&) override {
+        calls << QStringLiteral("BT_SUMA_PLAN %1 %2 %3").arg(c.company == company).arg(side, symbol);
+    }
+    QString BT_KLASYFIKACJIA_WYBOR(const pickers::PickerContext&, const QString& side, const QString&) override {
+        calls << "BT_KLASYFIKACJIA_WYBOR " + side;
+        return QStringLiteral("801-80101-");
+    }
+    int UP_BUDZET_DANE(const pickers::PickerContext&, int mode, int64_t id) override {
+        calls << QStringLiteral("UP_BUDZET_DANE %1 %2").arg(mode).arg(id);
+        return 1;
+    }
+    std::optional<functions::BranchInput> askBranch(const QStringList& fields, const QStringList&) override {
+        calls << QStringLiteral("TREE_DODAJ_GALAZ %1").arg(fields.contains("BTV:BT_KLASYFIKACJA"));
+        return functions::BranchInput{"BTV:BT_KLASYFIKACJA", "like", "801%", ""};
+    }
+    std::optional<QString> askConfigurationName() override {
+        calls << "TREE_DODAJ_KONFIG";
+        return QStringLiteral("Oświata");
+    }
+    std::optional<int64_t> chooseConfiguration(const std::vector<functions::ConfigurationChoice>& c) override {
+        calls << QStringLiteral("TREE_WYBIERZ_KONFIG %1").arg(c.size());
+        return c.empty() ? std::nullopt : std::optional<int64_t>(c.front().id);
+    }
+};
+
+TEST_P(BudgetViewsWiring, theProductionServicesReachTheSiblingLibrariesAndTheTreeFunctions) {
+    budget::replaceBudgetViewServices(nullptr);
+    RecordingBudgetSiblings libs;
+    libs.company = session().DANE_ID_FIRMY;
+    siblings::replaceBudgetSiblings(&libs);
+    functions::replaceTreeDialogs(&libs);
+    budget::BudgetViewServices& services = budget::budgetViewServices();
+    EXPECT_EQ(services.chooseClassification("W"), std::optional<QString>("801-80101-"));
+    services.describeClassification("D", "756-75615-0310");
+    services.planSummary("W", "801-80101-4010");
+    EXPECT_EQ(services.editBudgetLine(17), 1);
+    const auto branch = services.askBranch();
+    ASSERT_TRUE(branch);
+    EXPECT_EQ(branch->field, "BTV:BT_KLASYFIKACJA");
+    EXPECT_EQ(services.askConfigurationName(), "Oświata");
+    EXPECT_EQ(services.chooseConfiguration({{5, "Oświata", true}, {6, "", false}}), 5);
+    siblings::replaceBudgetSiblings(nullptr);
+    functions::replaceTreeDialogs(nullptr);
+    EXPECT_EQ(libs.calls, (QStringList{"BT_KLASYFIKACJIA_WYBOR W", "KLASYFIKACJA_INFO 1 D 756-75615-0310",
+                                       "BT_SUMA_PLAN 1 W 801-80101-4010", "UP_BUDZET_DANE 2 17", "TREE_DODAJ_GALAZ 1",
+                                       "TREE_DODAJ_KONFIG", "TREE_WYBIERZ_KONFIG 1"}));
 }
 
 } // namespace

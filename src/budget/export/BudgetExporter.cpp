@@ -24,12 +24,12 @@ ExportResult exportBudget(db::Database& db, const ExportScope& scope, const Budg
     if (QFileInfo::exists(result.path) && !run.overwrite) throw ExportRefused(overwriteQuestion(result.fileName));
 
     progress(0);
-    const std::vector<SymbolFigures> figures = gatherFigures(db, scope, run.form.side, run.from, run.to, run.sqlFilter);
+    const std::vector<ExportSymbolFigures> figures = gatherFigures(db, scope, run.form.side, run.from, run.to, run.sqlFilter);
     progress(40);
 
     dbase::Table table(layoutFields(run.form.side, run.form.format));
     const ExportHeading heading{run.form, run.to};
-    for (const SymbolFigures& f : figures) {
+    for (const ExportSymbolFigures& f : figures) {
         try {
             table.addRecord(layoutRecord(heading, f));
         } catch (const dbase::DbaseError& e) {

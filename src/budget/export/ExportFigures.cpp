@@ -26,23 +26,23 @@ private:
 
 } // namespace
 
-std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& scope, const QString& side, int from, int to,
+std::vector<ExportSymbolFigures> gatherFigures(db::Database& db, const ExportScope& scope, const QString& side, int from, int to,
                                          const QString& sqlFilter) {
     const bool expenditure = side == QLatin1String("W");
     const QString first = expenditure ? QStringLiteral("rodzaj_wy") : QStringLiteral("rodzaj_d");
     const QString second = expenditure ? QStringLiteral("rodzaj_z") : QStringLiteral("rodzaj_wp");
     const QString filter = sqlFilter.trimmed();
 
-    std::map<QString, SymbolFigures> bySymbol;
+    std::map<QString, ExportSymbolFigures> bySymbol;
     QStringList malformed;
     const SymbolShape shape(scope.separator);
-    auto entry = [&](const QString& symbol) -> SymbolFigures* {
+    auto entry = [&](const QString& symbol) -> ExportSymbolFigures* {
         if (!shape.matches(symbol)) {
             if (!malformed.contains(symbol)) malformed << symbol;
             return nullptr;
         }
         const QString key = symbol.left(14);
-        SymbolFigures& f = bySymbol[key];
+        ExportSymbolFigures& f = bySymbol[key];
         if (f.symbol.isEmpty()) {
             f.symbol = key;
             f.dzial = key.mid(0, 3);
@@ -64,7 +64,7 @@ std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& sc
                                    .arg(first, second, filter.isEmpty() ? QString() : QStringLiteral(" and (%1)").arg(filter)),
                                {scope.idFirmy, scope.idLataObrot, side, from, to});
     while (lines.next()) {
-        if (SymbolFigures* f = entry(lines.text(0))) {
+        if (ExportSymbolFigures* f = entry(lines.text(0))) {
             f->execution += lines.money(1);
             f->second += lines.money(2);
         }
@@ -76,7 +76,7 @@ std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& sc
                                              "where id_firmy=? and id_lata_obrot=? and typ=? group by bt_klasyfikacja"),
                               {to, scope.idFirmy, scope.idLataObrot, side});
     while (plan.next()) {
-        if (SymbolFigures* f = entry(plan.text(0))) f->plan += plan.money(1);
+        if (ExportSymbolFigures* f = entry(plan.text(0))) f->plan += plan.money(1);
     }
     tx.commit();
 
@@ -90,7 +90,7 @@ std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& sc
         throw ExportRefused(text + QStringLiteral(".|Eksport nie został wykonany."));
     }
 
-    std::vector<SymbolFigures> figures;
+    std::vector<ExportSymbolFigures> figures;
     figures.reserve(bySymbol.size());
     for (auto& [key, f] : bySymbol) figures.push_back(std::move(f));
     return figures;

@@ -16,7 +16,7 @@ struct ExportScope {
     QString separator = QStringLiteral("-");   // GGG_BT_SEPARATOR
 };
 
-struct SymbolFigures {
+struct ExportSymbolFigures {
     QString symbol;     // first 14 characters: dział, separator, rozdział, separator, paragraf
     QString dzial, rozdzial, paragraf;
     Money plan;         // KR:DEC1
@@ -29,7 +29,7 @@ struct SymbolFigures {
 // the symbols of the year's plan with the plan in force on `to`; sorted by symbol, amounts
 // not yet rounded. Two statements whatever the number of symbols. A symbol without the
 // dział-rozdział-paragraf shape refuses the whole export (ExportRefused lists them).
-std::vector<SymbolFigures> gatherFigures(db::Database& db, const ExportScope& scope, const QString& side, int from, int to,
+std::vector<ExportSymbolFigures> gatherFigures(db::Database& db, const ExportScope& scope, const QString& side, int from, int to,
                                          const QString& sqlFilter);
 
 // An amount under "Zaokrąglanie kwoty": unchanged, to whole złoty half away from zero, or

@@ -52,7 +52,7 @@ std::vector<Field> layoutFields(const QString& side, const QString& format) {
     return fields;
 }
 
-std::vector<dbase::Value> layoutRecord(const ExportHeading& h, const SymbolFigures& f) {
+std::vector<dbase::Value> layoutRecord(const ExportHeading& h, const ExportSymbolFigures& f) {
     const BudgetExportForm& form = h.form;
     std::vector<dbase::Value> v;
     if (isJb(form.format)) v.push_back(int64_t(form.identyfikatorJb));

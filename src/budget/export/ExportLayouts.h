@@ -14,6 +14,6 @@ struct ExportHeading {
 
 std::vector<dbase::Field> layoutFields(const QString& side, const QString& format);
 // One record in the layout's field order; the amounts already rounded.
-std::vector<dbase::Value> layoutRecord(const ExportHeading& heading, const SymbolFigures& figures);
+std::vector<dbase::Value> layoutRecord(const ExportHeading& heading, const ExportSymbolFigures& figures);
 
 } // namespace ksiega::budget

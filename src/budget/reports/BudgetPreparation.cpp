@@ -177,7 +177,7 @@ QString fillFormColumnsStandIn(db::Database& db, const BudgetScope& scope, const
         int lp = 0;
         for (const ClassificationEntry& e : forms.queue) {
             ++lp;
-            const BudgetFigures& f = e.figures;
+            const ClassificationFigures& f = e.figures;
             db.execute(QStringLiteral("update ZESTAW_ZESTAW set kol1=?, kol2=?, kol3=?, kol4=?, kol5=0, kol6=?, kol7=0, kol8=0 "
                                       "where id_uzytkownika=? and id_zestaw_nag=0 and wariant_zestaw=? and lp=?"),
                        {f.plan, f.period[0], f.period[1], f.period[1], f.period[0] - f.period[1], scope.user, variant, lp});

@@ -116,14 +116,14 @@ BudgetReportResult planReport(db::Database& db, const BudgetReportJob& job, cons
     ReportLayout layout(def);
     layout.begin();
     walkQueue(layout, job, p.queue, [&](const ClassificationEntry& e, int lp) -> Row {
-        const BudgetFigures& f = e.figures;
+        const ClassificationFigures& f = e.figures;
         return {lp ? QString::number(lp) : QString(), e.symbol, descriptionOf(job, e), f.plan, f.period[0], f.period[1],
                 f.period[2]};
     });
     return {layout.finish(), {}};
 }
 
-std::vector<std::pair<QString, QString>> figuresBlock(const BudgetReportJob& job, const BudgetFigures& f) {
+std::vector<std::pair<QString, QString>> figuresBlock(const BudgetReportJob& job, const ClassificationFigures& f) {
     const bool w = expenditure(job);
     std::vector<std::pair<QString, QString>> out{{QStringLiteral("Plan"), money(f.plan)},
                                                  {QStringLiteral("Do realizacji"), money(f.toRealise())},
@@ -169,7 +169,7 @@ BudgetReportResult classificationReport(db::Database& db, const BudgetReportJob&
         ReportLayout layout(def);
         layout.begin();
         walkQueue(layout, job, p.queue, [&](const ClassificationEntry& e, int lp) -> Row {
-            const BudgetFigures& f = e.figures;
+            const ClassificationFigures& f = e.figures;
             return {lp ? QString::number(lp) : QString(), e.symbol, descriptionOf(job, e), f.plan, f.accumulated[0],
                     f.accumulated[1], f.period[0], f.period[1], f.period[2], f.accumulated[2],
                     Money::fromMinor(f.percentHundredths()), f.toRealise()};
@@ -239,7 +239,7 @@ BudgetReportResult classificationReport(db::Database& db, const BudgetReportJob&
             }
             layout.endSection();
         }
-        const BudgetFigures total = detailTotal(p.queue);
+        const ClassificationFigures total = detailTotal(p.queue);
         report::Section s;
         s.head = QStringLiteral("Razem");
         s.figures = figuresBlock(job, total);

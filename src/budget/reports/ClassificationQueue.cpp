@@ -3,7 +3,7 @@
 
 namespace ksiega::budget {
 
-BudgetFigures& BudgetFigures::operator+=(const BudgetFigures& o) {
+ClassificationFigures& ClassificationFigures::operator+=(const ClassificationFigures& o) {
     plan += o.plan;
     for (size_t i = 0; i < 3; ++i) {
         accumulated[i] += o.accumulated[i];
@@ -25,7 +25,7 @@ int64_t percentHundredths(Money numerator, Money denominator) {
     return int64_t(q);
 }
 
-int64_t BudgetFigures::percentHundredths() const { return budget::percentHundredths(accumulated[0], plan); }
+int64_t ClassificationFigures::percentHundredths() const { return budget::percentHundredths(accumulated[0], plan); }
 
 QString percentText(int64_t hundredths) {
     const bool negative = hundredths < 0;
@@ -52,9 +52,9 @@ std::vector<ClassificationEntry> classificationQueue(const std::vector<server::B
     const QString sep = separator.isEmpty() ? QStringLiteral("-") : separator;
     // Subtotal sums of every prefix, in memory: a detail adds to each of its parent
     // prefixes and to the prefix equal to itself (used only where that prefix is also a parent).
-    QHash<QString, BudgetFigures> sums;
+    QHash<QString, ClassificationFigures> sums;
     for (const auto& s : symbols) {
-        BudgetFigures f;
+        ClassificationFigures f;
         f.plan = s.plan;
         f.accumulated = s.accumulated;
         f.period = s.period;
@@ -113,8 +113,8 @@ bool printsAtLevel(const ClassificationEntry& entry, bool subtotals, int depth) 
     return entry.separators < depth;
 }
 
-BudgetFigures detailTotal(const std::vector<ClassificationEntry>& queue) {
-    BudgetFigures total;
+ClassificationFigures detailTotal(const std::vector<ClassificationEntry>& queue) {
+    ClassificationFigures total;
     for (const ClassificationEntry& e : queue)
         if (e.detail) total += e.figures;
     return total;

@@ -12,12 +12,12 @@
 
 namespace ksiega::budget {
 
-struct BudgetFigures {
+struct ClassificationFigures {
     Money plan;
     std::array<Money, 3> accumulated{};   // wykonanie / koszty / zaangażowanie narastająco
     std::array<Money, 3> period{};        // the same within the period
 
-    BudgetFigures& operator+=(const BudgetFigures& o);
+    ClassificationFigures& operator+=(const ClassificationFigures& o);
     Money toRealise() const { return plan - accumulated[0]; }   // "Do realizacji"
     // "% realiz." in hundredths of a per cent (5000 = 50,00%), rounded half away from
     // zero; 0 when the plan is 0.
@@ -35,7 +35,7 @@ struct ClassificationEntry {
     bool detail = true;    // false: a subtotal of a higher level added by the grouping step
     bool hasLines = false; // a detail with budget lines (false: plan only)
     int separators = 0;    // the level: 0 dział, 1 rozdział, 2 paragraf, 3 analytic
-    BudgetFigures figures;
+    ClassificationFigures figures;
 };
 
 // Builds the queue from figures in ascending symbol order. names gives subtotal names.
@@ -47,6 +47,6 @@ std::vector<ClassificationEntry> classificationQueue(const std::vector<server::B
 bool printsAtLevel(const ClassificationEntry& entry, bool subtotals, int depth);
 
 // The total of the details (each counted once), with its percentage recomputed.
-BudgetFigures detailTotal(const std::vector<ClassificationEntry>& queue);
+ClassificationFigures detailTotal(const std::vector<ClassificationEntry>& queue);
 
 } // namespace ksiega::budget

@@ -44,3 +44,14 @@ TEST_P(SchemaObjectsTest, accountNumbersAndSymbolsHaveOneLengthWhereverTheyAreCo
     EXPECT_EQ(length("BT_PLAN", "bt_klasyfikacja"), length("BT_DANE", "bt_klasyfikacja"));
     EXPECT_EQ(length("ROZRACHUNEK", "sym_waluty"), length("WALUTY", "sym_waluty"));
 }
+
+TEST_P(SchemaObjectsTest, aVersionEightDatabaseGetsTheBudgetWindowsListView) {
+    db().execute("delete from WERSJA_SCHEMATU");
+    db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (8, 'schemat utworzony')");
+    db().executeScript("DROP VIEW BT_VIEW_KWOTY");
+    db().executeScript("DROP INDEX BT_DANE_FIRMA_TYP_KWOTA");
+    db::upgradeSchema(db());
+    EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
+    EXPECT_TRUE(db().tableExists("BT_VIEW_KWOTY"));
+    EXPECT_THROW(db().executeScript("CREATE INDEX BT_DANE_FIRMA_TYP_KWOTA ON BT_DANE (id_firmy)"), db::DbError) << "recreated";
+}
