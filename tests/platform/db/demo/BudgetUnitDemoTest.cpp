@@ -65,9 +65,12 @@ TEST_P(BudgetUnitDemoTest, theUnitCarriesItsCodesTaskBudgetAndALockedDocument) {
     EXPECT_GT(count("select count(*) from KARTOTEKA_UZYTKOWNIKA_DANE_VIEW v join BT_DANE b on b.id_poz_dok=v.id_poz_dok "
                     "where v.id_firmy=2"), 50);
     EXPECT_EQ(count("select count(*) from BLOKADY_DOKUMENTOW l join BT_VIEW v on v.id_nag_dok=l.id_nag_dok where v.kwota<0"), 1);
-    // The plan of a paragraf includes its analytic symbols and its changes (every row dated up to the day).
+    // The plan of a paragraf includes its analytic symbols and its changes (every row of the
+    // year dated up to the day; the year before is not in force).
     const int64_t planned = count("select sum(kwota) from BT_PLAN where id_firmy=2 and bt_klasyfikacja like '801-80101-4210%' "
-                                  "and data_planu<=?", {date::fromYmd(2026, 12, 31)});
+                                  "and data_planu<=? and id_lata_obrot=(select id_lata_obrot from LATA_OBROTOWE "
+                                  "where id_firmy=2 and rok_obrotowy='2026')",
+                                  {date::fromYmd(2026, 12, 31)});
     EXPECT_EQ(server::TG_BT_Plan_Sub(db(), 2, 0, date::fromYmd(2026, 12, 31), "801-80101-4210", "W", 2).minor(), planned);
 }
 
