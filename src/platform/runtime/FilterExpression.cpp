@@ -65,6 +65,12 @@ private:
     QString parseUnary() {
         skipBlanks();
         if (atEnd()) fail(QStringLiteral("brak warunku"));
+        if (++m_depth > 64) fail(QStringLiteral("za głęboko zagnieżdżony warunek"));
+        const QString out = parseUnaryAt();
+        --m_depth;
+        return out;
+    }
+    QString parseUnaryAt() {
         if (keyword("NOT")) return QStringLiteral("NOT ") + parseUnary();
         if (m_s[m_pos] == '(') {
             ++m_pos;
@@ -174,6 +180,7 @@ private:
     const QString& m_s;
     const FilterRules& m_rules;
     int m_pos = 0;
+    int m_depth = 0;
 };
 
 } // namespace
