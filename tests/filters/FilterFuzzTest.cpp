@@ -32,17 +32,29 @@ const char* const kSeeds[] = {
 };
 
 const char* const kInserts[] = {"'", "''", "\"", "--", "/*", "*/", "\\", "$$", "$a$", "E'", ";", ")", "(", ")) OR 1=1 OR ((",
-                                "SQL(", ":", "::", "`", "[", "\xFF", "\xC3", " OR ", " AND ", "%", "\\'", "\n", "0x"};
+                                "SQL(", ":", "::", "`", "[", "\xFF", "\xC3", " OR ", " AND ", "%", "\\'", "\n", "0x",
+                                "1", "(", "x", " NOT ", "-", "!", ",'a'"};
 
-QByteArray mutate(std::mt19937& rng, QByteArray s) {
+// Texts that keep a filter well formed more often, so that accepted filters are run too.
+const char* const kMild[] = {" OR konto='130-01'", " AND status=2", " OR 1=1", " OR id_firmy<>0", " OR id_lata_obrot>0",
+                             " AND NOT strona=1", " OR opis='x'' OR 1=1'", " ", "  "};
+
+// Mild mutations only (a third of the runs), so that many filters are accepted and run.
+QByteArray mutate(std::mt19937& rng, QByteArray s, bool mild) {
     auto pick = [&](int n) { return int(rng() % unsigned(std::max(n, 1))); };
     const int steps = 1 + pick(4);
     for (int k = 0; k < steps; ++k) {
         const int at = pick(int(s.size()) + 1);
-        switch (pick(6)) {
-        case 0: case 1: case 2:
+        switch (mild ? 2 : pick(8)) {
+        case 0: case 1:
             s.insert(at, kInserts[pick(int(std::size(kInserts)))]);
             break;
+        case 2: case 6: case 7: {
+            // At a blank, where a whole condition or operand may begin.
+            const int blank = s.indexOf(' ', at);
+            s.insert(blank < 0 ? at : blank, kMild[pick(int(std::size(kMild)))]);
+            break;
+        }
         case 3:
             s.remove(at, 1 + pick(6));
             break;
@@ -93,7 +105,8 @@ protected:
         for (; f.runs < n; ++f.runs) {
             QByteArray bytes = kSeeds[rng() % std::size(kSeeds)];
             if (rng() % 4 == 0) bytes += " AND " + QByteArray(kSeeds[rng() % std::size(kSeeds)]);
-            const QString filter = QString::fromUtf8(mutate(rng, bytes));
+            const bool mild = rng() % 3 == 0;
+            const QString filter = QString::fromUtf8(mutate(rng, bytes, mild));
             const FilterTranslation t = translateFilter(filter);
             if (!t.ok()) {
                 EXPECT_TRUE(t.where.isEmpty());
