@@ -92,3 +92,16 @@ TEST_P(FilterScopeTest, theSummaryKeepsItsYearWhateverTheFilter) {
     scope.rawFilter = kSqliteEscape;
     EXPECT_FALSE(summary.computeTotals(scope));
 }
+
+// A sub-query reads the session's own marks: another user's number is refused.
+TEST_P(FilterScopeTest, aSubqueryReadsOnlyTheSessionsOwnUser) {
+    const QString marks =
+        QStringLiteral("SQL(id_dokument_pozycja in (select id_elementu from ZAZNACZENIE where id_uzytkownika=%1 AND id_browsera=40))");
+    for (int64_t user : {int64_t(7), int64_t(8)}) {
+        ledger::LedgerEntriesController c(db(), session);
+        c.setAccount(QStringLiteral("130-01"), true);
+        c.setQuickFilter(true, marks.arg(user));
+        c.rebuild();
+        EXPECT_EQ(c.filterError().isEmpty(), user == session.DANE_ID_UZYTKOWNIKA_NR) << c.filterError().toStdString();
+    }
+}
