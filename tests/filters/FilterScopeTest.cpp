@@ -3,6 +3,7 @@
 // the server did not are refused, the refusal points into the person's own text, and the
 // list then shows nothing.
 #include "entries/summary/AccountSummary.h"
+#include "frame/marks/SelectionStore.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "platform/db/DbError.h"
 #include "platform/runtime/Date.h"
@@ -104,4 +105,19 @@ TEST_P(FilterScopeTest, aSubqueryReadsOnlyTheSessionsOwnUser) {
         c.rebuild();
         EXPECT_EQ(c.filterError().isEmpty(), user == session.DANE_ID_UZYTKOWNIKA_NR) << c.filterError().toStdString();
     }
+}
+
+// "Mark all" stores the rows of the list's company only, whatever the filter names.
+TEST_P(FilterScopeTest, markingEveryRowStoresOnlyTheListsCompany) {
+    marks::MarksList all;
+    all.markAll();
+    marks::StoreRequest request{marks::BrowserLedgerByAccounts, 7, QStringLiteral("POZ_DOK_VIEW_UNION"),
+                                QStringLiteral("id_dokument_pozycja"), QStringLiteral("PDU:konto='130-01' OR PDU:id_firmy<>0"), 0};
+    for (const int64_t company : {f().company, f().company + 1000}) {
+        request.company = company;
+        const marks::StoreOutcome out = marks::storeMarks(db(), all, request);
+        ASSERT_TRUE(out.ok) << out.error.toStdString();
+        EXPECT_EQ(out.stored, count(QStringLiteral("id_firmy=? AND (konto='130-01' OR id_firmy<>0)"), {company}));
+    }
+    EXPECT_EQ(*db().scalarInt("select count(*) from ZAZNACZENIE where id_uzytkownika=7"), 0);
 }

@@ -189,6 +189,7 @@ marks::StoreOutcome EntryBrowser::storeMarks(const QString& rowsFilter, const ma
     request.view = m_config.sumView;
     request.idColumn = m_config.idColumn;
     request.filter = rowsFilter;
+    request.company = m_session.DANE_ID_FIRMY;
     return marks::storeMarks(m_db, m_marks, request, progress);
 }
 

@@ -40,6 +40,8 @@ struct StoreRequest {
     QString view;
     QString idColumn = QStringLiteral("id_dokument_pozycja");
     QString filter;
+    // The list's company (DANE_ID_FIRMY), bound beside the filter; 0 = the view has none.
+    int64_t company = 0;
 };
 
 struct StoreOutcome {
