@@ -186,7 +186,6 @@ private:
     };
 
     const Token& peek(int ahead = 0) const { return m_t[std::min(m_i + ahead, int(m_t.size()) - 1)]; }
-    const Token& take() { const Token& t = peek(); if (t.kind != Tok::End) ++m_i; return t; }
     bool word(const char* w, int ahead = 0) const {
         return peek(ahead).kind == Tok::Word && peek(ahead).text == QLatin1String(w);
     }
