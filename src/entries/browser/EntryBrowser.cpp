@@ -55,7 +55,10 @@ void EntryBrowser::applyFilter(const EntryFilterText& filter, bool keepMarks) {
     m_summary.invalidate(keepMarks);
     m_filter = filter;
     m_filterError.clear();
-    const FilterTranslation t = translateFilter(m_filter.filter);
+    // A sub-query of the filter reads the session's own marks, company and year only.
+    FilterRules rules;
+    rules.scope = {m_session.DANE_ID_FIRMY, m_session.DANE_LATA_OBROTOWE, m_session.DANE_ID_UZYTKOWNIKA_NR};
+    const FilterTranslation t = translateFilter(m_filter.filter, rules);
     if (!t.ok()) m_filterError = t.error;
     m_row = -1;
     try {
@@ -187,6 +190,7 @@ marks::StoreOutcome EntryBrowser::storeMarks(const QString& rowsFilter, const ma
     request.idColumn = m_config.idColumn;
     request.filter = rowsFilter;
     request.keepDescribed = m_config.sharedBrowser;
+    request.company = m_session.DANE_ID_FIRMY;
     return marks::storeMarks(m_db, m_marks, request, progress);
 }
 

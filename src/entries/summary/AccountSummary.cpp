@@ -37,14 +37,14 @@ bool AccountSummary::computeTotals(const SummaryScope& scope) {
         m_error = QStringLiteral("Nieprawidłowa nazwa widoku: %1").arg(scope.viewName);
         return false;
     }
-    // The same where text as the list: the fiscal year and the raw filter.
-    QString where = QStringLiteral("id_lata_obrot=%1").arg(scope.fiscalYear);
-    if (!scope.rawFilter.trimmed().isEmpty()) where += QStringLiteral(" AND ") + scope.rawFilter;
-    const FilterTranslation t = translateFilter(where);
+    // The same rows as the list: the fiscal year bound outside the filter's text, so that
+    // nothing in the filter can take it away, and the filter as one condition beside it.
+    const FilterTranslation t = translateFilter(scope.rawFilter);
     if (!t.ok()) {
         m_error = t.error;
         return false;
     }
+    const QString filterWhere = t.where.isEmpty() ? QString() : QStringLiteral(" and (") + t.where + QLatin1Char(')');
     // Count and the four sums in one pass over the rows. The rows are read in a subquery
     // that names only the amounts: aggregating the union view directly makes SQLite build
     // every column of every row (the header join included), about fifteen times slower.
@@ -55,8 +55,9 @@ bool AccountSummary::computeTotals(const SummaryScope& scope) {
     auto rows = m_db.select(QStringLiteral("select count(*), coalesce(sum(kwota_wn),0), coalesce(sum(kwota_ma),0), "
                                            "coalesce(sum(kwota_wn_w),0), coalesce(sum(kwota_ma_w),0) from "
                                            "(select kwota_wn, kwota_ma, kwota_wn_w, kwota_ma_w from %1 "
-                                           "where %2%3) entries")
-                                .arg(scope.viewName, t.where, keepSubquery));
+                                           "where id_lata_obrot = ?%2%3) entries")
+                                .arg(scope.viewName, filterWhere, keepSubquery),
+                            {scope.fiscalYear});
     if (rows.next()) {
         m_totals.count = rows.int64(0);
         m_totals.dt = rows.money(1);

@@ -35,7 +35,9 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
     if (marks.allMarked()) {
         if (!isIdentifier(request.view) || !isIdentifier(request.idColumn))
             return {false, false, QStringLiteral("Nieprawidłowa nazwa widoku lub kolumny: %1.%2").arg(request.view, request.idColumn), 0};
-        const FilterTranslation t = translateFilter(request.filter);
+        FilterRules rules;
+        rules.scope.user = request.user;
+        const FilterTranslation t = translateFilter(request.filter, rules);
         if (!t.ok()) return {false, false, t.error, 0};
         where = t.where;
     }
@@ -61,11 +63,19 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
             // Numbers are written into the text: they come from the session, not from a person.
             QString sql = QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
                               .arg(request.browser).arg(request.user).arg(request.idColumn, request.view);
-            if (!where.isEmpty()) sql += QStringLiteral(" WHERE ") + where;
+            // The company is bound beside the filter, which stays one condition of its own.
+            QStringList conditions;
+            db::Params params;
+            if (request.company != 0) {
+                conditions << QStringLiteral("id_firmy = ?");
+                params.emplace_back(request.company);
+            }
+            if (!where.isEmpty()) conditions << QLatin1Char('(') + where + QLatin1Char(')');
+            if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
             // In id order the index of ZAZNACZENIE grows at its end instead of taking every id
             // at a random place (a quarter faster for 100 000 ids on SQLite).
             sql += QStringLiteral(" ORDER BY %1").arg(request.idColumn);
-            out.stored = db.execute(sql);
+            out.stored = db.execute(sql, params);
             report(80);
             const std::vector<int64_t> unmarked = marks.unmarkedIds();
             constexpr size_t chunk = 500;

@@ -44,6 +44,8 @@ struct StoreRequest {
     // empty opis_elementu, the chosen classification symbols by text): the store then
     // removes and replaces only the rows with an empty opis_elementu.
     bool keepDescribed = false;
+    // The list's company (DANE_ID_FIRMY), bound beside the filter; 0 = the view has none.
+    int64_t company = 0;
 };
 
 struct StoreOutcome {

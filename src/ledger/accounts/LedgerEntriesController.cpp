@@ -3,6 +3,7 @@
 #include "ledger/accounts/EntriesListModel.h"
 #include "ledger/accounts/EntryListColumns.h"
 #include "platform/runtime/Date.h"
+#include "platform/runtime/FilterExpression.h"
 
 namespace ksiega::ledger {
 
@@ -83,6 +84,12 @@ QString LedgerEntriesController::rebuild(bool keepMarks) {
     in.quickFilterOn = m_filters.quickOn();
     in.quickFilter = m_filters.quickInForce();
     in.viewName = viewName();
+    // The texts a person wrote are read alone first, so that a refusal points into them.
+    m_ownFilterError.clear();
+    for (const QString& own : {in.quickFilterOn ? in.quickFilter : QString(), in.savedFilter}) {
+        const FilterTranslation t = translateFilter(own);
+        if (!t.ok() && m_ownFilterError.isEmpty()) m_ownFilterError = t.error;
+    }
     const EntriesFilter filter = buildEntriesFilter(in);
     if (filter.tooLong) m_warning = QString::fromUtf8(kFilterTooLongText);
     m_browser.applyFilter({filter.filter, filter.rawFilter}, keepMarks);

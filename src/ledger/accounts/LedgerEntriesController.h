@@ -67,7 +67,9 @@ public:
     QString rebuild(bool keepMarks = false);
     const QString& warning() const { return m_warning; }
     // Why the filter could not be read ("" = it was); the list is then empty.
-    const QString& filterError() const { return m_browser.filterError(); }
+    // Why the filter lists nothing: a refusal of the person's own filter text (its position
+    // counted in that text), else the list's.
+    const QString& filterError() const { return m_ownFilterError.isEmpty() ? m_browser.filterError() : m_ownFilterError; }
 
     const QString& filter() const { return m_browser.filter(); }
     const QString& rawFilter() const { return m_browser.rawFilter(); }
@@ -112,6 +114,7 @@ private:
     db::Database& m_db;
     const SessionContext& m_session;
     entries::EntryBrowser m_browser;
+    QString m_ownFilterError;
     QString m_account;
     bool m_whole = true;
     CurrencyCode m_currency;

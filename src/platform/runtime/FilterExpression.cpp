@@ -13,11 +13,16 @@ bool isIdentChar(QChar c) { return isIdentStart(c) || (c.isDigit() && c.unicode(
 
 struct FilterError {
     QString message;
+    int position;
 };
+
+QString refusalText(int position, const QString& what) {
+    return QStringLiteral("Błędne wyrażenie filtrujące (pozycja %1): %2").arg(position + 1).arg(what);
+}
 
 class Translator {
 public:
-    explicit Translator(const QString& s) : m_s(s) {}
+    Translator(const QString& s, const FilterRules& rules) : m_s(s), m_rules(rules) {}
 
     QString run() {
         skipBlanks();
@@ -29,8 +34,9 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const QString& what) const {
-        throw FilterError{QStringLiteral("Błędne wyrażenie filtrujące (pozycja %1): %2").arg(m_pos + 1).arg(what)};
+    [[noreturn]] void fail(const QString& what) const { failAt(m_pos, what); }
+    [[noreturn]] static void failAt(int position, const QString& what) {
+        throw FilterError{refusalText(position, what), position};
     }
     bool atEnd() const { return m_pos >= m_s.size(); }
     void skipBlanks() { while (!atEnd() && m_s[m_pos].isSpace()) ++m_pos; }
@@ -59,6 +65,12 @@ private:
     QString parseUnary() {
         skipBlanks();
         if (atEnd()) fail(QStringLiteral("brak warunku"));
+        if (++m_depth > 64) fail(QStringLiteral("za głęboko zagnieżdżony warunek"));
+        const QString out = parseUnaryAt();
+        --m_depth;
+        return out;
+    }
+    QString parseUnaryAt() {
         if (keyword("NOT")) return QStringLiteral("NOT ") + parseUnary();
         if (m_s[m_pos] == '(') {
             ++m_pos;
@@ -83,33 +95,10 @@ private:
     // The text of SQL( ... ) up to its matching parenthesis; m_pos is at "(".
     QString rawPiece() {
         const int start = ++m_pos;
-        int depth = 1;
-        bool inText = false;
-        while (!atEnd()) {
-            const QChar c = m_s[m_pos];
-            if (inText) {
-                if (c == '\'') {
-                    if (m_pos + 1 < m_s.size() && m_s[m_pos + 1] == '\'') ++m_pos;
-                    else inText = false;
-                }
-            } else if (c == '\'') {
-                inText = true;
-            } else if (c == '(') {
-                ++depth;
-            } else if (c == ')') {
-                if (--depth == 0) break;
-            } else if (c == ';') {
-                fail(QStringLiteral("średnik w SQL(...)"));
-            } else if ((c == '-' && m_s.mid(m_pos, 2) == QLatin1String("--")) || m_s.mid(m_pos, 2) == QLatin1String("/*")) {
-                fail(QStringLiteral("komentarz w SQL(...)"));
-            }
-            ++m_pos;
-        }
-        if (inText) fail(QStringLiteral("niezamknięty tekst w SQL(...)"));
-        if (atEnd()) fail(QStringLiteral("brak nawiasu zamykającego SQL(...)"));
-        const QString raw = m_s.mid(start, m_pos - start).trimmed();
-        ++m_pos;
-        if (raw.isEmpty()) fail(QStringLiteral("puste SQL()"));
+        int end = start;
+        if (const auto refused = checkSqlPiece(m_s, start, end, m_rules)) failAt(refused->position, refused->reason);
+        const QString raw = m_s.mid(start, end - start).trimmed();
+        m_pos = end + 1;
         return db::withPrefixRanges(db::portableSql(WYTNIJ_PREFIX(raw)));
     }
 
@@ -142,6 +131,11 @@ private:
         while (true) {
             if (atEnd()) fail(QStringLiteral("niezamknięty tekst"));
             const QChar c = m_s[m_pos++];
+            if (c == QChar('\\')) failAt(m_pos - 1, QStringLiteral("ukośnik wsteczny w tekście"));
+            if (c.unicode() == 0) failAt(m_pos - 1, QStringLiteral("znak NUL w tekście"));
+            if (c.isSurrogate() && !(c.isHighSurrogate() && !atEnd() && m_s[m_pos].isLowSurrogate()) &&
+                !(c.isLowSurrogate() && m_pos >= 2 && m_s[m_pos - 2].isHighSurrogate()))
+                failAt(m_pos - 1, QStringLiteral("błędny znak w tekście"));
             if (c == '\'') {
                 if (!atEnd() && m_s[m_pos] == '\'') { value += c; ++m_pos; continue; }
                 break;
@@ -176,20 +170,35 @@ private:
         }
         static const QStringList reserved = {QStringLiteral("AND"), QStringLiteral("OR"), QStringLiteral("NOT"), QStringLiteral("SQL")};
         if (reserved.contains(name, Qt::CaseInsensitive)) fail(QStringLiteral("słowo kluczowe w miejscu pola"));
+        const QString lower = name.toLower();
+        const bool known = m_rules.columns.isEmpty() ? knownFilterColumns().contains(lower)
+                                                      : m_rules.columns.contains(lower, Qt::CaseInsensitive);
+        if (!known) failAt(start, QStringLiteral("nieznana kolumna %1").arg(name));
         return name;
     }
 
     const QString& m_s;
+    const FilterRules& m_rules;
     int m_pos = 0;
+    int m_depth = 0;
 };
 
 } // namespace
 
-FilterTranslation translateFilter(const QString& filter) {
+FilterTranslation translateFilter(const QString& filter) { return translateFilter(filter, FilterRules{}); }
+
+FilterTranslation translateFilter(const QString& filter, const FilterRules& rules) {
     try {
-        return {Translator(filter).run(), QString()};
+        const QString where = Translator(filter, rules).run();
+        // What goes to the server is read once more as a whole: one condition of the same
+        // grammar, whatever the rewriting of the pieces made of them.
+        if (!where.isEmpty()) {
+            if (const auto refused = checkSqlCondition(where, rules))
+                return {QString(), refusalText(0, QStringLiteral("warunek po przekładzie: ") + refused->reason), 0};
+        }
+        return {where, QString(), -1};
     } catch (const FilterError& e) {
-        return {QString(), e.message};
+        return {QString(), e.message, e.position};
     }
 }
 

@@ -17,9 +17,12 @@
 // A text is written back through db::quoted(). An SQL(...) piece goes to the server as it
 // stands (prefixes cut as everywhere, in the portable SQL dialect of PortableSql.h, and an
 // account prefix "konto like '201%'" given its index range, PrefixRange.h), in parentheses
-// of its own so
-// that an OR inside it cannot change the meaning of the conditions around it; it must have
-// balanced quotes and parentheses and hold neither ";" nor a comment.
+// of its own so that an OR inside it cannot change the meaning of the conditions around it.
+// It must be a condition of the small grammar FilterSql.h checks (known columns, a fixed list
+// of functions, sub-queries only over the selection store and a few dictionaries, each one
+// narrowed to a user, company or year). Fields and texts outside pieces obey the same rules.
+// The WHERE text a filter translates to is checked once more as a whole before it is used.
+#include "platform/runtime/FilterSql.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -30,11 +33,14 @@ namespace ksiega {
 struct FilterTranslation {
     QString where;   // the WHERE text without the word WHERE; empty for an empty filter
     QString error;   // why the filter was refused; empty when it was translated
+    int errorPosition = -1;   // 0-based, into the filter text given; -1 when translated
     bool ok() const { return error.isEmpty(); }
 };
 
 // Translates a filter; an invalid one is refused with a reason, never half translated.
+// No rules: the columns of the module's views, any user, company or year in a sub-query.
 FilterTranslation translateFilter(const QString& filter);
+FilterTranslation translateFilter(const QString& filter, const FilterRules& rules);
 
 // WYTNIJ_PREFIX: the filter text with the table prefixes cut outside quoted texts
 // ("PDU:konto='A:B'" becomes "konto='A:B'"). No validation; translateFilter() is what
