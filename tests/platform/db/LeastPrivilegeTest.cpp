@@ -3,6 +3,7 @@
 // turnover recompute with its temporary tables) and nothing else: no other schema, no
 // objects, no server files, no sleeping, no large objects. A read-only connection refuses
 // writes and carries the statement timeout.
+#include "platform/db/BoundedRead.h"
 #include "platform/db/OpenMode.h"
 #include "platform/db/PostgresDatabase.h"
 #include "platform/db/Schema.h"
@@ -123,6 +124,15 @@ TEST_F(LeastPrivilege, aReadOnlyConnectionRefusesWritesAndHasAStatementTimeout) 
     EXPECT_THROW(db::openDatabase(urlAs(app, "lp_nowhere"), db::OpenMode::ReadOnly), db::DbError);
     EXPECT_THROW(db::openDatabase(urlAs(app, "lp_nowhere"), db::OpenMode::Existing), db::DbError);
     EXPECT_EQ(admin->scalarInt("select count(*) from pg_namespace where nspname='lp_nowhere'"), 0);
+}
+
+TEST_F(LeastPrivilege, aBoundedReadIsCancelledAtItsLimitAndPutsTheTimeoutBack) {
+    const QString before = admin->scalarText("show statement_timeout").value_or("");
+    {
+        const db::BoundedRead bounded(*admin, 100);
+        EXPECT_THROW(admin->select("select pg_sleep(5)").next(), db::DbError);
+    }
+    EXPECT_EQ(admin->scalarText("show statement_timeout"), before);
 }
 
 } // namespace
