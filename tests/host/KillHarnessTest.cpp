@@ -90,6 +90,16 @@ public:
         return rows;
     }
 
+    // The ids ("1,2,3") of company 1's 2026 settlements that satisfy `condition` (over ROZRACHUNEK r).
+    QStringList settlements(const QString& condition) {
+        auto d = connect();
+        QStringList list;
+        db::Rows r = d->select("select r.id_rozrachunku from ROZRACHUNEK r join LATA_OBROTOWE y on y.id_lata_obrot=r.id_lata_obrot "
+                               "where r.id_firmy=1 and y.rok_obrotowy='2026' and " + condition + " order by r.id_rozrachunku");
+        while (r.next()) list << r.text(0);
+        return list;
+    }
+
     // A file of `documents` balanced two-line documents for company 1, 2026, made of the
     // journal, document type and posting accounts the demo's chart has.
     QString importFile(const QString& dir, int documents, int run) {
@@ -130,6 +140,19 @@ const std::vector<Writer>& writers() {
         {"close-year", [](KillHarness&, const QString& url, const QString&, int) { return QStringList{"close-year"} + session(url, "2025"); }},
         {"opening-balance-set", [](KillHarness&, const QString& url, const QString&, int) {
              return QStringList{"opening-balance-set"} + session(url) + QStringList{"--account", "100-01", "--dt", "1234.56", "--ct", "0"};
+         }},
+        // Even runs import the customer's warehouse settlements, odd runs undo that.
+        {"settlements-import", [](KillHarness& h, const QString& url, const QString&, int run) {
+             const QString ids = h.settlements("r.id_nag_dok_m <> 0 and r.id_poz_dok_f = 0 and r.nr_konta like '201-00003%'").join(',');
+             return QStringList{"settlements-import"} + session(url) +
+                    (run % 2 ? QStringList{"--undo", "--ids", ids} : QStringList{"--account", "201-00003", "--ids", ids, "--balance-date", "2025-12-31"});
+         }},
+        // Each run makes a document of settlements no earlier run took.
+        {"settlements-document", [](KillHarness& h, const QString& url, const QString&, int run) {
+             const QStringList open = h.settlements("r.id_nag_dok_m <> 0 and r.id_poz_dok_f = 0 and r.czy_bo = 0");
+             return QStringList{"settlements-document"} + session(url) +
+                    QStringList{"--journal", "PK", "--type", "PK", "--dt", "130-01", "--ct", "131-01", "--ids",
+                                open.mid(run * 3, 3).join(',')};
          }},
         {"demo --lines", [](KillHarness&, const QString& url, const QString&, int) {
              return QStringList{"demo", "--db", url, "--force", "--lines", "30000"};
