@@ -37,7 +37,7 @@ const std::vector<QStringList> kReadCommands = {
     {"trial-balance", "--period", "2026-01"},
     {"entries", "--account", "100", "--whole", "0"},
     {"turnovers", "--account", "100", "--whole", "0"},
-    {"opening-balance"},
+    {"cost-centres"},
     {"settlements"},
 };
 
