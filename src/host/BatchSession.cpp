@@ -35,7 +35,8 @@ SessionChoice choose(db::Database& db, const Arguments& args, BatchSession::Miss
 
 } // namespace
 
-BatchSession::BatchSession(const Arguments& args, Missing missing) : m_db(openExistingDatabase(args)) {
+BatchSession::BatchSession(const Arguments& args, Missing missing, Access access)
+    : m_db(openExistingDatabase(args, access == Access::Read ? db::OpenMode::ReadOnly : db::OpenMode::Existing)) {
     const SessionChoice choice = choose(*m_db, args, missing);
     try {
         loadSession(*m_db, choice);

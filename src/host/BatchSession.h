@@ -19,9 +19,15 @@ public:
         FirstCompany,   // the first company and its newest year where they are not given
     };
 
+    enum class Access {
+        Write,  // the command changes the ledger
+        Read,   // it only reads: the database is opened read-only
+    };
+
     // Throws UsageError for a missing or unknown database, company, year or user. The
-    // command must declare options::session().
-    explicit BatchSession(const Arguments& args, Missing missing = Missing::Refuse);
+    // command must declare options::session(). Nothing is ever created.
+    explicit BatchSession(const Arguments& args, Missing missing = Missing::Refuse, Access access = Access::Write);
+    BatchSession(const Arguments& args, Access access) : BatchSession(args, Missing::Refuse, access) {}
     ~BatchSession();
     BatchSession(const BatchSession&) = delete;
     BatchSession& operator=(const BatchSession&) = delete;

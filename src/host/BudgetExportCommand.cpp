@@ -83,7 +83,7 @@ int budgetExport(const Arguments& args) {
         run.sqlFilter = t.where;
     }
 
-    BatchSession batch(args);
+    BatchSession batch(args, BatchSession::Access::Read);
     db::Database& db = batch.db();
     const SessionContext& s = batch.session();
     periodArguments(args, s.DANE_POCZATEK_ROKU, run);

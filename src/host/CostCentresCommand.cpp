@@ -166,7 +166,7 @@ int costCentres(const Arguments& args) {
     const FilterTranslation filter = translateFilter(args.option(QStringLiteral("filter"), QString()));
     if (!filter.ok()) throw UsageError(QStringLiteral("--filter: %1").arg(filter.error));
 
-    BatchSession batch(args, BatchSession::Missing::FirstCompany);
+    BatchSession batch(args, BatchSession::Missing::FirstCompany, BatchSession::Access::Read);
     SplitSelection selection;
     selection.company = batch.session().DANE_ID_FIRMY;
     selection.year = args.given(QStringLiteral("year")) ? batch.session().DANE_LATA_OBROTOWE : 0;

@@ -26,10 +26,12 @@ int runDemo(const Arguments& args) {
     QTextStream out(stdout);
     QElapsedTimer timer;
     timer.start();
-    auto db = db::demo::openEmptyDatabase(url, args.flag(QStringLiteral("force")));
+    db::demo::DemoTarget target(url, args.flag(QStringLiteral("force")));
+    db::Database* db = &target.db();
 
     if (!args.option("lines")) {
         const auto summary = db::demo::buildDemoDatabase(*db);
+        target.commit();
         out << QStringLiteral("Baza demonstracyjna %1: %2 dokumentów, %3 pozycji (%4 s)\n")
                    .arg(url).arg(summary.documents).arg(summary.lines).arg(timer.elapsed() / 1000.0, 0, 'f', 1);
         return 0;
@@ -46,6 +48,7 @@ int runDemo(const Arguments& args) {
         out << QStringLiteral("  %1 ...\n").arg(step);
         out.flush();
     });
+    target.commit();
     out << QStringLiteral("Księga %1: %2 pozycji w %3 dokumentach, %4 podziałów na MPK\n").arg(url).arg(r.lines).arg(r.documents)
                .arg(r.costCentreSplits);
     if (options.budget) out << QStringLiteral("  %1 pozycji klasyfikacji budżetowej (firma %2)\n").arg(r.budgetLines).arg(options.company);

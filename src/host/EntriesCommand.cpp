@@ -4,6 +4,7 @@
 #include "host/BatchSession.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
+#include "ledger/accounts/EntriesFilter.h"
 #include "ledger/accounts/EntryListColumns.h"
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "platform/runtime/Date.h"
@@ -95,12 +96,17 @@ int entries(const Arguments& args) {
     if (whole != QLatin1String("0") && whole != QLatin1String("1")) throw UsageError(QStringLiteral("--whole must be 0 or 1"));
     const auto account = args.option(QStringLiteral("account"));
     if (account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
+    // Refused here: a longer text names no account of the chart and would make the list's
+    // filter too long to apply.
+    if (account->trimmed().size() > ledger::kMaxAccountLength)
+        throw UsageError(QStringLiteral("--account is longer than %1 characters, the longest account number")
+                             .arg(ledger::kMaxAccountLength));
     const int sort = intOption(args, QStringLiteral("sort"), 1, 1, ledger::kEntrySortOrders);
     const int limit = intOption(args, QStringLiteral("limit"), 100, 0, 100000000);
     const QString quick = args.option(QStringLiteral("filter"), QString());
     const bool summary = args.flag(QStringLiteral("summary"));
 
-    BatchSession batch(args);
+    BatchSession batch(args, BatchSession::Access::Read);
     batch.session().DANE_AKTYWNA_WALUTA = currency;
 
     ledger::LedgerEntriesController c(batch.db(), batch.session());

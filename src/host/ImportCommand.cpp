@@ -1,5 +1,6 @@
 // ksiega import: ledger documents from a CSV file into a company's fiscal year.
 #include "host/Subcommands.h"
+#include "host/gui/HostDatabase.h"
 #include "platform/db/import/DocumentImporter.h"
 #include <QTextStream>
 
@@ -10,7 +11,7 @@ namespace {
 int runImport(const Arguments& args) {
     if (args.positional().size() != 1) throw UsageError(QStringLiteral("give exactly one CSV file"));
 
-    auto db = openDatabase(args);
+    auto db = openExistingDatabase(args);
     db::import::ImportOptions options;
     options.idFirmy = companyArgument(*db, args);
     options.idLataObrot = yearArgument(*db, options.idFirmy, args);

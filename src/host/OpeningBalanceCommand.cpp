@@ -66,7 +66,7 @@ int openingBalance(const Arguments& args) {
         throw UsageError(QStringLiteral("--aggregate sums every currency in PLN: it takes no --currency"));
     const QString currency = currencyArgument(args);
 
-    BatchSession batch(args);
+    BatchSession batch(args); // prepares the opening document when the year has none
     openingbalance::OpeningBalanceController c(batch.db(), batch.session(), openingbalance::noLineEditors());
     c.filterWindow = [] { return uint8_t(0); };
     c.open();

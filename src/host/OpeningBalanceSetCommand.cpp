@@ -4,6 +4,7 @@
 // is answered "Anuluj", so a check that fails refuses the save; the question about changed
 // settlements is answered "Tak".
 #include "host/BatchSession.h"
+#include "platform/runtime/EnteredAmount.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "openingbalance/entry/AmountEntryController.h"
@@ -35,8 +36,10 @@ struct FileSettlement {
 
 Money amountArgument(const Arguments& args, const QString& name) {
     const QString text = args.option(name, QStringLiteral("0"));
-    const auto m = Money::parse(text);
-    if (!m) throw UsageError(QStringLiteral("--%1 must be an amount (1234.56 or \"1 234,56\"), not '%2'").arg(name, text));
+    const auto m = parseEnteredAmount(text);
+    if (!m)
+        throw UsageError(QStringLiteral("--%1 must be an amount of at most %2 digits before the decimal point (1234.56 or "
+                                        "\"1 234,56\"), not '%3'").arg(name).arg(kMaxEnteredDigits).arg(text));
     return *m;
 }
 
@@ -53,8 +56,10 @@ Money moneyOf(const QJsonObject& o, const QString& key, int index) {
     const QString text = v.isDouble() ? QString::number(v.toInteger()) : v.toString();
     if (v.isDouble() && double(v.toInteger()) != v.toDouble())
         throw UsageError(QStringLiteral("settlement %1: %2 with decimals must be a text (\"12.34\")").arg(index).arg(key));
-    const auto m = Money::parse(text);
-    if (!m) throw UsageError(QStringLiteral("settlement %1: %2 must be an amount").arg(index).arg(key));
+    const auto m = parseEnteredAmount(text);
+    if (!m)
+        throw UsageError(QStringLiteral("settlement %1: %2 must be an amount of at most %3 digits before the decimal point")
+                             .arg(index).arg(key).arg(kMaxEnteredDigits));
     return *m;
 }
 

@@ -193,7 +193,7 @@ int settlements(const Arguments& args) {
     const bool summary = args.flag(QStringLiteral("summary"));
     if (summary && limit >= 0) throw UsageError(QStringLiteral("--summary sums the whole list: it takes no --limit"));
 
-    BatchSession batch(args);
+    BatchSession batch(args, BatchSession::Access::Read);
     const ListQuery q = listQuery(args, batch.session(), openAt);
     QTextStream out(stdout);
     if (summary) writeSummary(batch.db(), out, format, q, batch.session().DANE_ID_UZYTKOWNIKA_NR);

@@ -1,5 +1,4 @@
 #include "host/Subcommands.h"
-#include "platform/db/Schema.h"
 #include <QDir>
 #include <QStandardPaths>
 
@@ -58,11 +57,7 @@ QString defaultDatabasePath() {
 
 QString defaultDatabaseUrl() { return QStringLiteral("sqlite:") + defaultDatabasePath(); }
 
-std::unique_ptr<db::Database> openDatabase(const Arguments& args) {
-    auto db = db::Database::open(args.option(QStringLiteral("db"), defaultDatabaseUrl()));
-    db::upgradeSchema(*db);
-    return db;
-}
+
 
 int64_t companyArgument(db::Database& db, const Arguments& args) {
     const auto text = args.option(QStringLiteral("company"));

@@ -40,8 +40,6 @@ QString commandHelp(const Subcommand& command);
 // The embedded demo database: a file in the user's data folder.
 QString defaultDatabasePath();
 QString defaultDatabaseUrl();
-// --db or the embedded database, opened.
-std::unique_ptr<db::Database> openDatabase(const Arguments& args);
 // --company as id_firmy (must exist).
 int64_t companyArgument(db::Database& db, const Arguments& args);
 // --year as id_lata_obrot or as the year's name (rok_obrotowy) of the company.

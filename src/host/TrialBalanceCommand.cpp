@@ -15,7 +15,7 @@ int trialBalance(const Arguments& args) {
     const auto format = MachineTable::formatArgument(args);
     const QString currency = currencyArgument(args);
 
-    BatchSession batch(args);
+    BatchSession batch(args, BatchSession::Access::Read);
     const SessionContext& s = batch.session();
     const auto fiscalYear = server::loadFiscalYear(batch.db(), s.DANE_ID_FIRMY, s.DANE_LATA_OBROTOWE);
     const QString periodText = args.option(QStringLiteral("period"), QStringLiteral("BZ"));

@@ -17,7 +17,7 @@ int turnovers(const Arguments& args) {
     const auto account = args.option(QStringLiteral("account"));
     if (account->trimmed().isEmpty()) throw UsageError(QStringLiteral("--account is required"));
 
-    BatchSession batch(args);
+    BatchSession batch(args, BatchSession::Access::Read);
     const SessionContext& s = batch.session();
     entries::PeriodTurnoverList list(batch.db());
     list.rebuild({s.DANE_ID_FIRMY, s.DANE_LATA_OBROTOWE, s.DANE_POCZATEK_ROKU, s.DANE_KONIEC_ROKU, currency,

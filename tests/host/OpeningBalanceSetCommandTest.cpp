@@ -98,6 +98,12 @@ TEST_P(OpeningBalanceSet, aLineHeldByAnotherRunIsRefusedWithTheLockText) {
 
 TEST_P(OpeningBalanceSet, usageErrorsExitTwoBeforeAnythingIsClaimed) {
     EXPECT_EQ(run({"--dt", "abc", "--ct", "0"}).exitCode, 2);
+    // Fourteen digits of zloty no longer fit the exports' N(15,2) fields.
+    for (const QStringList& amounts : {QStringList{"--dt", "10000000000000", "--ct", "0"}, QStringList{"--dt", "0", "--ct", "-10 000 000 000 000,00"}}) {
+        const Outcome tooLarge = run(amounts);
+        EXPECT_EQ(tooLarge.exitCode, 2) << amounts.join(' ').toStdString();
+        EXPECT_TRUE(tooLarge.err.contains("at most 13 digits")) << tooLarge.err.toStdString();
+    }
     EXPECT_EQ(run({"--dt", "1", "--ct", "0", "--dt-w", "1"}).exitCode, 2);   // 202 keeps no currency amounts
     const Outcome noFile = run({"--dt", "1", "--ct", "0", "--settlements", "/nonexistent.json"});
     EXPECT_EQ(noFile.exitCode, 2);

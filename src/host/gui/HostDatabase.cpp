@@ -5,18 +5,37 @@
 
 namespace ksiega::host {
 
-std::unique_ptr<db::Database> openExistingDatabase(const Arguments& args) {
+std::unique_ptr<db::Database> openExistingDatabase(const Arguments& args, db::OpenMode mode) {
     const QString url = args.option(QStringLiteral("db"), defaultDatabaseUrl());
     const QString howToCreate = QStringLiteral("create it with: ksiega demo") +
                                 (url == defaultDatabaseUrl() ? QString() : QStringLiteral(" --db ") + url);
     if (url.startsWith(QLatin1String("sqlite:"))) {
         const QString path = url.mid(7);
-        if (!QFileInfo::exists(path)) throw UsageError(QStringLiteral("the database %1 does not exist; %2").arg(path, howToCreate));
+        if (!QFileInfo(path).isFile()) throw UsageError(QStringLiteral("the database %1 does not exist; %2").arg(path, howToCreate));
     }
-    auto db = db::Database::open(url);
-    if (!db->tableExists(QStringLiteral("FIRMA")))
-        throw UsageError(QStringLiteral("the database %1 holds no ledger; %2").arg(url, howToCreate));
-    db::upgradeSchema(*db);
+    auto open = [&](db::OpenMode m) {
+        try {
+            return db::openDatabase(url, m);
+        } catch (const db::DbError& e) {
+            throw UsageError(QStringLiteral("%1; %2").arg(e.message(), howToCreate));
+        }
+    };
+    auto db = open(mode);
+    auto holdsLedger = [&](db::Database& d) {
+        try {
+            return d.tableExists(QStringLiteral("FIRMA"));
+        } catch (const db::DbError&) {
+            return false; // not a database at all
+        }
+    };
+    if (!holdsLedger(*db)) throw UsageError(QStringLiteral("the database %1 holds no ledger; %2").arg(url, howToCreate));
+    if (mode != db::OpenMode::ReadOnly) {
+        db::upgradeSchema(*db);
+    } else if (db::schemaVersion(*db) != db::kSchemaVersion) {
+        db.reset();
+        db::upgradeSchema(*open(db::OpenMode::Existing));
+        db = open(mode);
+    }
     return db;
 }
 

@@ -8,12 +8,29 @@ namespace ksiega::ledger {
 
 namespace {
 
+// konto beginning with the text taken literally: '%' and '_' in an account are characters,
+// not wildcards. The escape clause is added only where needed, so the usual prefix keeps
+// the plain form an index serves.
+QString accountPrefixCondition(const QString& account) {
+    static const QString special = QStringLiteral("%_!");
+    QString pattern;
+    bool escaped = false;
+    for (QChar c : account) {
+        if (special.contains(c)) { pattern += QLatin1Char('!'); escaped = true; }
+        pattern += c;
+    }
+    pattern += QLatin1Char('%');
+    QString sql = QStringLiteral("konto like ") + db::quoted(pattern);
+    if (escaped) sql += QStringLiteral(" escape '!'");
+    return sql;
+}
+
 // Account, posted status and currency: the piece whose length is limited.
 QString accountPiece(const EntriesFilterInput& in) {
     const QString account = in.account.isEmpty() ? QString::fromLatin1(kNoAccount) : in.account;
     FilterBuilder piece;
     if (in.wholeAccount) piece.add(fieldEquals(QStringLiteral("PDU:konto"), account));
-    else piece.add(sqlPiece(QStringLiteral("konto like ") + db::quoted(account + QLatin1Char('%'))));
+    else piece.add(sqlPiece(accountPrefixCondition(account)));
     if (in.customerVariant < 1) {
         piece.add(QStringLiteral("PDU:status=2"));
         piece.add(QStringLiteral("PDU:czy_rk<>10"));

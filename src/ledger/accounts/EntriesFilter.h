@@ -12,6 +12,8 @@ namespace ksiega::ledger {
 
 // The account named before any choice: it matches no entry.
 inline constexpr const char* kNoAccount = "000-XX-YY-ZZ";
+// The longest account number the chart holds (KONTA.konto).
+inline constexpr int kMaxAccountLength = 60;
 // The account, status and currency piece may not reach this length.
 inline constexpr int kMaxAccountPieceLength = 400;
 inline constexpr const char* kFilterTooLongText = "Wyrażenie filtrujące jest za długie.|Filtr będzie zignorowany.";

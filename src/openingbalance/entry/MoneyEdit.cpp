@@ -1,4 +1,5 @@
 #include "openingbalance/entry/MoneyEdit.h"
+#include "platform/runtime/EnteredAmount.h"
 
 namespace ksiega::openingbalance {
 
@@ -13,7 +14,7 @@ void MoneyEdit::setMoney(Money value) { setText(value.toDisplay()); }
 std::optional<Money> MoneyEdit::money() const {
     const QString t = text().trimmed();
     if (t.isEmpty()) return Money();
-    return Money::parse(t);
+    return parseEnteredAmount(t);
 }
 
 } // namespace ksiega::openingbalance

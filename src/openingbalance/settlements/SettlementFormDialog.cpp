@@ -1,4 +1,5 @@
 #include "openingbalance/settlements/SettlementFormDialog.h"
+#include "platform/runtime/EnteredAmount.h"
 #include "openingbalance/settlements/SettlementTexts.h"
 #include "platform/runtime/Date.h"
 #include "platform/ui/dialogs/Guarded.h"
@@ -27,7 +28,7 @@ int parseDay(const QString& text) {
 // The amount typed, or `previous` when the text is not an amount.
 Money parseAmount(const QString& text, Money previous) {
     if (text.trimmed().isEmpty()) return Money();
-    return Money::parse(text).value_or(previous);
+    return parseEnteredAmount(text).value_or(previous);
 }
 
 } // namespace

@@ -258,7 +258,7 @@ private:
 
 } // namespace
 
-PostgresDatabase::PostgresDatabase(const QString& url) : m_url(url) {
+PostgresDatabase::PostgresDatabase(const QString& url, OpenMode mode) : m_url(url) {
     QUrl parsed(url);
     QUrlQuery query(parsed);
     const QString schema = query.queryItemValue(QStringLiteral("schema"));
@@ -276,8 +276,20 @@ PostgresDatabase::PostgresDatabase(const QString& url) : m_url(url) {
     if (!schema.isEmpty()) {
         static const QRegularExpression plain(QStringLiteral("^[a-z_][a-z0-9_]*$"));
         if (!plain.match(schema).hasMatch()) throw DbError(QStringLiteral("Niepoprawna nazwa schematu: %1").arg(schema));
-        rawExecute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema));
+        if (mode == OpenMode::Create) {
+            rawExecute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema));
+        } else if (!scalarInt(QStringLiteral("select 1 from pg_namespace where nspname=?"), {schema})) {
+            PQfinish(m_conn);
+            m_conn = nullptr;
+            throw DbError(QStringLiteral("Schemat %1 nie istnieje w bazie %2.").arg(schema, url));
+        }
         rawExecute(QStringLiteral("SET search_path TO %1").arg(schema));
+    }
+    if (mode == OpenMode::ReadOnly) {
+        // Every transaction of this connection only reads, and no list or filter query of a
+        // reading command runs longer than the limit.
+        rawExecute(QStringLiteral("SET default_transaction_read_only = on"));
+        rawExecute(QStringLiteral("SET statement_timeout = %1").arg(kReadStatementTimeoutMs));
     }
 }
 

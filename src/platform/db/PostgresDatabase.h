@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/db/Database.h"
+#include "platform/db/OpenMode.h"
 
 struct pg_conn;
 typedef struct pg_conn PGconn;
@@ -10,7 +11,10 @@ class PgCursor;
 
 class PostgresDatabase : public Database {
 public:
-    explicit PostgresDatabase(const QString& url);
+    // The longest a statement of a read-only connection may run (milliseconds).
+    static constexpr int kReadStatementTimeoutMs = 120000;
+
+    explicit PostgresDatabase(const QString& url, OpenMode mode = OpenMode::Create);
     ~PostgresDatabase() override;
 
     const Dialect& dialect() const override;

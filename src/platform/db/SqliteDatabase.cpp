@@ -3,6 +3,7 @@
 #include "platform/db/ExactInteger.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 
 namespace ksiega::db {
@@ -93,20 +94,46 @@ private:
 
 } // namespace
 
-SqliteDatabase::SqliteDatabase(const QString& path) : m_path(path) {
-    if (path != QLatin1String(":memory:")) QDir().mkpath(QFileInfo(path).absolutePath());
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+void SqliteDatabase::openFile(const QByteArray& name, int flags) {
+    const int rc = sqlite3_open_v2(name.constData(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw DbError(QStringLiteral("Nie można otworzyć bazy %1: %2").arg(path, msg));
+        throw DbError(QStringLiteral("Nie można otworzyć bazy %1: %2").arg(m_path, msg));
+    }
+}
+
+SqliteDatabase::SqliteDatabase(const QString& path, OpenMode mode) : m_path(path) {
+    const bool memory = path == QLatin1String(":memory:");
+    if (mode == OpenMode::Create) {
+        if (!memory) QDir().mkpath(QFileInfo(path).absolutePath());
+        openFile(path.toUtf8(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    } else {
+        // Nothing is created: not the file, not its folder.
+        if (!memory && !QFileInfo(path).isFile())
+            throw DbError(QStringLiteral("Baza %1 nie istnieje.").arg(path));
+        if (mode == OpenMode::Existing) {
+            openFile(path.toUtf8(), SQLITE_OPEN_READWRITE);
+        } else {
+            openFile(path.toUtf8(), SQLITE_OPEN_READONLY);
+            // A write-ahead-log database needs its shared-memory file; where that cannot be
+            // made (a folder the user may not write), the file is read as it lies on disk.
+            if (sqlite3_exec(m_db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+                sqlite3_close(m_db);
+                m_db = nullptr;
+                const QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+                openFile("file:" + uri.toEncoded(QUrl::RemoveScheme) + "?immutable=1",
+                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+            }
+        }
     }
     sqlite3_busy_timeout(m_db, 10000);
     sqlite3_create_function(m_db, "left", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqlLeft, nullptr, nullptr);
-    rawExecute(QStringLiteral("PRAGMA journal_mode=WAL"));
-    rawExecute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    if (mode != OpenMode::ReadOnly) { // a read-only connection keeps the file as it is
+        rawExecute(QStringLiteral("PRAGMA journal_mode=WAL"));
+        rawExecute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    }
     rawExecute(QStringLiteral("PRAGMA foreign_keys=ON"));
     // LIKE compares as the server does (case-sensitive), and a prefix LIKE can use an index.
     rawExecute(QStringLiteral("PRAGMA case_sensitive_like=ON"));

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/db/Database.h"
+#include "platform/db/OpenMode.h"
 #include <unordered_map>
 
 struct sqlite3;
@@ -9,7 +10,7 @@ namespace ksiega::db {
 
 class SqliteDatabase : public Database {
 public:
-    explicit SqliteDatabase(const QString& path);
+    explicit SqliteDatabase(const QString& path, OpenMode mode = OpenMode::Create);
     ~SqliteDatabase() override;
 
     const Dialect& dialect() const override;
@@ -29,6 +30,8 @@ protected:
     void rawExecute(const QString& sql) override;
 
 private:
+    void openFile(const QByteArray& name, int flags);
+
     QString m_path;
     sqlite3* m_db = nullptr;
 };

@@ -68,7 +68,13 @@ bool CsvReader::next(CsvRecord& record) {
         case State::AfterQuote:
             if (c == ',') { field = &startField(record); state = State::FieldStart; break; }
             if (c == '\n') { ++m_line; return true; }
-            if (c == '\r') break; // CR of a CRLF line end
+            if (c == '\r') {
+                const int after = peek();
+                if (after == '\n' || after < 0) break; // CR of a CRLF line end
+                // A lone CR is text no field may hold unquoted; dropping it would change the text.
+                if (record.error.empty()) record.error = "a carriage return outside quotes that does not end the line";
+                break;
+            }
             if (state == State::AfterQuote) {
                 if (record.error.empty()) record.error = "unexpected text after a closing quote";
                 break;

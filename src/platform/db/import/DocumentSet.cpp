@@ -8,7 +8,7 @@ namespace ksiega::db::import {
 namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-QString money(int64_t grosze) { return Money::fromMinor(grosze).toString(); }
+QString money(Money m) { return m.toString(); }
 
 std::string upperAscii(std::string_view s) {
     std::string u(s);
@@ -96,6 +96,8 @@ void DocumentSet::addRow(const CsvRecord& row) {
     if (row.count != ColumnCount)
         return unreadable(QStringLiteral("expected %1 columns, found %2").arg(int(ColumnCount)).arg(row.count));
     for (int c = 0; c < ColumnCount; ++c) {
+        if (row.field(c).find('\0') != std::string_view::npos)
+            return unreadable(QStringLiteral("%1 contains a NUL character").arg(q(kColumnNames[size_t(c)])));
         if (!isValidUtf8(row.field(c)))
             return unreadable(QStringLiteral("%1 is not valid UTF-8 text").arg(q(kColumnNames[size_t(c)])));
     }
@@ -152,8 +154,15 @@ void DocumentSet::addRow(const CsvRecord& row) {
     if (utf8Length(row.field(Opis)) > kMaxOpis) error(line, QStringLiteral("opis is longer than %1 characters").arg(kMaxOpis));
 
     if (m_errors.count() != before) { doc->linesValid = false; return; }
-    if (!wn.empty()) { doc->sumWn += kwota; doc->sumWnW += kwotaW; }
-    if (!ma.empty()) { doc->sumMa += kwota; doc->sumMaW += kwotaW; }
+    if (!doc->linesValid) return; // its totals are not checked anyway
+    try {
+        const Money amount = Money::fromMinor(kwota), amountW = Money::fromMinor(kwotaW);
+        if (!wn.empty()) { doc->sumWn += amount; doc->sumWnW += amountW; }
+        if (!ma.empty()) { doc->sumMa += amount; doc->sumMaW += amountW; }
+    } catch (const std::overflow_error&) {
+        error(line, QStringLiteral("document %1: its total no longer fits an amount").arg(q(doc->nrEwidDok)));
+        doc->linesValid = false;
+    }
 }
 
 void DocumentSet::finish() {

@@ -6,6 +6,7 @@
 #include "platform/db/import/CsvReader.h"
 #include "platform/db/import/ImportErrors.h"
 #include "platform/db/import/LedgerCatalog.h"
+#include "platform/runtime/Money.h"
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -27,7 +28,7 @@ struct ImportedDocument {
     int lineCount = 0;
     bool headerValid = true;
     bool linesValid = true;
-    int64_t sumWn = 0, sumMa = 0, sumWnW = 0, sumMaW = 0;
+    Money sumWn, sumMa, sumWnW, sumMaW; // added with overflow checks
 };
 
 class DocumentSet {

@@ -25,8 +25,9 @@ std::optional<int64_t> parseAmount(std::string_view t) {
     const size_t dot = t.find('.');
     const std::string_view whole = t.substr(0, dot);
     const std::string_view fraction = dot == std::string_view::npos ? std::string_view() : t.substr(dot + 1);
-    // 16 digits of zloty keep every sum of a file far from the int64 limit.
-    if (whole.empty() || whole.size() > 16) return std::nullopt;
+    // At most 13 digits of zloty: every amount fits the N(15,2) fields of the exports, and the
+    // totals of a fiscal year stay far from the 64-bit limit.
+    if (whole.empty() || whole.size() > size_t(kMaxAmountDigits)) return std::nullopt;
     if (dot != std::string_view::npos && (fraction.empty() || fraction.size() > 2)) return std::nullopt;
     int64_t v = 0;
     for (char c : whole) {

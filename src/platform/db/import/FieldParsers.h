@@ -1,14 +1,16 @@
 #pragma once
 // Strict readers of the values in an import file. Each refuses anything it cannot read
 // exactly (nullopt) rather than guessing.
+#include "platform/runtime/EnteredAmount.h"
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace ksiega::db::import {
 
-// "1234.56", "-0.5", "12": an optional minus, digits, optionally a dot and one or two
-// digits. Whole grosze. No grouping, no comma, no exponent.
+// "1234.56", "-0.5", "12": an optional minus, at most kMaxAmountDigits digits, optionally a
+// dot and one or two digits. Whole grosze. No grouping, no comma, no exponent.
+inline constexpr int kMaxAmountDigits = kMaxEnteredDigits;
 std::optional<int64_t> parseAmount(std::string_view text);
 
 // ISO "2026-03-15" as a day number.

@@ -1,4 +1,5 @@
 #include "platform/siblings/costcentres/CostCentreSplitController.h"
+#include "platform/runtime/EnteredAmount.h"
 #include "platform/siblings/costcentres/CostCentreStore.h"
 #include "platform/ui/dialogs/Dialogs.h"
 #include <algorithm>
@@ -49,7 +50,7 @@ void CostCentreSplitController::setIndicator(int row, int dimension, int choice)
 }
 
 bool CostCentreSplitController::setAmountText(int row, const QString& text) {
-    std::optional<Money> amount = text.trimmed().isEmpty() ? std::optional<Money>(Money()) : Money::parse(text);
+    std::optional<Money> amount = text.trimmed().isEmpty() ? std::optional<Money>(Money()) : parseEnteredAmount(text);
     if (!amount) {
         ui::dialogs().warning(QStringLiteral("Niepoprawna kwota: %1").arg(text));
         return false;

@@ -1,4 +1,5 @@
 #include "platform/ui/list/PagedListModel.h"
+#include "platform/db/BoundedRead.h"
 #include "platform/runtime/Date.h"
 #include "platform/ui/icons/IconSet.h"
 #include <algorithm>
@@ -61,6 +62,7 @@ keyset::KeyValues PagedListModel::keyOf(const Row& row) const {
 
 std::vector<PagedListModel::Row> PagedListModel::read(const Statement& s) const {
     std::vector<Row> out;
+    const db::BoundedRead bounded(m_db); // a filter may not keep the server busy for ever
     db::Rows rows = m_db.select(s.sql, s.params);
     const int n = int(m_fetched.size());
     while (rows.next()) {

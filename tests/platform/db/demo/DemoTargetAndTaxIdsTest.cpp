@@ -2,6 +2,9 @@
 #include "platform/db/demo/DemoTarget.h"
 #include "platform/db/demo/TaxIds.h"
 #include "support/TestDatabase.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 using namespace ksiega;
 using namespace ksiega::db;
@@ -11,16 +14,35 @@ namespace {
 class DemoTargetTest : public test::DbTest {};
 KSIEGA_ON_BOTH_ENGINES(DemoTargetTest);
 
-TEST_P(DemoTargetTest, refusesANonEmptyDatabaseUnlessForcedAndThenEmptiesIt) {
+TEST_P(DemoTargetTest, refusesANonEmptyDatabaseUnlessForcedAndReplacesItOnlyOnCommit) {
     db().execute("insert into WALUTY (sym_waluty) values ('EUR')");
-    EXPECT_THROW(demo::openEmptyDatabase(url(), false), DbError);
+    EXPECT_THROW(demo::DemoTarget(url(), false), DbError);
     EXPECT_EQ(db().scalarInt("select count(*) from WALUTY"), 1);
+    {
+        demo::DemoTarget dropped(url(), true);
+        EXPECT_EQ(schemaVersion(dropped.db()), 0);
+        createSchema(dropped.db());
+    } // not committed: the old database stays whole
+    EXPECT_EQ(db().scalarInt("select count(*) from WALUTY"), 1);
+    EXPECT_FALSE(QFileInfo::exists(demo::DemoTarget::buildingPath(url().mid(7))));
+}
 
-    auto fresh = demo::openEmptyDatabase(url(), true);
-    EXPECT_EQ(schemaVersion(*fresh), 0);
-    EXPECT_FALSE(fresh->tableExists("WALUTY"));
-    createSchema(*fresh);
-    EXPECT_EQ(fresh->scalarInt("select count(*) from WALUTY"), 0);
+TEST_P(DemoTargetTest, forceReplacesOnlyALedger) {
+    if (GetParam() == Engine::Sqlite) {
+        QTemporaryDir dir;
+        const QString notes = dir.filePath("notes.txt");
+        QFile f(notes);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a database\n");
+        f.close();
+        EXPECT_THROW(demo::DemoTarget("sqlite:" + notes, true), DbError);
+        EXPECT_EQ(QFileInfo(notes).size(), 15);
+    } else {
+        db().executeScript("drop table FIRMA cascade");
+        db().executeScript("create table someone_elses (x int)");
+        EXPECT_THROW(demo::DemoTarget(url(), true), DbError);
+        EXPECT_TRUE(db().tableExists("someone_elses"));
+    }
 }
 
 TEST(TaxIdsTest, checkDigitsFollowTheWeights) {

@@ -22,8 +22,9 @@ TEST(ImportFieldParsers, periodsOfAFiscalYearThatDoesNotStartInJanuary) {
 TEST(ImportFieldParsers, amountsAreExactAndStrict) {
     EXPECT_EQ(parseAmount("0.1"), 10);
     EXPECT_EQ(parseAmount("-0.05"), -5);
-    EXPECT_EQ(parseAmount("9999999999999999.99"), INT64_C(999999999999999999));
-    for (const char* bad : {"", "-", ".5", "5.", "1.234", "1,00", "1 000", "+1", "1e2", "12345678901234567"})
+    EXPECT_EQ(parseAmount("-9999999999999.99"), INT64_C(-999999999999999));
+    for (const char* bad : {"", "-", ".5", "5.", "1.234", "1,00", "1 000", "+1", "1e2", "12345678901234567",
+                            "10000000000000", "99999999999999.99"})
         EXPECT_FALSE(parseAmount(bad)) << bad;
     EXPECT_FALSE(parseDate("2026-02-29"));
     EXPECT_FALSE(parseDate("2026-3-15"));

@@ -131,3 +131,34 @@ TEST_P(ImportConcurrencyTest, aSecondImportWaitsForTheFirstAndTheirIdsDoNotColli
 }
 
 } // namespace
+
+TEST_P(ImportRefusalTest, amountsOverThirteenDigitsAndTotalsPastSixtyFourBitsAreRefusedByLine) {
+    EXPECT_EQ(errorTexts(importText(db(), ledger.options(), "X,A/1,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,10000000000000.00,,\n")),
+              QStringList{"line 2: malformed amount in kwota: '10000000000000.00'"});
+
+    // Lines of the largest amount: the 9224th pushes the Dt total past 2^63-1 grosze.
+    const int64_t largest = INT64_C(999999999999999);
+    const int fitting = int(INT64_MAX / largest);
+    QString rows;
+    for (int i = 0; i <= fitting; ++i) rows += QStringLiteral("X,BIG/1,2026-01-05,2026-01-05,2026-01,KP,PK,,100,,9999999999999.99,,\n");
+    const auto before = tableCounts(db());
+    EXPECT_EQ(errorTexts(importText(db(), ledger.options(), rows)),
+              QStringList{QStringLiteral("line %1: document BIG/1: its total no longer fits an amount").arg(fitting + 2)});
+    EXPECT_EQ(tableCounts(db()), before);
+}
+
+TEST_P(ImportRefusalTest, nulCharactersAndLoneCarriageReturnsAreRefusedByLine) {
+    const auto before = tableCounts(db());
+    QByteArray nul("X,A/1,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,1.00,,a#b\n"
+                   "X,A#/2,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,1.00,,\n");
+    nul.replace('#', '\0');
+    EXPECT_EQ(errorTexts(importText(db(), ledger.options(), QString::fromUtf8(nul))),
+              (QStringList{"line 2: opis contains a NUL character", "line 3: nr_ewid_dok contains a NUL character"}));
+    EXPECT_EQ(errorTexts(importText(db(), ledger.options(), "X,A/1,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,1.00,,a\rb\n")),
+              QStringList{"line 2: a carriage return outside quotes that does not end the line"});
+    EXPECT_EQ(tableCounts(db()), before);
+
+    // Inside quotes a CR is text and kept; CRLF still ends a line.
+    ASSERT_TRUE(importText(db(), ledger.options(), "X,A/9,2026-01-05,2026-01-05,2026-01,KP,PK,,100,700,1.00,,\"a\rb\"\r\n").ok());
+    EXPECT_EQ(db().scalarText("select opis from POZ_DOK where nr_ewid_dok='A/9'"), QStringLiteral("a\rb"));
+}
