@@ -14,7 +14,8 @@ using namespace ksiega;
 static void load(benchmark::State& state, const QString& url) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto db = db::demo::openEmptyDatabase(url, true);
+        db::demo::DemoTarget target(url, true);
+        auto* db = &target.db();
         db::demo::buildDemoBase(*db);
         state.ResumeTiming();
         db::demo::LedgerOptions o;

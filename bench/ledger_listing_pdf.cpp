@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
         db::Database::open(pg)->executeScript("DROP SCHEMA IF EXISTS " + schema + " CASCADE");
         url = pg + (pg.contains('?') ? "&schema=" : "?schema=") + schema;
     }
-    auto db = db::demo::openEmptyDatabase(url, true);
+    db::demo::DemoTarget target(url, true);
+    auto* db = &target.db();
     db::demo::buildDemoBase(*db);
     db::demo::LedgerOptions o;
     o.lines = lines;
