@@ -95,7 +95,7 @@ KSIEGA_REPORT_TARGET("PRN_BT_KLASYFIKACJA", [](const Arguments& a) { return budg
 KSIEGA_REPORT_TARGET("PRN_BT_KLASYFIKACJA_PELNY",
                      [](const Arguments& a) { return budgetTarget(a, budget::kFullClassificationReport); }, budgetOptions());
 KSIEGA_REPORT_TARGET("PRN_BT_DOWODY", [](const Arguments& a) { return budgetTarget(a, budget::kEntriesReport); }, budgetOptions());
-KSIEGA_REPORT_TARGET("PRN_BT_RB27", [](const Arguments& a) { return budgetTarget(a, budget::kRb27Form); }, budgetOptions());
-KSIEGA_REPORT_TARGET("PRN_BT_RB30", [](const Arguments& a) { return budgetTarget(a, budget::kRb30Form); }, budgetOptions());
+KSIEGA_REPORT_TARGET("PRN_BT_RB27", [](const Arguments& a) { return budgetTarget(a, budget::kRb27Form); }, budgetOptions(), true);
+KSIEGA_REPORT_TARGET("PRN_BT_RB30", [](const Arguments& a) { return budgetTarget(a, budget::kRb30Form); }, budgetOptions(), true);
 
 } // namespace ksiega::host

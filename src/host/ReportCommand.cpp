@@ -23,7 +23,7 @@ int reportCommand(const Arguments& args) {
     if (int(!pdf.isEmpty()) + int(!text.isEmpty()) + int(!png.isEmpty()) != 1)
         throw UsageError(QStringLiteral("give one of --pdf FILE, --text FILE or --png FILE"));
 
-    BatchSession batch(args, BatchSession::Access::Read);
+    BatchSession batch(args, target->writesWorkRows ? BatchSession::Access::Write : BatchSession::Access::Read);
     const ReportTargetResult result = target->build(args);
     if (!result.document) {
         QTextStream(stderr) << "ksiega report " << name << ": " << result.error << "\n";

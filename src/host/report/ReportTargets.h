@@ -34,6 +34,9 @@ struct ReportTarget {
     QString name;
     ReportTargetFunction build;
     Options options;  // the target's own options
+    // The report writes the user's work rows before it prints (the Rb forms fill their
+    // statement rows), so its database is opened for writing; every other report only reads.
+    bool writesWorkRows = false;
 };
 
 // Throws std::logic_error for a name already registered.
