@@ -22,47 +22,6 @@ namespace {
 using budget::BudgetFigures;
 using budget::BudgetSide;
 
-// Rows of texts under a header; the columns flagged numeric go out unquoted in JSON.
-class Output {
-public:
-    Output(QTextStream& out, MachineTable::Format format, QStringList columns, QVector<bool> numeric)
-        : m_out(out), m_format(format), m_columns(std::move(columns)), m_numeric(std::move(numeric)) {
-        if (m_format == MachineTable::Format::Csv) {
-            QStringList header;
-            for (const QString& c : m_columns) header << MachineTable::csvField(c);
-            m_out << header.join(',') << '\n';
-        } else {
-            m_out << '[';
-        }
-    }
-    void add(const QStringList& values) {
-        if (m_format == MachineTable::Format::Csv) {
-            QStringList line;
-            for (const QString& v : values) line << MachineTable::csvField(v);
-            m_out << line.join(',') << '\n';
-        } else {
-            m_out << (m_first ? "\n  {" : ",\n  {");
-            for (int i = 0; i < values.size(); ++i) {
-                if (i) m_out << ',';
-                m_out << MachineTable::jsonString(m_columns.value(i)) << ':'
-                      << (m_numeric.value(i) ? values[i] : MachineTable::jsonString(values[i]));
-            }
-            m_out << '}';
-        }
-        m_first = false;
-    }
-    void finish() {
-        if (m_format == MachineTable::Format::Json) m_out << (m_first ? "]\n" : "\n]\n");
-    }
-
-private:
-    QTextStream& m_out;
-    MachineTable::Format m_format;
-    QStringList m_columns;
-    QVector<bool> m_numeric;
-    bool m_first = true;
-};
-
 int wholeNumber(const Arguments& args, const char* name, const char* fallback, int min, int max) {
     bool ok = false;
     const int n = args.option(QString::fromLatin1(name), QString::fromLatin1(fallback)).toInt(&ok);
@@ -78,7 +37,7 @@ const BudgetSide& sideArgument(const Arguments& args) {
 }
 
 void writeSummary(QTextStream& out, MachineTable::Format format, const BudgetSide& side, const BudgetFigures& f) {
-    Output table(out, format, {QStringLiteral("label"), QStringLiteral("value")}, {false, true});
+    TextRowTable table(out, format, {QStringLiteral("label"), QStringLiteral("value")}, {false, true});
     table.add({budget::texts::SUM_COUNT, QString::number(f.count)});
     table.add({budget::texts::SUM_TOTAL, f.total.toString()});
     for (size_t i = 0; i < side.summaryFlags.size(); ++i) table.add({side.summaryFlags[i].summaryLabel, f.flags[i].toString()});
@@ -93,7 +52,7 @@ void writeBySymbol(QTextStream& out, MachineTable::Format format, const BudgetSi
         header << f.column;
         numeric << true;
     }
-    Output table(out, format, header, numeric);
+    TextRowTable table(out, format, header, numeric);
     for (const budget::SymbolFigures& r : rows) {
         QStringList values{r.symbol, QString::number(r.figures.count), r.figures.total.toString()};
         for (const Money& m : r.figures.flags) values << m.toString();
@@ -126,7 +85,7 @@ void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, 
         header << c.name;
         numeric << (c.kind == ColumnKind::Money || c.kind == ColumnKind::Integer);
     }
-    Output table(out, format, header, numeric);
+    TextRowTable table(out, format, header, numeric);
 
     ui::ListQuery q;
     q.source = QStringLiteral("BT_VIEW");
@@ -209,13 +168,13 @@ int budgetEntries(const Arguments& args) {
         const QString from = args.option(next ? QStringLiteral("next") : QStringLiteral("previous"), QString()).trimmed();
         // Past the last symbol the window keeps the one it stands on.
         const QString symbol = budget::adjacentSymbol(batch.db(), query, from, next).value_or(from);
-        Output table(out, format, {QStringLiteral("symbol")}, {false});
+        TextRowTable table(out, format, {QStringLiteral("symbol")}, {false});
         table.add({symbol});
         table.finish();
     } else if (describe) {
         session.DANE_OPIS_PRN.clear();
         OPISY_WYDRUKOW_KSIEGA(WYTNIJ_PREFIX(composed.filter));
-        Output table(out, format, {QStringLiteral("opis")}, {false});
+        TextRowTable table(out, format, {QStringLiteral("opis")}, {false});
         for (const QString& line : session.DANE_OPIS_PRN) table.add({line});
         table.finish();
     } else {

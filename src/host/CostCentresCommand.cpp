@@ -17,49 +17,6 @@ namespace {
 using costcentres::SplitFigures;
 using costcentres::SplitSelection;
 
-// Rows of texts under a header; the columns flagged numeric go out unquoted in JSON.
-class Output {
-public:
-    Output(QTextStream& out, MachineTable::Format format, QStringList columns, QVector<bool> numeric)
-        : m_out(out), m_format(format), m_columns(std::move(columns)), m_numeric(std::move(numeric)) {
-        if (m_format == MachineTable::Format::Csv) {
-            QStringList header;
-            for (const QString& c : m_columns) header << MachineTable::csvField(c);
-            m_out << header.join(',') << '\n';
-        } else {
-            m_out << '[';
-        }
-    }
-
-    void add(const QStringList& values) {
-        if (m_format == MachineTable::Format::Csv) {
-            QStringList line;
-            for (const QString& v : values) line << MachineTable::csvField(v);
-            m_out << line.join(',') << '\n';
-        } else {
-            m_out << (m_first ? "\n  {" : ",\n  {");
-            for (int i = 0; i < values.size(); ++i) {
-                if (i) m_out << ',';
-                m_out << MachineTable::jsonString(m_columns.value(i)) << ':'
-                      << (m_numeric.value(i) ? values[i] : MachineTable::jsonString(values[i]));
-            }
-            m_out << '}';
-        }
-        m_first = false;
-    }
-
-    void finish() {
-        if (m_format == MachineTable::Format::Json) m_out << (m_first ? "]\n" : "\n]\n");
-    }
-
-private:
-    QTextStream& m_out;
-    MachineTable::Format m_format;
-    QStringList m_columns;
-    QVector<bool> m_numeric;
-    bool m_first = true;
-};
-
 int limitArgument(const Arguments& args) {
     bool ok = false;
     const int n = args.option(QStringLiteral("limit"), QStringLiteral("100")).toInt(&ok);
@@ -77,7 +34,7 @@ int indicatorArgument(const Arguments& args) {
 }
 
 void writeSummary(QTextStream& out, MachineTable::Format format, const SplitFigures& f) {
-    Output table(out, format, {QStringLiteral("label"), QStringLiteral("value")}, {false, true});
+    TextRowTable table(out, format, {QStringLiteral("label"), QStringLiteral("value")}, {false, true});
     table.add({QStringLiteral("Kwota Dt"), f.dt.toString()});
     table.add({QStringLiteral("Kwota Ct"), f.ct.toString()});
     table.add({QStringLiteral("Razem (Dt+Ct)"), f.both().toString()});
@@ -86,7 +43,7 @@ void writeSummary(QTextStream& out, MachineTable::Format format, const SplitFigu
 }
 
 void writeByIndicator(QTextStream& out, MachineTable::Format format, const std::vector<costcentres::IndicatorFigures>& rows) {
-    Output table(out, format, {QStringLiteral("wskaznik"), QStringLiteral("kwota_dt"), QStringLiteral("kwota_ct"), QStringLiteral("liczba")},
+    TextRowTable table(out, format, {QStringLiteral("wskaznik"), QStringLiteral("kwota_dt"), QStringLiteral("kwota_ct"), QStringLiteral("liczba")},
                  {false, true, true, true});
     for (const costcentres::IndicatorFigures& r : rows)
         table.add({r.value, r.figures.dt.toString(), r.figures.ct.toString(), QString::number(r.figures.count)});
@@ -115,7 +72,7 @@ void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, 
         header << c.name;
         numeric << (c.kind == ColumnKind::Money);
     }
-    Output table(out, format, header, numeric);
+    TextRowTable table(out, format, header, numeric);
 
     ui::ListQuery q;
     q.source = QStringLiteral("MPK_VIEW");

@@ -63,4 +63,36 @@ void MachineTable::finish() {
     if (m_format == Format::Json) m_out << (m_first ? "]\n" : "\n]\n");
 }
 
+TextRowTable::TextRowTable(QTextStream& out, MachineTable::Format format, QStringList columns, QVector<bool> numeric)
+    : m_out(out), m_format(format), m_columns(std::move(columns)), m_numeric(std::move(numeric)) {
+    if (m_format == MachineTable::Format::Csv) {
+        QStringList header;
+        for (const QString& c : m_columns) header << MachineTable::csvField(c);
+        m_out << header.join(',') << '\n';
+    } else {
+        m_out << '[';
+    }
+}
+
+void TextRowTable::add(const QStringList& values) {
+    if (m_format == MachineTable::Format::Csv) {
+        QStringList line;
+        for (const QString& v : values) line << MachineTable::csvField(v);
+        m_out << line.join(',') << '\n';
+    } else {
+        m_out << (m_first ? "\n  {" : ",\n  {");
+        for (int i = 0; i < values.size(); ++i) {
+            if (i) m_out << ',';
+            m_out << MachineTable::jsonString(m_columns.value(i)) << ':'
+                  << (m_numeric.value(i) ? values[i] : MachineTable::jsonString(values[i]));
+        }
+        m_out << '}';
+    }
+    m_first = false;
+}
+
+void TextRowTable::finish() {
+    if (m_format == MachineTable::Format::Json) m_out << (m_first ? "]\n" : "\n]\n");
+}
+
 } // namespace ksiega::host

@@ -5,6 +5,7 @@
 #include "host/Subcommands.h"
 #include "platform/runtime/Money.h"
 #include <QTextStream>
+#include <QVector>
 #include <initializer_list>
 
 namespace ksiega::host {
@@ -31,6 +32,22 @@ private:
     QTextStream& m_out;
     Format m_format;
     QStringList m_columns;
+    bool m_first = true;
+};
+
+// Rows already formatted as texts under a header, for tables whose columns come in any
+// order; the columns flagged numeric go out unquoted in JSON.
+class TextRowTable {
+public:
+    TextRowTable(QTextStream& out, MachineTable::Format format, QStringList columns, QVector<bool> numeric);
+    void add(const QStringList& values);
+    void finish();
+
+private:
+    QTextStream& m_out;
+    MachineTable::Format m_format;
+    QStringList m_columns;
+    QVector<bool> m_numeric;
     bool m_first = true;
 };
 

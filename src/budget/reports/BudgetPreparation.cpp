@@ -4,6 +4,7 @@
 #include "platform/runtime/FilterExpression.h"
 #include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 namespace ksiega::budget {
 
@@ -65,6 +66,16 @@ server::BudgetFiguresRequest requestOf(const BudgetScope& scope, const BudgetPri
     return r;
 }
 
+// The request of a printout's figures: the side checked, the person's filter translated;
+// nothing (and the reason in `error`) when the filter does not translate.
+std::optional<server::BudgetFiguresRequest> requestFor(const BudgetScope& scope, const BudgetPrintSettings& settings,
+                                                       const QString& sideText, const QString& filter, QString& error) {
+    const QString side = checkedSide(sideText);
+    const QString where = translated(filter, error);
+    if (!error.isEmpty()) return std::nullopt;
+    return requestOf(scope, settings, side, where);
+}
+
 } // namespace
 
 RecordFilter budgetRecordFilter(const BudgetPrintSettings& settings, const QString& filter, int report) {
@@ -85,14 +96,9 @@ PreparedClassification prepareClassification(db::Database& db, const BudgetScope
                                              const QString& sideText, const QString& filter, int report) {
     PreparedClassification out;
     try {
-        const QString side = checkedSide(sideText);
-        QString error;
-        const QString where = translated(filter, error);
-        if (!error.isEmpty()) {
-            out.error = error;
-            return out;
-        }
-        server::BudgetFiguresRequest r = requestOf(scope, settings, side, where);
+        std::optional<server::BudgetFiguresRequest> request = requestFor(scope, settings, sideText, filter, out.error);
+        if (!request) return out;
+        server::BudgetFiguresRequest& r = *request;
         r.withPlan = settings.BT_PRN_CZY_PLAN || report == 1;
         planConditionOf(filter, r.planCondition, r.planParams);
         std::vector<server::BudgetSymbolFigures> figures = server::budgetSymbolFigures(db, r);
@@ -100,7 +106,7 @@ PreparedClassification prepareClassification(db::Database& db, const BudgetScope
         // lines booked in this year may lie before its first day).
         if (r.from <= scope.yearStart)
             for (auto& f : figures) f.period = f.accumulated;
-        const server::ClassificationNames names(db, scope.company, scope.printDate, side, scope.separator);
+        const server::ClassificationNames names(db, scope.company, scope.printDate, r.side, scope.separator);
         out.queue = classificationQueue(figures, scope.separator, &names);
     } catch (const std::exception& e) {
         out.queue.clear();
@@ -113,14 +119,9 @@ PreparedClassification prepareForms(db::Database& db, const BudgetScope& scope, 
                                     const QString& sideText, const QString& filter, int variant) {
     PreparedClassification out;
     try {
-        const QString side = checkedSide(sideText);
-        QString error;
-        const QString where = translated(filter, error);
-        if (!error.isEmpty()) {
-            out.error = error;
-            return out;
-        }
-        server::BudgetFiguresRequest r = requestOf(scope, settings, side, where);
+        std::optional<server::BudgetFiguresRequest> request = requestFor(scope, settings, sideText, filter, out.error);
+        if (!request) return out;
+        server::BudgetFiguresRequest& r = *request;
         // The plan of the fiscal year in which the period starts, of this company.
         const auto planYear = db.scalarInt(QStringLiteral("select id_lata_obrot from LATA_OBROTOWE where id_firmy=? "
                                                           "and koniec_roku>=? order by koniec_roku asc limit 1"),
