@@ -33,6 +33,18 @@ QString urlAs(const QString& role, const QString& schema) {
     return url.toString();
 }
 
+// The roles script grants and revokes on objects every test process shares (the functions
+// revoked from PUBLIC); test processes running at once take turns, or the server refuses
+// one of them ("tuple concurrently updated").
+class SharedCatalogTurn {
+public:
+    explicit SharedCatalogTurn(db::Database& d) : m_db(d) { m_db.select("select pg_advisory_lock(74190)").next(); }
+    ~SharedCatalogTurn() { m_db.select("select pg_advisory_unlock(74190)").next(); }
+
+private:
+    db::Database& m_db;
+};
+
 class LeastPrivilege : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,12 +52,15 @@ protected:
         const QString id = QString::number(QCoreApplication::applicationPid());
         schema = "lp_" + id, other = "lp_other_" + id, owner = "lp_owner_" + id, app = "lp_app_" + id;
         admin = db::Database::open(qEnvironmentVariable("KSIEGA_TEST_PG"));
-        dropAll();
-        QFile file(test::sourceDir() + "/docs/postgresql-roles.sql");
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QString script = QString::fromUtf8(file.readAll());
-        script.replace(":\"schema\"", quotedName(schema)).replace(":\"owner\"", quotedName(owner)).replace(":\"app\"", quotedName(app));
-        admin->executeScript(script);
+        {
+            const SharedCatalogTurn turn(*admin);
+            dropAll();
+            QFile file(test::sourceDir() + "/docs/postgresql-roles.sql");
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            QString script = QString::fromUtf8(file.readAll());
+            script.replace(":\"schema\"", quotedName(schema)).replace(":\"owner\"", quotedName(owner)).replace(":\"app\"", quotedName(app));
+            admin->executeScript(script);
+        }
         // Another company's books, in a schema of its own.
         admin->executeScript(QStringLiteral("CREATE SCHEMA %1; CREATE TABLE %1.secret (id serial primary key, opis text); "
                                             "INSERT INTO %1.secret (opis) VALUES ('tajne')").arg(other));
@@ -57,7 +72,9 @@ protected:
         year = ledger.year2026;
     }
     void TearDown() override {
-        if (admin) dropAll();
+        if (!admin) return;
+        const SharedCatalogTurn turn(*admin);
+        dropAll();
     }
     void dropAll() {
         admin->executeScript(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE; DROP SCHEMA IF EXISTS %2 CASCADE").arg(schema, other));
