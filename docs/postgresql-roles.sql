@@ -1,7 +1,9 @@
--- The roles of a ledger on a shared PostgreSQL server. Run once per ledger schema, as a
--- superuser, in the ledger's database:
+-- The roles of a ledger on a shared PostgreSQL server. Run once per ledger, as a superuser,
+-- in the ledger's database, together with postgresql-schema.sql (the ledger's schema and the
+-- application role's rights on it):
 --
---   psql -v schema=ksiega -v owner=ksiega_owner -v app=ksiega_app -f docs/postgresql-roles.sql DBNAME
+--   psql -v ON_ERROR_STOP=1 -v schema=ksiega -v owner=ksiega_owner -v app=ksiega_app \
+--        -f docs/postgresql-roles.sql -f docs/postgresql-schema.sql DBNAME
 --
 -- then give both roles passwords (\password ksiega_owner, \password ksiega_app).
 --
@@ -13,17 +15,14 @@
 
 CREATE ROLE :"owner" LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOREPLICATION;
 CREATE ROLE :"app" LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOREPLICATION NOINHERIT;
-CREATE SCHEMA IF NOT EXISTS :"schema" AUTHORIZATION :"owner";
+
+-- Both connect to the ledger's database; the application creates temporary tables there
+-- (the turnover recompute), whether or not PUBLIC keeps that right.
+GRANT CONNECT ON DATABASE :"DBNAME" TO :"owner", :"app";
+GRANT TEMPORARY ON DATABASE :"DBNAME" TO :"app";
 
 -- Nobody but an owner creates objects in the shared public schema.
 REVOKE CREATE ON SCHEMA public FROM PUBLIC;
-
--- The rows of the ledger's schema: what is there now and what the owner creates later.
-GRANT USAGE ON SCHEMA :"schema" TO :"app";
-GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA :"schema" TO :"app";
-GRANT USAGE, SELECT, UPDATE ON ALL SEQUENCES IN SCHEMA :"schema" TO :"app";
-ALTER DEFAULT PRIVILEGES FOR ROLE :"owner" IN SCHEMA :"schema" GRANT SELECT, INSERT, UPDATE, DELETE ON TABLES TO :"app";
-ALTER DEFAULT PRIVILEGES FOR ROLE :"owner" IN SCHEMA :"schema" GRANT USAGE, SELECT, UPDATE ON SEQUENCES TO :"app";
 
 -- Functions every role may call by default that the program never needs: sleeping and large
 -- objects (which live outside any schema).
@@ -39,5 +38,7 @@ BEGIN
   END LOOP;
 END $$;
 
--- A session left inside a transaction does not hold its locks for ever.
+-- A session left inside a transaction does not hold its locks for ever; texts in statements
+-- read the standard way (the program sets this at connect as well).
 ALTER ROLE :"app" SET idle_in_transaction_session_timeout = '10min';
+ALTER ROLE :"app" SET standard_conforming_strings = on;

@@ -272,13 +272,19 @@ PostgresDatabase::PostgresDatabase(const QString& url, OpenMode mode) : m_url(ur
         throw DbError(QStringLiteral("Nie można połączyć się z bazą %1: %2").arg(url, msg));
     }
     PQsetClientEncoding(m_conn, "UTF8");
-    rawExecute(QStringLiteral("SET client_min_messages=warning"));
+    // Texts in statements read the same whatever the server's or the role's defaults: a
+    // backslash inside '...' is a backslash (the filter language passes such texts to the
+    // server), and an escape string can never be written as a plain one.
+    rawExecute(QStringLiteral("SET client_min_messages=warning; SET standard_conforming_strings=on; SET backslash_quote=off"));
     if (!schema.isEmpty()) {
         static const QRegularExpression plain(QStringLiteral("^[a-z_][a-z0-9_]*$"));
         if (!plain.match(schema).hasMatch()) throw DbError(QStringLiteral("Niepoprawna nazwa schematu: %1").arg(schema));
-        if (mode == OpenMode::Create) {
+        // Only a missing schema is created: the application's role may not create one, and
+        // the server checks that right before it sees that the schema is already there.
+        const bool exists = scalarInt(QStringLiteral("select 1 from pg_namespace where nspname=?"), {schema}).has_value();
+        if (!exists && mode == OpenMode::Create) {
             rawExecute(QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(schema));
-        } else if (!scalarInt(QStringLiteral("select 1 from pg_namespace where nspname=?"), {schema})) {
+        } else if (!exists) {
             PQfinish(m_conn);
             m_conn = nullptr;
             throw DbError(QStringLiteral("Schemat %1 nie istnieje w bazie %2.").arg(schema, url));

@@ -131,7 +131,6 @@ private:
         while (true) {
             if (atEnd()) fail(QStringLiteral("niezamknięty tekst"));
             const QChar c = m_s[m_pos++];
-            if (c == QChar('\\')) failAt(m_pos - 1, QStringLiteral("ukośnik wsteczny w tekście"));
             if (c.unicode() == 0) failAt(m_pos - 1, QStringLiteral("znak NUL w tekście"));
             if (c.isSurrogate() && !(c.isHighSurrogate() && !atEnd() && m_s[m_pos].isLowSurrogate()) &&
                 !(c.isLowSurrogate() && m_pos >= 2 && m_s[m_pos - 2].isHighSurrogate()))

@@ -76,7 +76,6 @@ std::vector<Token> tokenize(const QString& s, int from = 0, int* pieceEnd = null
                     if (j + 1 < n && s[j + 1] == QChar('\'')) { j += 2; continue; }
                     break;
                 }
-                if (d == QChar('\\')) refuse(j, QStringLiteral("ukośnik wsteczny w tekście"));
                 if (d.unicode() == 0) refuse(j, QStringLiteral("znak NUL w tekście"));
                 if (d.isHighSurrogate() && (j + 1 >= n || !s[j + 1].isLowSurrogate()))
                     refuse(j, QStringLiteral("błędny znak w tekście"));
@@ -238,8 +237,10 @@ private:
         }
         const bool negated = acceptWord("not");
         if (acceptWord("like")) {
+            const int pattern = m_i;
             sum();
             if (acceptWord("escape")) sum();
+            else refuseBackslashIn(pattern, m_i);
         } else if (acceptWord("between")) {
             sum();
             if (!acceptWord("and")) refuse(peek().pos, QStringLiteral("oczekiwano AND w BETWEEN"));
@@ -260,6 +261,16 @@ private:
             refuse(peek().pos, QStringLiteral("oczekiwano LIKE, IN lub BETWEEN po NOT"));
         }
         return {};
+    }
+
+    // Without ESCAPE one engine reads a backslash in a LIKE pattern as an escape character and
+    // the other as itself: such a pattern must name its escape character.
+    void refuseBackslashIn(int from, int to) const {
+        for (int k = from; k < to; ++k) {
+            const Token& t = m_t[size_t(k)];
+            const int at = t.kind == Tok::Text ? int(t.text.indexOf(QChar('\\'))) : -1;
+            if (at >= 0) refuse(t.pos + at, QStringLiteral("ukośnik wsteczny we wzorcu LIKE bez ESCAPE"));
+        }
     }
 
     // column = number (either way round; a column with its alias) as a fact.

@@ -4,8 +4,10 @@
 // could read differently from a plain '...' text, and refuses all of it outside a text:
 // double-quoted, backquoted and bracketed names, E'...' and other prefixed texts, $...$
 // quotes and $1 parameters, "--" and "/*" comments, ";", backslashes, "::" casts, and any
-// character that is not plain ASCII. Inside a '...' text (a quote written twice) a backslash
-// and a NUL are refused too, so that no server setting can change where a text ends.
+// character that is not plain ASCII. Inside a '...' text (a quote written twice) a NUL is
+// refused too; a backslash there is an ordinary character on both engines (PostgreSQL
+// connections force standard_conforming_strings), except in a LIKE pattern without ESCAPE,
+// where the engines would read it differently.
 //
 // What is accepted is a small grammar:
 //   condition  := and { OR and }

@@ -24,7 +24,7 @@ QString quotedName(const QString& name) { return '"' + name + '"'; }
 
 // The test server's address as `role`, in `schema`.
 QString urlAs(const QString& role, const QString& schema) {
-    QUrl url(qEnvironmentVariable("KSIEGA_TEST_PG"));
+    QUrl url(test::postgresUrl(test::PgRole::Superuser));
     url.setUserName(role);
     QUrlQuery query(url);
     query.removeAllQueryItems("schema");
@@ -51,15 +51,19 @@ protected:
         if (qEnvironmentVariableIsEmpty("KSIEGA_TEST_PG")) GTEST_SKIP() << "KSIEGA_TEST_PG is not set";
         const QString id = QString::number(QCoreApplication::applicationPid());
         schema = "lp_" + id, other = "lp_other_" + id, owner = "lp_owner_" + id, app = "lp_app_" + id;
-        admin = db::Database::open(qEnvironmentVariable("KSIEGA_TEST_PG"));
+        admin = db::Database::open(test::postgresUrl(test::PgRole::Superuser));
         {
             const SharedCatalogTurn turn(*admin);
             dropAll();
-            QFile file(test::sourceDir() + "/docs/postgresql-roles.sql");
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            QString script = QString::fromUtf8(file.readAll());
-            script.replace(":\"schema\"", quotedName(schema)).replace(":\"owner\"", quotedName(owner)).replace(":\"app\"", quotedName(app));
-            admin->executeScript(script);
+            const QString database = admin->scalarText("select current_database()").value_or("");
+            for (const char* name : {"/docs/postgresql-roles.sql", "/docs/postgresql-schema.sql"}) {
+                QFile file(test::sourceDir() + name);
+                ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+                QString script = QString::fromUtf8(file.readAll());
+                script.replace(":\"schema\"", quotedName(schema)).replace(":\"owner\"", quotedName(owner)).replace(":\"app\"", quotedName(app))
+                    .replace(":\"DBNAME\"", quotedName(database));
+                admin->executeScript(script);
+            }
         }
         // Another company's books, in a schema of its own.
         admin->executeScript(QStringLiteral("CREATE SCHEMA %1; CREATE TABLE %1.secret (id serial primary key, opis text); "
