@@ -33,7 +33,7 @@ TEST(FilterSql, piecesThatEitherEngineReadsDifferentlyAreRefusedAtThePersonsOwnP
              {"SQL(konto = 'a' -- ')", "--"},
              {"SQL(konto = 'a' /* ')", "/*"},
              {"SQL(1=1; select 1)", ";"},
-             {"SQL(opis = 'a\\' OR 1=1 OR opis = ')", "\\"},
+             {"SQL(opis = 'a\\' OR 1=1 OR opis = ')", "')"},   // the backslash ends no text: the last quote opens one
              {"SQL(opis = N'a')", "'a"},
              {"SQL(konto = `x`)", "`"},
              {"SQL(konto = [x])", "["},
@@ -68,7 +68,7 @@ TEST(FilterSql, onlyTheWhitelistedGrammarIsAccepted) {
              "SQL(ctid is not null)",
              "SQL(konto like 'a' escape)",
              "PDU:nieznane=1",
-             "PDU:opis='a\\'",
+             "SQL(opis like 'a\\%')",
              "SQL(" "((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((1=1"
              "))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))",
          }) {
@@ -84,6 +84,8 @@ TEST(FilterSql, onlyTheWhitelistedGrammarIsAccepted) {
              "SQL(id_dokument_pozycja in (select id_elementu from ZAZNACZENIE where id_uzytkownika=3 AND id_browsera=40))",
              "SQL(id_poz_dok in (select e.id_poz_dok from POZ_DOK_VIEW_UNION e where e.id_lata_obrot=7 AND (e.strona=0)))",
              "SQL(opis = 'a;b -- c /* d \" e $$ f ''g''')",
+             "PDU:opis='a\\'",
+             "SQL(opis = 'C:\\dane' OR opis like '%\\' escape '!' OR opis like '\\%' escape '\\')",
          }) {
         const FilterTranslation t = translated(QString::fromUtf8(good));
         EXPECT_TRUE(t.ok()) << good << ": " << t.error.toStdString();
@@ -105,7 +107,7 @@ TEST(FilterSql, theCallersColumnsAndScopeNarrowWhatIsAccepted) {
     EXPECT_TRUE(other.error.contains(QStringLiteral("ZAZNACZENIE"))) << other.error.toStdString();
 }
 
-TEST(FilterSql, textsMayHoldAnyCharacterButNulBackslashAndBrokenUtf16) {
+TEST(FilterSql, textsMayHoldAnyCharacterButNulAndBrokenUtf16) {
     EXPECT_TRUE(translated(QStringLiteral("PDU:opis='zażółć ''gęślą'' ; -- /* $$'")).ok());
     EXPECT_FALSE(translated(QStringLiteral("PDU:opis='a") + QChar(0) + QStringLiteral("b'")).ok());
     EXPECT_FALSE(translated(QStringLiteral("SQL(opis='a") + QChar(0xD800) + QStringLiteral("')")).ok());
