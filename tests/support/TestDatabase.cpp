@@ -90,6 +90,12 @@ void DbTest::SetUp() {
     m_scratch = std::make_unique<ScratchDatabase>(GetParam(), withSchema());
 }
 
+db::Database& DbTest::ownerDb() {
+    if (GetParam() == db::Engine::Sqlite) return db();
+    if (!m_owner) m_owner = db::Database::open(ownerUrl());
+    return *m_owner;
+}
+
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info) {
     return info.param == db::Engine::Sqlite ? "SQLite" : "PostgreSQL";
 }

@@ -48,14 +48,21 @@ private:
 class DbTest : public ::testing::TestWithParam<db::Engine> {
 protected:
     void SetUp() override;
-    void TearDown() override { m_scratch.reset(); }
+    void TearDown() override {
+        m_owner.reset();
+        m_scratch.reset();
+    }
     db::Database& db() { return m_scratch->db(); }
     const QString& url() const { return m_scratch->url(); }
     const QString& ownerUrl() const { return m_scratch->ownerUrl(); }
+    // The schema's owner, for what only an owner does (changing or upgrading the ledger's
+    // tables); on SQLite the test's own connection.
+    db::Database& ownerDb();
     virtual bool withSchema() const { return true; }
 
 private:
     std::unique_ptr<ScratchDatabase> m_scratch;
+    std::unique_ptr<db::Database> m_owner;
 };
 
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info);

@@ -52,7 +52,7 @@ TEST_P(AccessRightsTest, anAdministratorIsNeverAsked) {
 }
 
 TEST_P(AccessRightsTest, aFailingRightsQueryDeniesAndSaysWhy) {
-    db().execute("drop table PRAWA_DOSTEPU");
+    ownerDb().execute("drop table PRAWA_DOSTEPU");
     db::PassThrough pt(db());
     rights::AccessRights rights(pt, session);
     EXPECT_EQ(rights.right("4_1_1_1"), 0);

@@ -13,7 +13,7 @@ class DialectTest : public test::DbTest {
 protected:
     const Dialect& dialect() { return db().dialect(); }
     void createNumbered(const QString& table) {
-        db().executeScript(QStringLiteral("CREATE TABLE %1 (id %2, nazwa VARCHAR(20))").arg(table, dialect().identityKey()));
+        ownerDb().executeScript(QStringLiteral("CREATE TABLE %1 (id %2, nazwa VARCHAR(20))").arg(table, dialect().identityKey()));
     }
     int64_t insertWithoutId(const QString& table) {
         return db().insertReturningId(QStringLiteral("insert into %1 (nazwa) values ('x') returning id").arg(table));

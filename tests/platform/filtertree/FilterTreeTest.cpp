@@ -175,9 +175,9 @@ TEST_P(FilterTreeTest, aVersionSixDatabaseGetsTheMissingFilterTreeTables) {
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (6, 'schemat utworzony')");
     // The configurations are there already, the branches not: only those are created.
-    db().executeScript("DROP TABLE DRZEWO_FILTRA");
-    db().executeScript("DROP VIEW MPK_VIEW_KWOTY");
-    db::upgradeSchema(db());
+    ownerDb().executeScript("DROP TABLE DRZEWO_FILTRA");
+    ownerDb().executeScript("DROP VIEW MPK_VIEW_KWOTY");
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarInt("select count(*) from MPK_VIEW_KWOTY"), db().scalarInt("select count(*) from MPK_DANE"));
     EXPECT_EQ(configurations(db(), kept).size(), 1u);
@@ -188,12 +188,12 @@ TEST_P(FilterTreeTest, aVersionSixDatabaseGetsTheMissingFilterTreeTables) {
 TEST_P(FilterTreeTest, aVersionSevenDatabaseGetsTheCompanyWideOrdersOfTheCostCentreList) {
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (7, 'schemat utworzony')");
-    db().executeScript("DROP INDEX MPK_DANE_FIRMA_KONTO");
-    db::upgradeSchema(db());
+    ownerDb().executeScript("DROP INDEX MPK_DANE_FIRMA_KONTO");
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     // Both indexes there again (one created, one kept): a second create fails.
-    EXPECT_THROW(db().executeScript("CREATE INDEX MPK_DANE_FIRMA_KONTO ON MPK_DANE (id_firmy)"), db::DbError);
-    EXPECT_THROW(db().executeScript("CREATE INDEX MPK_DANE_FIRMA_KWOTA ON MPK_DANE (id_firmy)"), db::DbError);
+    EXPECT_THROW(ownerDb().executeScript("CREATE INDEX MPK_DANE_FIRMA_KONTO ON MPK_DANE (id_firmy)"), db::DbError);
+    EXPECT_THROW(ownerDb().executeScript("CREATE INDEX MPK_DANE_FIRMA_KWOTA ON MPK_DANE (id_firmy)"), db::DbError);
 }
 
 } // namespace

@@ -148,9 +148,9 @@ TEST_P(OpeningLineAmountsTest, aFailureInsideTheSaveLeavesEveryTableAsItWas) {
     const auto turnoversBefore = turnovers();
 
     // The turnovers' table is out of reach, so the last step of the save fails.
-    db().executeScript("alter table OBROTY_I_SALDA rename to OBROTY_I_SALDA_ODLOZONE");
+    ownerDb().executeScript("alter table OBROTY_I_SALDA rename to OBROTY_I_SALDA_ODLOZONE");
     EXPECT_THROW(set(line, {}), db::DbError);
-    db().executeScript("alter table OBROTY_I_SALDA_ODLOZONE rename to OBROTY_I_SALDA");
+    ownerDb().executeScript("alter table OBROTY_I_SALDA_ODLOZONE rename to OBROTY_I_SALDA");
     EXPECT_EQ(tables(), before);
     EXPECT_EQ(turnovers(), turnoversBefore);
 

@@ -80,7 +80,7 @@ class PagedListModelTest : public test::DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
-        test::createListTable(db(), kRows);
+        test::createListTable(ownerDb(), kRows);
     }
 };
 KSIEGA_ON_BOTH_ENGINES(PagedListModelTest);

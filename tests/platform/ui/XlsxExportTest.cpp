@@ -27,7 +27,7 @@ class XlsxExportTest : public test::DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
-        test::createListTable(db(), 6000);
+        test::createListTable(ownerDb(), 6000);
     }
     QTemporaryDir dir;
 };

@@ -16,10 +16,10 @@ KSIEGA_ON_BOTH_ENGINES(DemoTargetTest);
 
 TEST_P(DemoTargetTest, refusesANonEmptyDatabaseUnlessForcedAndReplacesItOnlyOnCommit) {
     db().execute("insert into WALUTY (sym_waluty) values ('EUR')");
-    EXPECT_THROW(demo::DemoTarget(url(), false), DbError);
+    EXPECT_THROW(demo::DemoTarget(ownerUrl(), false), DbError);
     EXPECT_EQ(db().scalarInt("select count(*) from WALUTY"), 1);
     {
-        demo::DemoTarget dropped(url(), true);
+        demo::DemoTarget dropped(ownerUrl(), true);
         EXPECT_EQ(schemaVersion(dropped.db()), 0);
         createSchema(dropped.db());
     } // not committed: the old database stays whole
@@ -38,9 +38,9 @@ TEST_P(DemoTargetTest, forceReplacesOnlyALedger) {
         EXPECT_THROW(demo::DemoTarget("sqlite:" + notes, true), DbError);
         EXPECT_EQ(QFileInfo(notes).size(), 15);
     } else {
-        db().executeScript("drop table FIRMA cascade");
-        db().executeScript("create table someone_elses (x int)");
-        EXPECT_THROW(demo::DemoTarget(url(), true), DbError);
+        ownerDb().executeScript("drop table FIRMA cascade");
+        ownerDb().executeScript("create table someone_elses (x int)");
+        EXPECT_THROW(demo::DemoTarget(ownerUrl(), true), DbError);
         EXPECT_TRUE(db().tableExists("someone_elses"));
     }
 }

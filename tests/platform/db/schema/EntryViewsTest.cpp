@@ -118,9 +118,9 @@ TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (1, 'schemat utworzony')");
     // Views of an older form: the upgrade puts the generated ones in their place.
-    db().executeScript(db::dropEntryViewsSql());
-    db().executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
-    db::upgradeSchema(db());
+    ownerDb().executeScript(db::dropEntryViewsSql());
+    ownerDb().executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION"), kEntryColumns);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarText("select opis from WERSJA_SCHEMATU where wersja=?", {db::kSchemaVersion}), "schemat uaktualniony");
@@ -130,10 +130,10 @@ TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
 TEST_P(EntryViewsTest, aVersionTwoDatabaseGetsTheRegistersOfTheOpeningBalance) {
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (2, 'schemat utworzony')");
-    db().execute("drop view REJESTR_VAT_BO_VIEW");
-    db().execute("drop table REJESTR_VAT_BO");
-    db().execute("drop table OPISY_STANDARDOWE");
-    db::upgradeSchema(db());
+    ownerDb().execute("drop view REJESTR_VAT_BO_VIEW");
+    ownerDb().execute("drop table REJESTR_VAT_BO");
+    ownerDb().execute("drop table OPISY_STANDARDOWE");
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarInt("select count(*) from REJESTR_VAT_BO_VIEW"), 0);
     EXPECT_EQ(db().scalarInt("select count(*) from OPISY_STANDARDOWE"), 0);
@@ -151,9 +151,9 @@ TEST_P(EntryViewsTest, aVersionThreeDatabaseGetsTheIndexesOfTheOpeningBalanceSum
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (3, 'schemat utworzony')");
     // One of them already there: the step creates only the missing ones.
     for (const char* name : {"POZ_DOK_BO_DOK_WN", "POZ_DOK_BO_ROK_WN", "POZ_DOK_BO_ROK_MA"})
-        db().executeScript(QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(name)));
+        ownerDb().executeScript(QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(name)));
     EXPECT_EQ(openingIndexes(), 1);
-    db::upgradeSchema(db());
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(openingIndexes(), 4);
 }
@@ -164,9 +164,9 @@ TEST_P(EntryViewsTest, aVersionFourDatabaseGetsTheSourceOfCarriedSettlements) {
                  {f.company, f.year2026});
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (4, 'schemat utworzony')");
-    db().executeScript("DROP INDEX ROZRACHUNEK_ZRODLO");
-    db().executeScript("ALTER TABLE ROZRACHUNEK DROP COLUMN id_rozrachunku_zrodla");
-    db::upgradeSchema(db());
+    ownerDb().executeScript("DROP INDEX ROZRACHUNEK_ZRODLO");
+    ownerDb().executeScript("ALTER TABLE ROZRACHUNEK DROP COLUMN id_rozrachunku_zrodla");
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     // The settlement written before the step is nobody's carried copy.
     EXPECT_EQ(db().scalarInt("select id_rozrachunku_zrodla from ROZRACHUNEK where nr_konta='201-01'"), 0);

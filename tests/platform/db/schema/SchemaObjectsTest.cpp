@@ -48,10 +48,10 @@ TEST_P(SchemaObjectsTest, accountNumbersAndSymbolsHaveOneLengthWhereverTheyAreCo
 TEST_P(SchemaObjectsTest, aVersionEightDatabaseGetsTheBudgetWindowsListView) {
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (8, 'schemat utworzony')");
-    db().executeScript("DROP VIEW BT_VIEW_KWOTY");
-    db().executeScript("DROP INDEX BT_DANE_FIRMA_TYP_KWOTA");
-    db::upgradeSchema(db());
+    ownerDb().executeScript("DROP VIEW BT_VIEW_KWOTY");
+    ownerDb().executeScript("DROP INDEX BT_DANE_FIRMA_TYP_KWOTA");
+    db::upgradeSchema(ownerDb());
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_TRUE(db().tableExists("BT_VIEW_KWOTY"));
-    EXPECT_THROW(db().executeScript("CREATE INDEX BT_DANE_FIRMA_TYP_KWOTA ON BT_DANE (id_firmy)"), db::DbError) << "recreated";
+    EXPECT_THROW(ownerDb().executeScript("CREATE INDEX BT_DANE_FIRMA_TYP_KWOTA ON BT_DANE (id_firmy)"), db::DbError) << "recreated";
 }
