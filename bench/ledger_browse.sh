@@ -19,7 +19,8 @@ done
 
 if [ "${KSIEGA_BENCH_PG:-1}" != 0 ]; then
   dir=$(mktemp -d /tmp/ksiega_bench_pg.XXXXXX)
-  url=$("$root/scripts/pg" start "$dir")
+  "$root/scripts/pg" start "$dir" >/dev/null
+  url=$("$root/scripts/pg" url "$dir" postgres)   # the demo creates its tables in the public schema
   trap '"$root/scripts/pg" stop "$dir"' EXIT
   for n in "${sizes[@]}"; do
     "$ksiega" demo --db "$url" --force --lines "$n"

@@ -97,6 +97,13 @@ TEST_F(LeastPrivilege, theApplicationRoleDoesTheModulesWorkInItsSchemaAndNothing
     auto d = db::openDatabase(urlAs(app, schema), db::OpenMode::Existing);
     EXPECT_EQ(d->scalarInt("select rolsuper::int + rolcreaterole::int + rolcreatedb::int from pg_roles where rolname=current_user"), 0);
     EXPECT_EQ(d->scalarInt("select count(*) from pg_class c join pg_roles r on r.oid=c.relowner where r.rolname=current_user"), 0);
+    // Its own grant, not PUBLIC's, lets it make the recompute's temporary tables.
+    EXPECT_EQ(d->scalarInt("select count(*) from pg_database, aclexplode(datacl) a join pg_roles r on r.oid=a.grantee "
+                           "where datname=current_database() and r.rolname=current_user and a.privilege_type='TEMPORARY'"), 1);
+    // A second connection of the kind the program opens by default finds the schema there
+    // and does not try to create it (which the role may not).
+    EXPECT_NO_THROW(db::Database::open(urlAs(app, schema)));
+    EXPECT_THROW(db::Database::open(urlAs(app, "lp_not_created")), db::DbError);
 
     // Its own rows: read, written, and the turnovers recomputed (temporary tables, deletes, inserts).
     EXPECT_GT(d->scalarInt("select count(*) from POZ_DOK").value_or(0), 0);
