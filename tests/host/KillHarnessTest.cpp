@@ -7,6 +7,7 @@
 #include "platform/server/Turnovers.h"
 #include "support/TestDatabase.h"
 #include "KsiegaProcess.h"
+#include "support/SchemaOwner.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -42,8 +43,6 @@ protected:
     }
 
 public:
-    // The demo replaces the ledger's tables: on PostgreSQL that is the schema owner's work.
-    const QString& schemaOwnerUrl() const { return ownerUrl(); }
     // A fresh connection: a writer may have replaced the SQLite file the fixture holds.
     std::unique_ptr<db::Database> connect() { return db::Database::open(url()); }
 
@@ -161,8 +160,9 @@ const std::vector<Writer>& writers() {
                     QStringList{"--journal", "PK", "--type", "PK", "--dt", "130-01", "--ct", "131-01", "--ids",
                                 open.mid(run * 3, 3).join(',')};
          }},
-        {"demo --lines", [](KillHarness& h, const QString&, const QString&, int) {
-             return QStringList{"demo", "--db", h.schemaOwnerUrl(), "--force", "--lines", "20000"};
+        // The demo replaces the ledger's tables: on PostgreSQL that is the schema owner's work.
+        {"demo --lines", [](KillHarness&, const QString& url, const QString&, int) {
+             return QStringList{"demo", "--db", test::ownerUrl(url), "--force", "--lines", "20000"};
          }},
     };
     return all;

@@ -1,6 +1,7 @@
 #include "support/TestDatabase.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Schema.h"
+#include "support/SchemaOwner.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
@@ -10,12 +11,6 @@
 namespace ksiega::test {
 
 namespace {
-
-QString withUser(const QString& url, const QString& user) {
-    QUrl u(url);
-    u.setUserName(user);
-    return u.toString();
-}
 
 // The schema and the application role's rights on it, as a production server gets them.
 QString schemaScript(const QString& schema, const QString& owner, const QString& app) {
@@ -30,29 +25,12 @@ QString schemaScript(const QString& schema, const QString& owner, const QString&
 
 } // namespace
 
-QString postgresUrl(PgRole role, const QString& schema) {
-    const QString app = qEnvironmentVariable("KSIEGA_TEST_PG");
-    const bool madeByScript = QUrl(app).userName() == QLatin1String("ksiega_app");
-    QString url = app;
-    if (role == PgRole::Owner)
-        url = qEnvironmentVariable("KSIEGA_TEST_PG_OWNER", madeByScript ? withUser(app, QStringLiteral("ksiega_owner")) : app);
-    else if (role == PgRole::Superuser)
-        url = qEnvironmentVariable("KSIEGA_TEST_PG_SUPERUSER", madeByScript ? withUser(app, QStringLiteral("postgres")) : app);
-    QUrl u(url);
-    QUrlQuery query(u);
-    query.removeAllQueryItems(QStringLiteral("schema"));
-    if (!schema.isEmpty()) query.addQueryItem(QStringLiteral("schema"), schema);
-    u.setQuery(query);
-    return u.toString();
-}
-
 bool ScratchDatabase::postgresAvailable() { return !qEnvironmentVariableIsEmpty("KSIEGA_TEST_PG"); }
 
 ScratchDatabase::ScratchDatabase(db::Engine engine, bool withSchema) {
     if (engine == db::Engine::Sqlite) {
         m_dir = std::make_unique<QTemporaryDir>();
         m_url = QStringLiteral("sqlite:") + m_dir->filePath(QStringLiteral("test.db"));
-        m_ownerUrl = m_url;
         m_db = db::Database::open(m_url);
         if (withSchema) db::createSchema(*m_db);
         return;
@@ -60,16 +38,16 @@ ScratchDatabase::ScratchDatabase(db::Engine engine, bool withSchema) {
     static std::atomic<int> counter{0};
     m_schemaName = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
     m_url = postgresUrl(PgRole::App, m_schemaName);
-    m_ownerUrl = postgresUrl(PgRole::Owner, m_schemaName);
+    const QString owning = ownerUrl(m_url);
     {
         auto owner = db::Database::open(postgresUrl(PgRole::Owner));
         // A schema left behind by a crashed run of the same pid is dropped first.
         owner->executeScript(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(m_schemaName));
-        const QString ownerRole = QUrl(m_ownerUrl).userName(), appRole = QUrl(m_url).userName();
+        const QString ownerRole = QUrl(owning).userName(), appRole = QUrl(m_url).userName();
         if (ownerRole == appRole) owner->executeScript(QStringLiteral("CREATE SCHEMA %1").arg(m_schemaName));
         else owner->executeScript(schemaScript(m_schemaName, ownerRole, appRole));
     }
-    if (withSchema) db::createSchema(*db::Database::open(m_ownerUrl));
+    if (withSchema) db::createSchema(*db::Database::open(owning));
     m_db = db::Database::open(m_url);
 }
 
@@ -88,12 +66,6 @@ void DbTest::SetUp() {
     if (GetParam() == db::Engine::Postgres && !ScratchDatabase::postgresAvailable())
         GTEST_SKIP() << "KSIEGA_TEST_PG is not set (scripts/test starts a PostgreSQL cluster)";
     m_scratch = std::make_unique<ScratchDatabase>(GetParam(), withSchema());
-}
-
-db::Database& DbTest::ownerDb() {
-    if (GetParam() == db::Engine::Sqlite) return db();
-    if (!m_owner) m_owner = db::Database::open(ownerUrl());
-    return *m_owner;
 }
 
 std::string engineName(const ::testing::TestParamInfo<db::Engine>& info) {

@@ -1,5 +1,6 @@
 #include "frame/rights/AccessRights.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 
 using namespace ksiega;
 
@@ -52,7 +53,8 @@ TEST_P(AccessRightsTest, anAdministratorIsNeverAsked) {
 }
 
 TEST_P(AccessRightsTest, aFailingRightsQueryDeniesAndSaysWhy) {
-    ownerDb().execute("drop table PRAWA_DOSTEPU");
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
+    owner->execute("drop table PRAWA_DOSTEPU");
     db::PassThrough pt(db());
     rights::AccessRights rights(pt, session);
     EXPECT_EQ(rights.right("4_1_1_1"), 0);

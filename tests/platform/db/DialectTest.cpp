@@ -2,6 +2,7 @@
 // gives must run there and do what the member promises.
 #include "platform/db/Schema.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
@@ -13,7 +14,7 @@ class DialectTest : public test::DbTest {
 protected:
     const Dialect& dialect() { return db().dialect(); }
     void createNumbered(const QString& table) {
-        ownerDb().executeScript(QStringLiteral("CREATE TABLE %1 (id %2, nazwa VARCHAR(20))").arg(table, dialect().identityKey()));
+        test::openAsOwner(url())->executeScript(QStringLiteral("CREATE TABLE %1 (id %2, nazwa VARCHAR(20))").arg(table, dialect().identityKey()));
     }
     int64_t insertWithoutId(const QString& table) {
         return db().insertReturningId(QStringLiteral("insert into %1 (nazwa) values ('x') returning id").arg(table));

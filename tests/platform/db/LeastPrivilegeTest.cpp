@@ -9,6 +9,7 @@
 #include "platform/db/Schema.h"
 #include "platform/server/Turnovers.h"
 #include "support/LedgerFixture.h"
+#include "support/SchemaOwner.h"
 #include "support/TestDatabase.h"
 #include <QCoreApplication>
 #include <QFile>

@@ -6,6 +6,7 @@
 #include "platform/runtime/FilterExpression.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 #include <set>
 
 using namespace ksiega;
@@ -170,14 +171,15 @@ TEST_P(FilterTreeTest, configurationsAreSavedChosenAndRemovedOneAtATime) {
 }
 
 TEST_P(FilterTreeTest, aVersionSixDatabaseGetsTheMissingFilterTreeTables) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     const TreeScope kept{f->company, kCostCentreBrowser, 1};
     TREE_DODAJ_KONFIG(db(), kept, "Stara");
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (6, 'schemat utworzony')");
     // The configurations are there already, the branches not: only those are created.
-    ownerDb().executeScript("DROP TABLE DRZEWO_FILTRA");
-    ownerDb().executeScript("DROP VIEW MPK_VIEW_KWOTY");
-    db::upgradeSchema(ownerDb());
+    owner->executeScript("DROP TABLE DRZEWO_FILTRA");
+    owner->executeScript("DROP VIEW MPK_VIEW_KWOTY");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarInt("select count(*) from MPK_VIEW_KWOTY"), db().scalarInt("select count(*) from MPK_DANE"));
     EXPECT_EQ(configurations(db(), kept).size(), 1u);
@@ -186,14 +188,15 @@ TEST_P(FilterTreeTest, aVersionSixDatabaseGetsTheMissingFilterTreeTables) {
 }
 
 TEST_P(FilterTreeTest, aVersionSevenDatabaseGetsTheCompanyWideOrdersOfTheCostCentreList) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (7, 'schemat utworzony')");
-    ownerDb().executeScript("DROP INDEX MPK_DANE_FIRMA_KONTO");
-    db::upgradeSchema(ownerDb());
+    owner->executeScript("DROP INDEX MPK_DANE_FIRMA_KONTO");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     // Both indexes there again (one created, one kept): a second create fails.
-    EXPECT_THROW(ownerDb().executeScript("CREATE INDEX MPK_DANE_FIRMA_KONTO ON MPK_DANE (id_firmy)"), db::DbError);
-    EXPECT_THROW(ownerDb().executeScript("CREATE INDEX MPK_DANE_FIRMA_KWOTA ON MPK_DANE (id_firmy)"), db::DbError);
+    EXPECT_THROW(owner->executeScript("CREATE INDEX MPK_DANE_FIRMA_KONTO ON MPK_DANE (id_firmy)"), db::DbError);
+    EXPECT_THROW(owner->executeScript("CREATE INDEX MPK_DANE_FIRMA_KWOTA ON MPK_DANE (id_firmy)"), db::DbError);
 }
 
 } // namespace

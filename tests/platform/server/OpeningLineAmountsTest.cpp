@@ -4,6 +4,7 @@
 #include "platform/server/Turnovers.h"
 #include "support/LedgerTest.h"
 #include "support/LineSums.h"
+#include "support/SchemaOwner.h"
 #include <map>
 #include <tuple>
 
@@ -140,6 +141,7 @@ TEST_P(OpeningLineAmountsTest, turnoversAfterEachSaveAreWhatTheFullRecomputeMake
 }
 
 TEST_P(OpeningLineAmountsTest, aFailureInsideTheSaveLeavesEveryTableAsItWas) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year2026, 0);
     const int64_t line = claim("201-01-001");
     writePartialEntries(db(), line, {{f().bo2026(), "FV/1", "", zl("2000.00"), {}, {}, {}, {}, {}, 1, 1}});
@@ -148,9 +150,9 @@ TEST_P(OpeningLineAmountsTest, aFailureInsideTheSaveLeavesEveryTableAsItWas) {
     const auto turnoversBefore = turnovers();
 
     // The turnovers' table is out of reach, so the last step of the save fails.
-    ownerDb().executeScript("alter table OBROTY_I_SALDA rename to OBROTY_I_SALDA_ODLOZONE");
+    owner->executeScript("alter table OBROTY_I_SALDA rename to OBROTY_I_SALDA_ODLOZONE");
     EXPECT_THROW(set(line, {}), db::DbError);
-    ownerDb().executeScript("alter table OBROTY_I_SALDA_ODLOZONE rename to OBROTY_I_SALDA");
+    owner->executeScript("alter table OBROTY_I_SALDA_ODLOZONE rename to OBROTY_I_SALDA");
     EXPECT_EQ(tables(), before);
     EXPECT_EQ(turnovers(), turnoversBefore);
 

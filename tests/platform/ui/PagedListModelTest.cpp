@@ -5,6 +5,7 @@
 #include "platform/ui/list/PagedListModel.h"
 #include "platform/runtime/Date.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 #include <algorithm>
 #include <QCoreApplication>
 #include <QScrollBar>
@@ -80,7 +81,7 @@ class PagedListModelTest : public test::DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
-        test::createListTable(ownerDb(), kRows);
+        test::createListTable(*test::openAsOwner(url()), kRows);
     }
 };
 KSIEGA_ON_BOTH_ENGINES(PagedListModelTest);

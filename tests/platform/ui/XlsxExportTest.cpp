@@ -3,6 +3,7 @@
 #include "platform/ui/export/XlsxExport.h"
 #include "platform/ui/list/PagedListModel.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -27,7 +28,7 @@ class XlsxExportTest : public test::DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
-        test::createListTable(ownerDb(), 6000);
+        test::createListTable(*test::openAsOwner(url()), 6000);
     }
     QTemporaryDir dir;
 };

@@ -2,6 +2,7 @@
 #include "platform/db/demo/DemoTarget.h"
 #include "platform/db/demo/TaxIds.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -16,10 +17,10 @@ KSIEGA_ON_BOTH_ENGINES(DemoTargetTest);
 
 TEST_P(DemoTargetTest, refusesANonEmptyDatabaseUnlessForcedAndReplacesItOnlyOnCommit) {
     db().execute("insert into WALUTY (sym_waluty) values ('EUR')");
-    EXPECT_THROW(demo::DemoTarget(ownerUrl(), false), DbError);
+    EXPECT_THROW(demo::DemoTarget(test::ownerUrl(url()), false), DbError);
     EXPECT_EQ(db().scalarInt("select count(*) from WALUTY"), 1);
     {
-        demo::DemoTarget dropped(ownerUrl(), true);
+        demo::DemoTarget dropped(test::ownerUrl(url()), true);
         EXPECT_EQ(schemaVersion(dropped.db()), 0);
         createSchema(dropped.db());
     } // not committed: the old database stays whole
@@ -38,9 +39,9 @@ TEST_P(DemoTargetTest, forceReplacesOnlyALedger) {
         EXPECT_THROW(demo::DemoTarget("sqlite:" + notes, true), DbError);
         EXPECT_EQ(QFileInfo(notes).size(), 15);
     } else {
-        ownerDb().executeScript("drop table FIRMA cascade");
-        ownerDb().executeScript("create table someone_elses (x int)");
-        EXPECT_THROW(demo::DemoTarget(ownerUrl(), true), DbError);
+        test::openAsOwner(url())->executeScript("drop table FIRMA cascade");
+        test::openAsOwner(url())->executeScript("create table someone_elses (x int)");
+        EXPECT_THROW(demo::DemoTarget(test::ownerUrl(url()), true), DbError);
         EXPECT_TRUE(db().tableExists("someone_elses"));
     }
 }

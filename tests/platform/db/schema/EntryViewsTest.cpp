@@ -5,6 +5,7 @@
 #include "platform/db/Schema.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 
 using namespace ksiega;
 using test::zl;
@@ -113,14 +114,15 @@ TEST_P(EntryViewsTest, everyTwinHoldsOneRowPerSideWithTheFieldsOfAPlainJoin) {
 }
 
 TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     test::LedgerFixture f(db());
     f.postIn2026(3, "130-01", "700-01", zl("10.00"));
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (1, 'schemat utworzony')");
     // Views of an older form: the upgrade puts the generated ones in their place.
-    ownerDb().executeScript(db::dropEntryViewsSql());
-    ownerDb().executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
-    db::upgradeSchema(ownerDb());
+    owner->executeScript(db::dropEntryViewsSql());
+    owner->executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(columnsOf("POZ_DOK_VIEW_UNION"), kEntryColumns);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarText("select opis from WERSJA_SCHEMATU where wersja=?", {db::kSchemaVersion}), "schemat uaktualniony");
@@ -128,18 +130,20 @@ TEST_P(EntryViewsTest, aVersionOneDatabaseIsBroughtToTheCurrentViews) {
 }
 
 TEST_P(EntryViewsTest, aVersionTwoDatabaseGetsTheRegistersOfTheOpeningBalance) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (2, 'schemat utworzony')");
-    ownerDb().execute("drop view REJESTR_VAT_BO_VIEW");
-    ownerDb().execute("drop table REJESTR_VAT_BO");
-    ownerDb().execute("drop table OPISY_STANDARDOWE");
-    db::upgradeSchema(ownerDb());
+    owner->execute("drop view REJESTR_VAT_BO_VIEW");
+    owner->execute("drop table REJESTR_VAT_BO");
+    owner->execute("drop table OPISY_STANDARDOWE");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(db().scalarInt("select count(*) from REJESTR_VAT_BO_VIEW"), 0);
     EXPECT_EQ(db().scalarInt("select count(*) from OPISY_STANDARDOWE"), 0);
 }
 
 TEST_P(EntryViewsTest, aVersionThreeDatabaseGetsTheIndexesOfTheOpeningBalanceSums) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     auto openingIndexes = [&] {
         return db().scalarInt(GetParam() == db::Engine::Sqlite
                                   ? "select count(*) from sqlite_master where type='index' and upper(name) like 'POZ_DOK_BO_%'"
@@ -151,22 +155,23 @@ TEST_P(EntryViewsTest, aVersionThreeDatabaseGetsTheIndexesOfTheOpeningBalanceSum
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (3, 'schemat utworzony')");
     // One of them already there: the step creates only the missing ones.
     for (const char* name : {"POZ_DOK_BO_DOK_WN", "POZ_DOK_BO_ROK_WN", "POZ_DOK_BO_ROK_MA"})
-        ownerDb().executeScript(QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(name)));
+        owner->executeScript(QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(name)));
     EXPECT_EQ(openingIndexes(), 1);
-    db::upgradeSchema(ownerDb());
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_EQ(openingIndexes(), 4);
 }
 
 TEST_P(EntryViewsTest, aVersionFourDatabaseGetsTheSourceOfCarriedSettlements) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     test::LedgerFixture f(db());
     db().execute("insert into ROZRACHUNEK (id_firmy, id_lata_obrot, nr_konta, kwota) values (?, ?, '201-01', 100)",
                  {f.company, f.year2026});
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (4, 'schemat utworzony')");
-    ownerDb().executeScript("DROP INDEX ROZRACHUNEK_ZRODLO");
-    ownerDb().executeScript("ALTER TABLE ROZRACHUNEK DROP COLUMN id_rozrachunku_zrodla");
-    db::upgradeSchema(ownerDb());
+    owner->executeScript("DROP INDEX ROZRACHUNEK_ZRODLO");
+    owner->executeScript("ALTER TABLE ROZRACHUNEK DROP COLUMN id_rozrachunku_zrodla");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     // The settlement written before the step is nobody's carried copy.
     EXPECT_EQ(db().scalarInt("select id_rozrachunku_zrodla from ROZRACHUNEK where nr_konta='201-01'"), 0);

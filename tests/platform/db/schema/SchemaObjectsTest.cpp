@@ -1,5 +1,6 @@
 #include "platform/db/Schema.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 
 using namespace ksiega;
 
@@ -46,12 +47,13 @@ TEST_P(SchemaObjectsTest, accountNumbersAndSymbolsHaveOneLengthWhereverTheyAreCo
 }
 
 TEST_P(SchemaObjectsTest, aVersionEightDatabaseGetsTheBudgetWindowsListView) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (8, 'schemat utworzony')");
-    ownerDb().executeScript("DROP VIEW BT_VIEW_KWOTY");
-    ownerDb().executeScript("DROP INDEX BT_DANE_FIRMA_TYP_KWOTA");
-    db::upgradeSchema(ownerDb());
+    owner->executeScript("DROP VIEW BT_VIEW_KWOTY");
+    owner->executeScript("DROP INDEX BT_DANE_FIRMA_TYP_KWOTA");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     EXPECT_TRUE(db().tableExists("BT_VIEW_KWOTY"));
-    EXPECT_THROW(ownerDb().executeScript("CREATE INDEX BT_DANE_FIRMA_TYP_KWOTA ON BT_DANE (id_firmy)"), db::DbError) << "recreated";
+    EXPECT_THROW(owner->executeScript("CREATE INDEX BT_DANE_FIRMA_TYP_KWOTA ON BT_DANE (id_firmy)"), db::DbError) << "recreated";
 }

@@ -7,6 +7,7 @@
 #include "platform/server/Turnovers.h"
 #include "platform/server/settlements/AccountChoice.h"
 #include "platform/server/settlements/SettlementDocument.h"
+#include "support/SchemaOwner.h"
 #include <thread>
 
 using namespace ksiega;
@@ -143,16 +144,17 @@ TEST_P(SettlementDocumentTest, accountSearchModeTenHoldsAPostingAccountTypedExac
 }
 
 TEST_P(SettlementDocumentTest, aVersionFiveDatabaseGetsTheRecordOfImports) {
+    const auto owner = test::openAsOwner(url());   // changing the tables is the owner's work
     const int64_t s = settlement("202-01-001", "MA", "1.00");
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (5, 'schemat utworzony')");
-    ownerDb().executeScript("DROP TABLE ROZRACHUNEK_IMPORT_BO");
-    db::upgradeSchema(ownerDb());
+    owner->executeScript("DROP TABLE ROZRACHUNEK_IMPORT_BO");
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
     mark(jkowal, 30, {s});
     EXPECT_EQ(scalar("select count(*) from ROZRACHUNEK_IMPORT_BO"), 0);
     // Run again on the current version: nothing to do, nothing fails.
-    db::upgradeSchema(ownerDb());
+    db::upgradeSchema(*owner);
     EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
 }
 
