@@ -3,6 +3,8 @@
 // not asked to; a missing database is a message that says how to create one; the account
 // a person types is taken literally and refused when longer than any account.
 #include "platform/db/demo/DemoDatabase.h"
+#include "platform/db/Schema.h"
+#include "support/SchemaOwner.h"
 #include "support/TestDatabase.h"
 #include "KsiegaProcess.h"
 #include <QCryptographicHash>
@@ -112,6 +114,23 @@ TEST_P(DatabaseOpening, aMissingDatabaseIsNamedWithHowToCreateItAndNothingIsCrea
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     if (GetParam() == db::Engine::Postgres)
         EXPECT_EQ(db().scalarInt("select count(*) from pg_namespace where nspname='ksiega_missing_schema'"), 0);
+}
+
+// On a server the application's role may not upgrade an older ledger: the commands say who
+// may, and the ledger stays as it was.
+TEST_P(DatabaseOpening, anOlderLedgerTheRoleMayNotUpgradeIsRefusedWithWhoUpgradesIt) {
+    if (GetParam() != db::Engine::Postgres) GTEST_SKIP() << "roles of a server";
+    if (test::ownerUrl(url()) == url()) GTEST_SKIP() << "the tests run as one role";
+    const int older = db::kSchemaVersion - 1;
+    db().execute("update WERSJA_SCHEMATU set wersja=?", {older});
+    for (const QStringList& command : {QStringList{"trial-balance", "--period", "2026-01"}, QStringList{"recompute"}}) {
+        QProcess p;
+        p.start(test::ksiegaProgram(), QStringList{command.first()} + session(url()) + command.mid(1));
+        const Outcome o = test::finish(p);
+        EXPECT_NE(o.exitCode, 0);
+        EXPECT_TRUE(o.err.contains("schema's owner")) << o.err.toStdString();
+    }
+    EXPECT_EQ(db().scalarInt("select max(wersja) from WERSJA_SCHEMATU"), older);
 }
 
 TEST_P(DatabaseOpening, anAccountIsTakenLiterallyAndRefusedWhenLongerThanAnyAccount) {

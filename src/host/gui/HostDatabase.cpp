@@ -1,4 +1,5 @@
 #include "host/gui/HostDatabase.h"
+#include "platform/db/DbError.h"
 #include "platform/db/Schema.h"
 #include "platform/runtime/Date.h"
 #include <QFileInfo>
@@ -29,11 +30,24 @@ std::unique_ptr<db::Database> openExistingDatabase(const Arguments& args, db::Op
         }
     };
     if (!holdsLedger(*db)) throw UsageError(QStringLiteral("the database %1 holds no ledger; %2").arg(url, howToCreate));
+    // An older ledger is upgraded here; on a server only the schema's owner may do that, and
+    // the application's role is told so instead of being shown the server's refusal.
+    auto upgrade = [&](db::Database& d) {
+        const int version = db::schemaVersion(d);
+        try {
+            db::upgradeSchema(d);
+        } catch (const db::DbError& e) {
+            if (version >= db::kSchemaVersion) throw;
+            throw UsageError(QStringLiteral("the ledger in %1 has schema version %2 and this program needs %3; it could not be "
+                                            "upgraded (%4): run the program once as the schema's owner (docs/deployment.md)")
+                                 .arg(url).arg(version).arg(db::kSchemaVersion).arg(e.message()));
+        }
+    };
     if (mode != db::OpenMode::ReadOnly) {
-        db::upgradeSchema(*db);
+        upgrade(*db);
     } else if (db::schemaVersion(*db) != db::kSchemaVersion) {
         db.reset();
-        db::upgradeSchema(*open(db::OpenMode::Existing));
+        upgrade(*open(db::OpenMode::Existing));
         db = open(mode);
     }
     return db;
