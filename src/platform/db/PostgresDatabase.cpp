@@ -382,7 +382,17 @@ std::unique_ptr<BulkWriter> PostgresDatabase::bulkInsert(const QString& table, c
     return std::make_unique<PgCopyWriter>(*this, QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, columns.join(',')));
 }
 
-void PostgresDatabase::analyze() { rawExecute(QStringLiteral("ANALYZE")); }
+void PostgresDatabase::analyze() {
+    // The tables of the ledger's own schema that this role may analyze (its owner's): a bare
+    // ANALYZE would go through every schema of a shared server, and as the application's
+    // role, which owns nothing, it would only warn about each table it skips.
+    QStringList tables;
+    Rows rows = select(QStringLiteral("select quote_ident(schemaname) || '.' || quote_ident(tablename) from pg_tables "
+                                      "where schemaname = current_schema() and pg_has_role(current_user, tableowner, 'USAGE') "
+                                      "order by tablename"));
+    while (rows.next()) tables << rows.text(0);
+    if (!tables.isEmpty()) rawExecute(QStringLiteral("ANALYZE ") + tables.join(QStringLiteral(", ")));
+}
 
 const Dialect& PostgresDatabase::dialect() const { return postgresDialect(); }
 

@@ -143,6 +143,25 @@ TEST_F(LeastPrivilege, theApplicationRoleDoesTheModulesWorkInItsSchemaAndNothing
     EXPECT_EQ(admin->scalarInt("select count(*) from pg_largeobject_metadata"), 0);
 }
 
+// Statistics are gathered for the ledger's own tables, by their owner; another schema of the
+// server (even one of the same owner) is not gone through, and the application's role, which
+// owns nothing, gathers nothing and fails nothing.
+TEST_F(LeastPrivilege, statisticsCoverOnlyTheLedgersSchemaAndOnlyForItsOwner) {
+    admin->executeScript(QStringLiteral("CREATE SCHEMA %1_more AUTHORIZATION %2; CREATE TABLE %1_more.t (x int) ; "
+                                        "ALTER TABLE %1_more.t OWNER TO %2; INSERT INTO %1_more.t VALUES (1)")
+                             .arg(schema, quotedName(owner)));
+    auto analysed = [&](const QString& in) {
+        return admin->scalarInt("select count(distinct tablename) from pg_stats where schemaname=?", {in}).value_or(0);
+    };
+    ASSERT_EQ(analysed(schema), 0);
+    EXPECT_NO_THROW(db::openDatabase(urlAs(app, schema), db::OpenMode::Existing)->analyze());
+    EXPECT_EQ(analysed(schema), 0);
+    db::openDatabase(urlAs(owner, schema), db::OpenMode::Existing)->analyze();
+    EXPECT_GE(analysed(schema), 3);   // at least the filled FIRMA, NAG_DOK and POZ_DOK
+    EXPECT_EQ(analysed(schema + "_more"), 0);
+    admin->executeScript(QStringLiteral("DROP SCHEMA %1_more CASCADE").arg(schema));
+}
+
 TEST_F(LeastPrivilege, aReadOnlyConnectionRefusesWritesAndHasAStatementTimeout) {
     auto d = db::openDatabase(urlAs(app, schema), db::OpenMode::ReadOnly);
     EXPECT_GT(d->scalarInt("select count(*) from POZ_DOK").value_or(0), 0);
