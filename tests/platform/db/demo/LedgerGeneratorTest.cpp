@@ -3,6 +3,7 @@
 #include "platform/db/demo/LedgerGenerator.h"
 #include "platform/db/demo/SecondaryIndexes.h"
 #include "support/TestDatabase.h"
+#include "support/SchemaOwner.h"
 
 using namespace ksiega;
 using namespace ksiega::db;
@@ -31,7 +32,8 @@ protected:
 KSIEGA_ON_BOTH_ENGINES(LedgerGeneratorTest);
 
 TEST_P(LedgerGeneratorTest, makesExactlyTheLinesAskedForDeterministically) {
-    const auto result = generate(db(), 4999, 7);
+    const auto owner = test::openAsOwner(url());   // the generator suspends keys and indexes: the owner's work
+    const auto result = generate(*owner, 4999, 7);
     EXPECT_EQ(result.lines, 4999);
     EXPECT_EQ(count("select count(*) from POZ_DOK"), 4999);
     EXPECT_EQ(count("select count(*) from NAG_DOK"), result.documents);
@@ -44,7 +46,8 @@ TEST_P(LedgerGeneratorTest, makesExactlyTheLinesAskedForDeterministically) {
 }
 
 TEST_P(LedgerGeneratorTest, ledgerIsBalancedSpreadAndConsistentWithItsHeaders) {
-    generate(db(), 20000, 3);
+    const auto owner = test::openAsOwner(url());   // the generator suspends keys and indexes: the owner's work
+    generate(*owner, 20000, 3);
     EXPECT_EQ(count("select count(*) from (select id_nag_dok from POZ_DOK where czy_rk<>10 group by id_nag_dok "
                     "having sum(kwota_wn)<>sum(kwota_ma)) x"), 0);
     EXPECT_EQ(count("select count(*) from (select id_nag_dok from POZ_DOK where czy_rk=10 group by id_nag_dok "
@@ -65,7 +68,8 @@ TEST_P(LedgerGeneratorTest, ledgerIsBalancedSpreadAndConsistentWithItsHeaders) {
 }
 
 TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLoad) {
-    generate(db(), 1000, 1);
+    const auto owner = test::openAsOwner(url());   // the generator suspends keys and indexes: the owner's work
+    generate(*owner, 1000, 1);
     const auto indexes = demo::secondaryIndexes(db().dialect(), {"NAG_DOK", "POZ_DOK"});
     ASSERT_GE(indexes.size(), 5u);
     for (const auto& i : indexes) {
@@ -91,13 +95,14 @@ TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLo
 }
 
 TEST_P(LedgerGeneratorTest, aLoadedRowWithoutItsParentRollsTheWholeLoadBack) {
-    demo::buildDemoBase(db());
+    const auto owner = test::openAsOwner(url());   // the generator suspends keys and indexes: the owner's work
+    demo::buildDemoBase(*owner);
     const int64_t before = count("select count(*) from POZ_DOK");
     {
-        demo::SuspendedForeignKeys keys(db(), {"NAG_DOK", "POZ_DOK"});
-        Transaction tx(db());
+        demo::SuspendedForeignKeys keys(*owner, {"NAG_DOK", "POZ_DOK"});
+        Transaction tx(*owner);
         keys.dropInsideTransaction();
-        db().execute("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot) values (999999999, 1, 1)");
+        owner->execute("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot) values (999999999, 1, 1)");
         EXPECT_THROW(keys.addInsideTransaction(), DbError);
     }
     EXPECT_EQ(count("select count(*) from POZ_DOK"), before);
