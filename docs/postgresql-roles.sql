@@ -16,10 +16,10 @@
 CREATE ROLE :"owner" LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOREPLICATION;
 CREATE ROLE :"app" LOGIN NOSUPERUSER NOCREATEDB NOCREATEROLE NOREPLICATION NOINHERIT;
 
--- Both connect to the ledger's database; the application creates temporary tables there
--- (the turnover recompute), whether or not PUBLIC keeps that right.
-GRANT CONNECT ON DATABASE :"DBNAME" TO :"owner", :"app";
-GRANT TEMPORARY ON DATABASE :"DBNAME" TO :"app";
+-- Both connect to the ledger's database and create temporary tables there (the turnover
+-- recompute, which the demo and an upgrade run as the owner too), whether or not PUBLIC
+-- keeps those rights.
+GRANT CONNECT, TEMPORARY ON DATABASE :"DBNAME" TO :"owner", :"app";
 
 -- Nobody but an owner creates objects in the shared public schema.
 REVOKE CREATE ON SCHEMA public FROM PUBLIC;
