@@ -70,7 +70,7 @@ TEST_P(FilterScopeTest, escapingQuickFiltersAreRefusedAtThePersonsPositionAndLis
 
 // What the old scanner passed on to the server: each engine read the escape, and the
 // account and posting conditions were gone. The checker is what stands between them now.
-// (The issue's E'\'' text no longer reaches a PostgreSQL connection of ours at all: they
+// (An E'\'' text like this one no longer reaches a PostgreSQL connection of ours at all: they
 // refuse a \' with backslash_quote off. A dollar-quoted text escapes the old scanner alike.)
 TEST_P(FilterScopeTest, theOldScannersOutputEscapedOnItsEngine) {
     const bool postgres = GetParam() == db::Engine::Postgres;
@@ -80,8 +80,8 @@ TEST_P(FilterScopeTest, theOldScannersOutputEscapedOnItsEngine) {
     EXPECT_GT(count(where, {f().company}), count(QStringLiteral("konto='130-01' AND status=2"), {}));
     EXPECT_FALSE(translateFilter(postgres ? kPostgresEscape : kSqliteEscape).ok());
     if (postgres) {
-        const QString issues = QStringLiteral("(opis = E'\\'')) OR ((1=1 --'\n) AND id_lata_obrot=%1)").arg(f().year2026);
-        EXPECT_THROW(count(QStringLiteral("id_firmy = ? and (konto='130-01' AND status=2 AND ") + issues, {f().company}), db::DbError);
+        const QString escapeString = QStringLiteral("(opis = E'\\'')) OR ((1=1 --'\n) AND id_lata_obrot=%1)").arg(f().year2026);
+        EXPECT_THROW(count(QStringLiteral("id_firmy = ? and (konto='130-01' AND status=2 AND ") + escapeString, {f().company}), db::DbError);
     }
 }
 
