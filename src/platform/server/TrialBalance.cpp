@@ -20,6 +20,15 @@ std::optional<int> parsePeriod(const FiscalYear& year, const QString& text) {
     return std::nullopt;
 }
 
+QString periodName(int periodDate) {
+    switch (date::day(periodDate)) {
+    case 1: return QStringLiteral("BO");
+    case 28: return QStringLiteral("BZ");
+    default:
+        return QStringLiteral("%1-%2").arg(date::year(periodDate), 4, 10, QLatin1Char('0')).arg(date::month(periodDate), 2, 10, QLatin1Char('0'));
+    }
+}
+
 namespace {
 
 QString symbolOf(const QString& currency) {

@@ -32,6 +32,8 @@ struct TrialBalanceRow {
 
 // "BO", "BZ" or "YYYY-MM" of a month inside the year, as a period date; nullopt otherwise.
 std::optional<int> parsePeriod(const FiscalYear& year, const QString& text);
+// The name parsePeriod reads back: "BO" (day 1), "BZ" (day 28), "YYYY-MM" for a month.
+QString periodName(int periodDate);
 
 // The four amount columns the query reads: obr_wn, obr_ma, saldo_wn, saldo_ma with the
 // suffix of its set ("", "_2" or "_w").
