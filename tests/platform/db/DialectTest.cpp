@@ -32,6 +32,25 @@ TEST_P(DialectTest, tablesAndViewsAreFoundWhateverTheCase) {
     EXPECT_FALSE(dialect().tableExists(db(), "POZ_DOK_NIE_MA"));
     EXPECT_FALSE(dialect().tableExists(db(), "'; drop table POZ_DOK; --"));
     EXPECT_TRUE(db().tableExists("POZ_DOK"));
+    EXPECT_TRUE(dialect().tableExists(db(), "poz_dok_view_union"));
+    EXPECT_FALSE(dialect().tableExists(db(), "OBROTY_I_SALDA_KONTO"));   // an index
+}
+
+TEST_P(DialectTest, aTableAnalysedAfterALoadHasItsStatisticsAndItsPagesKnownVisible) {
+    db().executeScript("CREATE TABLE LADUNEK (id INTEGER PRIMARY KEY, konto VARCHAR(20) NOT NULL)");
+    {
+        Transaction tx(db());
+        for (int i = 1; i <= 2000; ++i) db().execute("insert into LADUNEK (id, konto) values (?, ?)", {i, QString::number(i % 50)});
+        dialect().analyzeTable(db(), "LADUNEK");   // inside a transaction: statistics only
+        tx.commit();
+    }
+    dialect().analyzeTable(db(), "LADUNEK");
+    if (GetParam() == Engine::Sqlite) return;   // the planner does well without
+    EXPECT_EQ(db().scalarInt("select reltuples::bigint from pg_class where oid = 'ladunek'::regclass"), 2000);
+    // Every page of the table is marked all-visible: an index-only read does not visit it.
+    EXPECT_EQ(db().scalarInt("select count(*) from pg_class where oid = 'ladunek'::regclass and relallvisible = relpages "
+                             "and relpages > 0"),
+              1);
 }
 
 TEST_P(DialectTest, theIdentityKeyNumbersRowsAndContinuesWhereTheIdsWereMovedTo) {
