@@ -1,8 +1,9 @@
 // ksiega trial-balance: the turnovers and balances of every account in one period and
 // currency, as CSV or JSON: the rows of the turnover view of "Przeglądanie stanu kont"
 // (KSIEGA_WG_OKRESOW) on that period and currency, by account. With --period all every
-// period of the year in one statement: one row per account and period (BO, the months,
-// BZ), by account and then period, with the period's name in the column "okres".
+// period of the year in one statement: one row per account and period, the periods in
+// order (BO, the months, BZ), each by account, as one run per period would print them,
+// with the period's name in the column "okres".
 #include "host/BatchSession.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
@@ -35,6 +36,7 @@ int trialBalance(const Arguments& args) {
 
     QTextStream out(stdout);
     if (everyPeriod) {
+        query.sort = server::TrialBalanceSort::PeriodThenAccount;
         MachineTable table(out, format, {"konto", "okres", "obroty_dt", "obroty_ct", "saldo_dt", "saldo_ct"});
         server::forEachTrialBalanceRow(batch.db(), query, [&](const server::TrialBalanceRow& r) {
             table.addRow(QStringList{r.konto, server::periodName(r.periodDate)}, {}, {r.obrotyDt, r.obrotyCt, r.saldoDt, r.saldoCt});

@@ -1,5 +1,5 @@
 // ksiega trial-balance --period all, run as the executable: one row per account and period,
-// by account and then period, each row's figures the sums of the lines themselves.
+// the periods in order and each by account, each row's figures the sums of the lines themselves.
 #include "KsiegaProcess.h"
 #include "platform/server/Turnovers.h"
 #include "support/LedgerFixture.h"
@@ -67,14 +67,14 @@ TEST_P(TrialBalanceAllPeriods, everyAccountAndPeriodCarriesTheSumsOfItsLinesInPl
         EXPECT_EQ(lines.size(), stored) << currency.toStdString();
 
         std::set<QString> seenPeriods;
-        std::pair<QString, int> previous;
+        std::pair<int, QString> previous;
         for (const QString& line : lines) {
             const QStringList v = line.split(',');
             ASSERT_EQ(v.size(), 6) << line.toStdString();
             ASSERT_TRUE(periods.count(v[1])) << line.toStdString();
             const int period = periods.at(v[1]);
             seenPeriods.insert(v[1]);
-            const std::pair<QString, int> key{v[0], period};
+            const std::pair<int, QString> key{period, v[0]};
             EXPECT_LT(previous, key) << "out of order: " << line.toStdString();
             previous = key;
 

@@ -68,8 +68,11 @@ void forEachTrialBalanceRow(db::Database& db, const TrialBalanceQuery& q,
     const QStringList amounts = trialBalanceColumns(q);
     const QString direction = q.descending ? QStringLiteral(" desc") : QString();
     QStringList keys;
-    if (q.sort != TrialBalanceSort::Account) keys << amounts[int(q.sort) - 1];
-    keys << QStringLiteral("nr_konta") << QStringLiteral("data_okresu");
+    if (q.sort == TrialBalanceSort::PeriodThenAccount) keys << QStringLiteral("data_okresu") << QStringLiteral("nr_konta");
+    else {
+        if (q.sort != TrialBalanceSort::Account) keys << amounts[int(q.sort) - 1];
+        keys << QStringLiteral("nr_konta") << QStringLiteral("data_okresu");
+    }
     for (QString& k : keys) k += direction;
 
     db::Params params;

@@ -11,7 +11,9 @@ namespace ksiega::server {
 
 // The turnover list's sort choices: by account, or by one of the four amounts shown
 // (the account, then the period, break ties).
-enum class TrialBalanceSort { Account, TurnoverDt, TurnoverCt, BalanceDt, BalanceCt };
+// PeriodThenAccount: every period's rows one after another, each by account, as the
+// table's unique key holds them (the trial balance of every period).
+enum class TrialBalanceSort { Account, TurnoverDt, TurnoverCt, BalanceDt, BalanceCt, PeriodThenAccount };
 
 struct TrialBalanceQuery {
     int64_t company = 0;        // id_firmy
