@@ -65,7 +65,7 @@ echo "load average: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores, median of 
 python3 - "$out" "${groups[@]}" <<'EOF'
 import sys
 out, groups = sys.argv[1], sys.argv[2:]
-rows, order = {}, []
+rows, order, notes = {}, [], {}
 for g in groups:
     for line in open(f"{out}/{g}.tsv", encoding="utf-8"):
         name, ours, bare, unit, peak, note = (line.rstrip("\n").split("\t") + [""] * 6)[:6]
@@ -73,6 +73,7 @@ for g in groups:
             rows[name] = {}
             order.append(name)
         rows[name][g] = (float(ours), float(bare), unit, peak)
+        if note: notes.setdefault(name, []).append(f"{g}: {note}")
 
 def value(v, unit):
     if v <= 0: return ""
@@ -92,4 +93,8 @@ for name in order:
         ratio = "" if ours <= 0 or bare <= 0 else f"{(ours / bare if unit == 'ms' else bare / ours):.2f}"
         cells += [value(ours, unit), value(bare, unit), ratio, peak]
     print(f"| {name} | " + " | ".join(cells) + " |")
+print()
+print("Notes:")
+for name in order:
+    for n in notes.get(name, []): print(f"- {name}, {n}")
 EOF
