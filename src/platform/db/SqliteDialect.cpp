@@ -9,7 +9,7 @@ public:
     QString schemaFileSuffix() const override { return QStringLiteral(".sqlite.sql"); }
     QString identityKey() const override { return QStringLiteral("INTEGER PRIMARY KEY"); }
     bool tableExists(Database& db, const QString& name) const override {
-        return db.scalarInt(QStringLiteral("select count(*) from sqlite_master where lower(name)=lower(?)"), {name}).value_or(0) > 0;
+        return db.scalarInt(QStringLiteral("select count(*) from sqlite_master where type in ('table', 'view') and lower(name)=lower(?)"), {name}).value_or(0) > 0;
     }
     bool entryViewsReadLinesAlone() const override { return false; }
     QString serverVersionSql() const override { return QStringLiteral("select sqlite_version()"); }

@@ -20,6 +20,15 @@ std::optional<int> parsePeriod(const FiscalYear& year, const QString& text) {
     return std::nullopt;
 }
 
+QString periodName(int periodDate) {
+    switch (date::day(periodDate)) {
+    case 1: return QStringLiteral("BO");
+    case 28: return QStringLiteral("BZ");
+    default:
+        return QStringLiteral("%1-%2").arg(date::year(periodDate), 4, 10, QLatin1Char('0')).arg(date::month(periodDate), 2, 10, QLatin1Char('0'));
+    }
+}
+
 namespace {
 
 QString symbolOf(const QString& currency) {
@@ -59,8 +68,11 @@ void forEachTrialBalanceRow(db::Database& db, const TrialBalanceQuery& q,
     const QStringList amounts = trialBalanceColumns(q);
     const QString direction = q.descending ? QStringLiteral(" desc") : QString();
     QStringList keys;
-    if (q.sort != TrialBalanceSort::Account) keys << amounts[int(q.sort) - 1];
-    keys << QStringLiteral("nr_konta") << QStringLiteral("data_okresu");
+    if (q.sort == TrialBalanceSort::PeriodThenAccount) keys << QStringLiteral("data_okresu") << QStringLiteral("nr_konta");
+    else {
+        if (q.sort != TrialBalanceSort::Account) keys << amounts[int(q.sort) - 1];
+        keys << QStringLiteral("nr_konta") << QStringLiteral("data_okresu");
+    }
     for (QString& k : keys) k += direction;
 
     db::Params params;

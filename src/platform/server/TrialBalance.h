@@ -11,7 +11,9 @@ namespace ksiega::server {
 
 // The turnover list's sort choices: by account, or by one of the four amounts shown
 // (the account, then the period, break ties).
-enum class TrialBalanceSort { Account, TurnoverDt, TurnoverCt, BalanceDt, BalanceCt };
+// PeriodThenAccount: every period's rows one after another, each by account, as the
+// table's unique key holds them (the trial balance of every period).
+enum class TrialBalanceSort { Account, TurnoverDt, TurnoverCt, BalanceDt, BalanceCt, PeriodThenAccount };
 
 struct TrialBalanceQuery {
     int64_t company = 0;        // id_firmy
@@ -32,6 +34,8 @@ struct TrialBalanceRow {
 
 // "BO", "BZ" or "YYYY-MM" of a month inside the year, as a period date; nullopt otherwise.
 std::optional<int> parsePeriod(const FiscalYear& year, const QString& text);
+// The name parsePeriod reads back: "BO" (day 1), "BZ" (day 28), "YYYY-MM" for a month.
+QString periodName(int periodDate);
 
 // The four amount columns the query reads: obr_wn, obr_ma, saldo_wn, saldo_ma with the
 // suffix of its set ("", "_2" or "_w").

@@ -33,6 +33,30 @@ TEST_P(DialectTest, tablesAndViewsAreFoundWhateverTheCase) {
     EXPECT_FALSE(dialect().tableExists(db(), "POZ_DOK_NIE_MA"));
     EXPECT_FALSE(dialect().tableExists(db(), "'; drop table POZ_DOK; --"));
     EXPECT_TRUE(db().tableExists("POZ_DOK"));
+    EXPECT_TRUE(dialect().tableExists(db(), "poz_dok_view_union"));
+    EXPECT_FALSE(dialect().tableExists(db(), "OBROTY_I_SALDA_KONTO"));   // an index
+}
+
+TEST_P(DialectTest, aTableAnalysedAfterALoadHasItsStatisticsAndOutsideATransactionIsVacuumed) {
+    db().executeScript("CREATE TABLE LADUNEK (id INTEGER PRIMARY KEY, konto VARCHAR(20) NOT NULL)");
+    {
+        Transaction tx(db());
+        for (int i = 1; i <= 2000; ++i) db().execute("insert into LADUNEK (id, konto) values (?, ?)", {i, QString::number(i % 50)});
+        dialect().analyzeTable(db(), "LADUNEK");   // inside a transaction: statistics only
+        tx.commit();
+    }
+    if (GetParam() == Engine::Sqlite) {
+        dialect().analyzeTable(db(), "LADUNEK");   // the planner does well without
+        return;
+    }
+    const QString frozen = "select relfrozenxid::text::bigint from pg_class where oid = 'ladunek'::regclass";
+    EXPECT_EQ(db().scalarInt("select reltuples::bigint from pg_class where oid = 'ladunek'::regclass"), 2000);
+    const int64_t before = db().scalarInt(frozen).value_or(0);
+    db().execute("insert into LADUNEK (id, konto) values (2001, 'x')");   // a later transaction
+    dialect().analyzeTable(db(), "LADUNEK");
+    // Only a vacuum moves the table's oldest transaction id on.
+    EXPECT_GT(db().scalarInt(frozen).value_or(0), before);
+    EXPECT_EQ(db().scalarInt("select reltuples::bigint from pg_class where oid = 'ladunek'::regclass"), 2001);
 }
 
 TEST_P(DialectTest, theIdentityKeyNumbersRowsAndContinuesWhereTheIdsWereMovedTo) {
