@@ -79,6 +79,8 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
             // In id order the store's key grows at its end instead of taking every id at a
             // random place.
             sql += QStringLiteral(" ORDER BY %1").arg(request.idColumn);
+            // A million ids sort in memory rather than in temporary files.
+            db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
             out.stored = db.execute(sql, params);
             report(80);
             const std::vector<int64_t> unmarked = marks.unmarkedIds();
