@@ -6,6 +6,7 @@
 // written by the engine into a table without key or index (CREATE TEMP TABLE ... AS SELECT
 // for "all marked", the bulk writer for the ids marked one by one); the summary at the end
 // gives the medians, ids per second and the ratio.
+#include "CpuClock.h"
 #include "frame/marks/SelectionStore.h"
 #include "platform/db/Schema.h"
 #include "platform/runtime/Date.h"
@@ -27,6 +28,10 @@ constexpr int kLines = 500000;   // two view rows each
 
 // Seconds of every timed store and bare statement, by measure and engine, for the summary.
 std::map<std::string, std::vector<double>>& timings() {
+    static std::map<std::string, std::vector<double>> t;
+    return t;
+}
+std::map<std::string, std::vector<double>>& cpuTimes() {
     static std::map<std::string, std::vector<double>> t;
     return t;
 }
@@ -119,6 +124,7 @@ void storeAllMarked(benchmark::State& state) {
         // Phases from the progress reports: 5 = old rows deleted, 80 = new rows inserted.
         QElapsedTimer clock;
         clock.start();
+        const bench::CpuClock cpu(*b.db);
         qint64 deleted = 0, inserted = 0;
         const marks::StoreOutcome out = marks::storeMarks(*b.db, m, req, [&](int p) {
             if (p == 5) deleted = clock.nsecsElapsed();
@@ -128,6 +134,7 @@ void storeAllMarked(benchmark::State& state) {
         if (!out.ok) { state.SkipWithError(out.error.toStdString().c_str()); return; }
         stored = out.stored;
         timings()[key("all marked", pg)].push_back(double(clock.nsecsElapsed()) / 1e9);
+        cpuTimes()[key("all marked", pg)].push_back(cpu.seconds());
         deleteSeconds += deleted / 1e9;
         insertSeconds += (inserted - deleted) / 1e9;
     }
@@ -151,10 +158,12 @@ void storeMarkedOneByOne(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
+        const bench::CpuClock cpu(*b.db);
         const marks::StoreOutcome out = marks::storeMarks(*b.db, m, req);
         if (!out.ok) { state.SkipWithError(out.error.toStdString().c_str()); return; }
         stored = out.stored;
         timings()[key("one by one", pg)].push_back(double(clock.nsecsElapsed()) / 1e9);
+        cpuTimes()[key("one by one", pg)].push_back(cpu.seconds());
     }
     idCounts()[key("one by one", pg)] = stored;
     state.SetItemsProcessed(state.iterations() * stored);
@@ -173,13 +182,15 @@ void bareAllMarked(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
+        const bench::CpuClock cpu(*b.db);
         db::Transaction tx(*b.db);
-        b.db->executeScript(QStringLiteral("CREATE TEMP TABLE bare_marks AS SELECT 40 AS id_browsera, 3 AS id_uzytkownika, "
-                                           "id_dokument_pozycja AS id_elementu FROM POZ_DOK_VIEW_UNION WHERE %1")
-                                .arg(t.where));
+        b.db->executeScript(QStringLiteral("CREATE %1 TABLE bare_marks AS SELECT 40 AS id_browsera, 3 AS id_uzytkownika, "
+                                           "id_dokument_pozycja AS id_elementu FROM POZ_DOK_VIEW_UNION WHERE %2")
+                                .arg(pg ? "UNLOGGED" : "", t.where));
         b.db->executeScript(QStringLiteral("DROP TABLE bare_marks"));
         tx.commit();
         timings()[key("bare all marked", pg)].push_back(double(clock.nsecsElapsed()) / 1e9);
+        cpuTimes()[key("bare all marked", pg)].push_back(cpu.seconds());
     }
 }
 
@@ -192,8 +203,10 @@ void bareMarkedOneByOne(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
+        const bench::CpuClock cpu(*b.db);
         db::Transaction tx(*b.db);
-        b.db->executeScript("CREATE TEMP TABLE bare_marks (id_browsera INTEGER, id_uzytkownika BIGINT, id_elementu BIGINT)");
+        b.db->executeScript(QStringLiteral("CREATE %1 TABLE bare_marks (id_browsera INTEGER, id_uzytkownika BIGINT, id_elementu BIGINT)")
+                                .arg(pg ? "UNLOGGED" : ""));
         auto w = b.db->bulkInsert("bare_marks", {"id_browsera", "id_uzytkownika", "id_elementu"});
         db::Params row{int64_t(40), int64_t(4), int64_t(0)};
         for (int64_t i = 0; i < 2 * kLines; ++i) {
@@ -205,19 +218,24 @@ void bareMarkedOneByOne(benchmark::State& state) {
         b.db->executeScript("DROP TABLE bare_marks");
         tx.commit();
         timings()[key("bare one by one", pg)].push_back(double(clock.nsecsElapsed()) / 1e9);
+        cpuTimes()[key("bare one by one", pg)].push_back(cpu.seconds());
     }
 }
 
 void printSummary() {
-    std::printf("\n%-28s %10s %10s %8s %14s\n", "measure", "ours ms", "bare ms", "ratio", "ours ids/s");
+    // Wall clock and CPU (this process and, on PostgreSQL, the server process of the connection).
+    std::printf("\n%-24s %9s %9s %6s %12s | %9s %9s %6s %12s\n", "measure", "ours ms", "bare ms", "ratio", "ours ids/s", "ours CPU",
+                "bare CPU", "ratio", "ids/CPU s");
     for (const char* measure : {"all marked", "one by one"})
         for (bool pg : {false, true}) {
             const auto ours = timings().find(key(measure, pg));
             const auto bare = timings().find("bare " + key(measure, pg));
             if (ours == timings().end() || bare == timings().end()) continue;
             const double o = medianOf(ours->second), b = medianOf(bare->second);
-            std::printf("%-28s %10.0f %10.0f %8.2f %14.0f\n", key(measure, pg).c_str(), o * 1000, b * 1000, o / b,
-                        double(idCounts()[key(measure, pg)]) / o);
+            const double oc = medianOf(cpuTimes()[key(measure, pg)]), bc = medianOf(cpuTimes()["bare " + key(measure, pg)]);
+            const double ids = double(idCounts()[key(measure, pg)]);
+            std::printf("%-24s %9.0f %9.0f %6.2f %12.0f | %9.0f %9.0f %6.2f %12.0f\n", key(measure, pg).c_str(), o * 1000, b * 1000,
+                        o / b, ids / o, oc * 1000, bc * 1000, oc / bc, ids / oc);
         }
 }
 
