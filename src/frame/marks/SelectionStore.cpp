@@ -24,6 +24,46 @@ void deleteStored(db::Database& db, int64_t browser, int64_t user, bool keepDesc
                {user, browser});
 }
 
+// Every row of the list (its view under its filter) becomes the user's marks of the
+// browser, with the rows already stored left where they are: the marks no longer in the
+// list go, the rows not stored yet come in. Storing "all marked" again, the common case,
+// then writes next to nothing, and the list's filter is read as the list showed it, before
+// any mark changed (a list showing only the marked rows keeps them).
+void storeListRows(db::Database& db, const StoreRequest& request, const QString& where, const std::function<void(int)>& report) {
+    // The list's rows: the company is bound beside the filter, which stays one condition of its own.
+    QStringList conditions;
+    db::Params listParams;
+    if (request.company != 0) {
+        conditions << QStringLiteral("id_firmy = ?");
+        listParams.emplace_back(request.company);
+    }
+    if (!where.isEmpty()) conditions << QLatin1Char('(') + where + QLatin1Char(')');
+    // Names checked as identifiers, numbers from the session: nothing a person typed.
+    const QString list = QStringLiteral("SELECT %1 FROM %2").arg(request.idColumn, request.view) +
+                         (conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")));
+    // A million ids are hashed and sorted in memory rather than in temporary files.
+    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
+
+    db::Params params{request.user, request.browser};
+    params.insert(params.end(), listParams.begin(), listParams.end());
+    db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?") + describedScope(request.keepDescribed) +
+                   QStringLiteral(" AND NOT (opis_elementu='' AND id_elementu IN (%1))").arg(list),
+               params);
+    report(5);
+
+    QString insert = QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
+                         .arg(request.browser).arg(request.user).arg(request.idColumn, request.view);
+    conditions << QStringLiteral("%1 NOT IN (SELECT id_elementu FROM ZAZNACZENIE WHERE id_uzytkownika=? AND id_browsera=? "
+                                 "AND opis_elementu='')").arg(request.idColumn);
+    params = listParams;
+    params.emplace_back(request.user);
+    params.emplace_back(request.browser);
+    // In id order the store's key grows at its end instead of taking every id at a random place.
+    db.execute(insert + QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")) +
+                   QStringLiteral(" ORDER BY %1").arg(request.idColumn),
+               params);
+}
+
 } // namespace
 
 StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreRequest& request,
@@ -45,9 +85,9 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
     try {
         db::Transaction tx(db);
         report(0);
-        deleteStored(db, request.browser, request.user, request.keepDescribed);
-        report(5);
         if (!marks.allMarked()) {
+            deleteStored(db, request.browser, request.user, request.keepDescribed);
+            report(5);
             // In id order every row lands at the end of the user's and browser's range of
             // the store's key instead of at a random place in it.
             std::vector<int64_t> ids = marks.markedIds();
@@ -64,24 +104,7 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
             writer->finish();
             out.stored = int64_t(ids.size());
         } else {
-            // Numbers are written into the text: they come from the session, not from a person.
-            QString sql = QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
-                              .arg(request.browser).arg(request.user).arg(request.idColumn, request.view);
-            // The company is bound beside the filter, which stays one condition of its own.
-            QStringList conditions;
-            db::Params params;
-            if (request.company != 0) {
-                conditions << QStringLiteral("id_firmy = ?");
-                params.emplace_back(request.company);
-            }
-            if (!where.isEmpty()) conditions << QLatin1Char('(') + where + QLatin1Char(')');
-            if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-            // In id order the store's key grows at its end instead of taking every id at a
-            // random place.
-            sql += QStringLiteral(" ORDER BY %1").arg(request.idColumn);
-            // A million ids sort in memory rather than in temporary files.
-            db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
-            out.stored = db.execute(sql, params);
+            storeListRows(db, request, where, report);
             report(80);
             const std::vector<int64_t> unmarked = marks.unmarkedIds();
             constexpr size_t chunk = 500;
@@ -93,10 +116,13 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
                     holes += k ? QStringLiteral(",?") : QStringLiteral("?");
                     params.emplace_back(unmarked[i + k]);
                 }
-                out.stored -= db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
-                                             .arg(holes, describedScope(request.keepDescribed)),
-                                         params);
+                db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
+                               .arg(holes, describedScope(request.keepDescribed)),
+                           params);
             }
+            out.stored = db.scalarInt(QStringLiteral("select count(*) from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND opis_elementu=''"),
+                                      {request.user, request.browser})
+                             .value_or(0);
         }
         report(99);
         tx.commit();

@@ -202,3 +202,21 @@ TEST_P(MarksStoreTest, rowMarksOfTheRevenueListLeaveTheChosenSymbolsOfItsBrowser
     EXPECT_EQ(db().scalarText("select min(opis_elementu) from ZAZNACZENIE where id_browsera=36 and opis_elementu like 'Dzia%'"),
               QStringLiteral("Dział 750"));
 }
+
+TEST_P(MarksStoreTest, markingEveryRowOfAListShowingOnlyTheMarkedOnesKeepsThem) {
+    const test::Ledger l = test::makeLedger(db());
+    test::addSimpleLines(db(), l, 40);
+    const int64_t firstId = *db().scalarInt("select min(id_dokument_pozycja) from POZ_DOK_VIEW_UNION");
+    MarksList some;
+    for (int k : {3, 5, 8}) some.set(firstId + 2 * k, true);
+    some.set(-7, true);                                       // no longer in the list
+    ASSERT_TRUE(storeMarks(db(), some, {40, 3, {}, {}, {}}).ok);
+    // "Zaznacz wszystko" in the list filtered to the marked rows: they stay marked.
+    MarksList all;
+    all.markAll();
+    const StoreOutcome out =
+        storeMarks(db(), all, ledgerRequest(l, markedOnlyCondition(3, 40) + " AND PDU:id_lata_obrot=" + QString::number(l.year)));
+    ASSERT_TRUE(out.ok) << out.error.toStdString();
+    EXPECT_EQ(out.stored, 3);
+    EXPECT_EQ(storedIds(), (std::vector<int64_t>{firstId + 6, firstId + 10, firstId + 16}));
+}
