@@ -24,44 +24,59 @@ void deleteStored(db::Database& db, int64_t browser, int64_t user, bool keepDesc
                {user, browser});
 }
 
-// Every row of the list (its view under its filter) becomes the user's marks of the
-// browser, with the rows already stored left where they are: the marks no longer in the
-// list go, the rows not stored yet come in. Storing "all marked" again, the common case,
-// then writes next to nothing, and the list's filter is read as the list showed it, before
-// any mark changed (a list showing only the marked rows keeps them).
-void storeListRows(db::Database& db, const StoreRequest& request, const QString& where, const std::function<void(int)>& report) {
-    // The list's rows: the company is bound beside the filter, which stays one condition of its own.
+// The list's rows (its view under its filter) as a SELECT of their ids, with its parameters:
+// the company is bound beside the filter, which stays one condition of its own. Names are
+// checked as identifiers, numbers come from the session: nothing a person typed.
+struct ListRows {
     QStringList conditions;
-    db::Params listParams;
-    if (request.company != 0) {
-        conditions << QStringLiteral("id_firmy = ?");
-        listParams.emplace_back(request.company);
-    }
-    if (!where.isEmpty()) conditions << QLatin1Char('(') + where + QLatin1Char(')');
-    // Names checked as identifiers, numbers from the session: nothing a person typed.
-    const QString list = QStringLiteral("SELECT %1 FROM %2").arg(request.idColumn, request.view) +
-                         (conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")));
-    // A million ids are hashed and sorted in memory rather than in temporary files.
-    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
+    db::Params params;
+};
 
+ListRows listRows(const StoreRequest& request, const QString& where) {
+    ListRows rows;
+    if (request.company != 0) {
+        rows.conditions << QStringLiteral("id_firmy = ?");
+        rows.params.emplace_back(request.company);
+    }
+    if (!where.isEmpty()) rows.conditions << QLatin1Char('(') + where + QLatin1Char(')');
+    return rows;
+}
+
+QString whereClause(const QStringList& conditions) {
+    return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+}
+
+// INSERT ... SELECT of the list's rows not stored yet (all of them after a delete), in id
+// order, so that the store's key grows at its end instead of taking every id at a random place.
+void insertListRows(db::Database& db, const StoreRequest& request, const QString& where, bool onlyNew = false) {
+    ListRows rows = listRows(request, where);
+    if (onlyNew) {
+        rows.conditions << QStringLiteral("%1 NOT IN (SELECT id_elementu FROM ZAZNACZENIE WHERE id_uzytkownika=? AND id_browsera=? "
+                                          "AND opis_elementu='')").arg(request.idColumn);
+        rows.params.emplace_back(request.user);
+        rows.params.emplace_back(request.browser);
+    }
+    // A million ids sort in memory rather than in temporary files.
+    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
+    db.execute(QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
+                       .arg(request.browser).arg(request.user).arg(request.idColumn, request.view) +
+                   whereClause(rows.conditions) + QStringLiteral(" ORDER BY %1").arg(request.idColumn),
+               rows.params);
+}
+
+// The set difference: the stored marks no longer in the list go, the list's rows not
+// stored yet come in; the list's filter is read before any mark changes.
+void storeListRows(db::Database& db, const StoreRequest& request, const QString& where, const std::function<void(int)>& report) {
+    const ListRows rows = listRows(request, where);
+    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
     db::Params params{request.user, request.browser};
-    params.insert(params.end(), listParams.begin(), listParams.end());
+    params.insert(params.end(), rows.params.begin(), rows.params.end());
     db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?") + describedScope(request.keepDescribed) +
-                   QStringLiteral(" AND NOT (opis_elementu='' AND id_elementu IN (%1))").arg(list),
+                   QStringLiteral(" AND NOT (opis_elementu='' AND id_elementu IN (SELECT %1 FROM %2%3))")
+                       .arg(request.idColumn, request.view, whereClause(rows.conditions)),
                params);
     report(5);
-
-    QString insert = QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
-                         .arg(request.browser).arg(request.user).arg(request.idColumn, request.view);
-    conditions << QStringLiteral("%1 NOT IN (SELECT id_elementu FROM ZAZNACZENIE WHERE id_uzytkownika=? AND id_browsera=? "
-                                 "AND opis_elementu='')").arg(request.idColumn);
-    params = listParams;
-    params.emplace_back(request.user);
-    params.emplace_back(request.browser);
-    // In id order the store's key grows at its end instead of taking every id at a random place.
-    db.execute(insert + QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")) +
-                   QStringLiteral(" ORDER BY %1").arg(request.idColumn),
-               params);
+    insertListRows(db, request, where, true);
 }
 
 } // namespace
@@ -104,7 +119,17 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
             writer->finish();
             out.stored = int64_t(ids.size());
         } else {
-            storeListRows(db, request, where, report);
+            // A filter that reads the marks store (a list showing only the marked rows) must
+            // see the marks as the list showed them, so the new ones are the difference with
+            // what is stored; any other list's marks are replaced outright, which is cheaper
+            // for a million ids.
+            if (where.contains(QStringLiteral("ZAZNACZENIE"), Qt::CaseInsensitive)) {
+                storeListRows(db, request, where, report);
+            } else {
+                deleteStored(db, request.browser, request.user, request.keepDescribed);
+                report(5);
+                insertListRows(db, request, where);
+            }
             report(80);
             const std::vector<int64_t> unmarked = marks.unmarkedIds();
             constexpr size_t chunk = 500;
