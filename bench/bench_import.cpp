@@ -1,8 +1,17 @@
 // Import speed: a generated file of documents (default 500,000 lines) loaded into a fresh
 // database, on SQLite and, when KSIEGA_TEST_PG (or KSIEGA_BENCH_PG) names a server, on
 // PostgreSQL. Prints lines per second. Usage: bench_import [LINES]
+//
+// Into an existing ledger (a demo ledger of `ksiega demo --lines N`), which is copied for
+// every run and left as it was:
+//   bench_import --into sqlite:/tmp/x.db|postgresql://.../db --company C --year Y [--lines N] [--runs R]
+// Prints for each run our import (the turnover recompute shown apart) and the bare work:
+// the same header and line rows put in by the engine's bulk path (a reused prepared INSERT
+// on SQLite, COPY on PostgreSQL) in one transaction, without any check; then the medians
+// and their ratio.
 #include "platform/db/Database.h"
 #include "platform/db/Schema.h"
+#include "ExistingLedgerImport.h"
 #include "platform/db/import/DocumentImporter.h"
 #include "platform/runtime/Date.h"
 #include <QCoreApplication>
@@ -91,6 +100,7 @@ void run(const char* engine, const QString& url, const QString& file) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--into") return bench::importIntoExisting(app.arguments());
     const int lines = argc > 1 ? std::atoi(argv[1]) : 500000;
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("documents.csv"));

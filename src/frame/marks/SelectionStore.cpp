@@ -1,6 +1,7 @@
 #include "frame/marks/SelectionStore.h"
 #include "platform/runtime/FilterExpression.h"
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace ksiega::marks {
 
@@ -21,6 +22,61 @@ QString describedScope(bool keepDescribed) {
 void deleteStored(db::Database& db, int64_t browser, int64_t user, bool keepDescribed = false) {
     db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?") + describedScope(keepDescribed),
                {user, browser});
+}
+
+// The list's rows (its view under its filter) as a SELECT of their ids, with its parameters:
+// the company is bound beside the filter, which stays one condition of its own. Names are
+// checked as identifiers, numbers come from the session: nothing a person typed.
+struct ListRows {
+    QStringList conditions;
+    db::Params params;
+};
+
+ListRows listRows(const StoreRequest& request, const QString& where) {
+    ListRows rows;
+    if (request.company != 0) {
+        rows.conditions << QStringLiteral("id_firmy = ?");
+        rows.params.emplace_back(request.company);
+    }
+    if (!where.isEmpty()) rows.conditions << QLatin1Char('(') + where + QLatin1Char(')');
+    return rows;
+}
+
+QString whereClause(const QStringList& conditions) {
+    return conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+}
+
+// INSERT ... SELECT of the list's rows not stored yet (all of them after a delete), in id
+// order, so that the store's key grows at its end instead of taking every id at a random place.
+void insertListRows(db::Database& db, const StoreRequest& request, const QString& where, bool onlyNew = false) {
+    ListRows rows = listRows(request, where);
+    if (onlyNew) {
+        rows.conditions << QStringLiteral("%1 NOT IN (SELECT id_elementu FROM ZAZNACZENIE WHERE id_uzytkownika=? AND id_browsera=? "
+                                          "AND opis_elementu='')").arg(request.idColumn);
+        rows.params.emplace_back(request.user);
+        rows.params.emplace_back(request.browser);
+    }
+    // A million ids sort in memory rather than in temporary files.
+    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
+    db.execute(QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
+                       .arg(request.browser).arg(request.user).arg(request.idColumn, request.view) +
+                   whereClause(rows.conditions) + QStringLiteral(" ORDER BY %1").arg(request.idColumn),
+               rows.params);
+}
+
+// The set difference: the stored marks no longer in the list go, the list's rows not
+// stored yet come in; the list's filter is read before any mark changes.
+void storeListRows(db::Database& db, const StoreRequest& request, const QString& where, const std::function<void(int)>& report) {
+    const ListRows rows = listRows(request, where);
+    db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
+    db::Params params{request.user, request.browser};
+    params.insert(params.end(), rows.params.begin(), rows.params.end());
+    db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=?") + describedScope(request.keepDescribed) +
+                   QStringLiteral(" AND NOT (opis_elementu='' AND id_elementu IN (SELECT %1 FROM %2%3))")
+                       .arg(request.idColumn, request.view, whereClause(rows.conditions)),
+               params);
+    report(5);
+    insertListRows(db, request, where, true);
 }
 
 } // namespace
@@ -44,10 +100,13 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
     try {
         db::Transaction tx(db);
         report(0);
-        deleteStored(db, request.browser, request.user, request.keepDescribed);
-        report(5);
         if (!marks.allMarked()) {
-            const std::vector<int64_t> ids = marks.markedIds();
+            deleteStored(db, request.browser, request.user, request.keepDescribed);
+            report(5);
+            // In id order every row lands at the end of the user's and browser's range of
+            // the store's key instead of at a random place in it.
+            std::vector<int64_t> ids = marks.markedIds();
+            std::sort(ids.begin(), ids.end());
             auto writer = db.bulkInsert(QStringLiteral("ZAZNACZENIE"),
                                         {QStringLiteral("id_browsera"), QStringLiteral("id_uzytkownika"), QStringLiteral("id_elementu")});
             const size_t step = std::max<size_t>(ids.size() / 20, 1000);
@@ -60,22 +119,17 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
             writer->finish();
             out.stored = int64_t(ids.size());
         } else {
-            // Numbers are written into the text: they come from the session, not from a person.
-            QString sql = QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
-                              .arg(request.browser).arg(request.user).arg(request.idColumn, request.view);
-            // The company is bound beside the filter, which stays one condition of its own.
-            QStringList conditions;
-            db::Params params;
-            if (request.company != 0) {
-                conditions << QStringLiteral("id_firmy = ?");
-                params.emplace_back(request.company);
+            // A filter that reads the marks store (a list showing only the marked rows) must
+            // see the marks as the list showed them, so the new ones are the difference with
+            // what is stored; any other list's marks are replaced outright, which is cheaper
+            // for a million ids.
+            if (where.contains(QStringLiteral("ZAZNACZENIE"), Qt::CaseInsensitive)) {
+                storeListRows(db, request, where, report);
+            } else {
+                deleteStored(db, request.browser, request.user, request.keepDescribed);
+                report(5);
+                insertListRows(db, request, where);
             }
-            if (!where.isEmpty()) conditions << QLatin1Char('(') + where + QLatin1Char(')');
-            if (!conditions.isEmpty()) sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-            // In id order the index of ZAZNACZENIE grows at its end instead of taking every id
-            // at a random place (a quarter faster for 100 000 ids on SQLite).
-            sql += QStringLiteral(" ORDER BY %1").arg(request.idColumn);
-            out.stored = db.execute(sql, params);
             report(80);
             const std::vector<int64_t> unmarked = marks.unmarkedIds();
             constexpr size_t chunk = 500;
@@ -87,10 +141,13 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
                     holes += k ? QStringLiteral(",?") : QStringLiteral("?");
                     params.emplace_back(unmarked[i + k]);
                 }
-                out.stored -= db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
-                                             .arg(holes, describedScope(request.keepDescribed)),
-                                         params);
+                db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
+                               .arg(holes, describedScope(request.keepDescribed)),
+                           params);
             }
+            out.stored = db.scalarInt(QStringLiteral("select count(*) from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND opis_elementu=''"),
+                                      {request.user, request.browser})
+                             .value_or(0);
         }
         report(99);
         tx.commit();

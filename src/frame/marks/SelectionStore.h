@@ -5,8 +5,9 @@
 // writes the whole new set or leaves the old one in place.
 //
 // With the all-marked flag clear the marked ids are loaded in bulk. With the flag set the
-// rows come from the list's own view and filter in one INSERT ... SELECT, and the ids the
-// person unmarked are taken out again.
+// rows come from the list's own view and filter, set-based on the server: the stored marks
+// no longer in the list are deleted, the list's rows not stored yet are inserted in one
+// INSERT ... SELECT, and the ids the person unmarked are taken out again.
 #include "frame/marks/MarksList.h"
 #include "platform/db/Database.h"
 #include <QString>

@@ -1,4 +1,5 @@
 #include "platform/db/Schema.h"
+#include "platform/db/Engine.h"
 #include "platform/db/EntryViews.h"
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,27 @@ bool columnExists(Database& db, const QString& table, const QString& column) {
     }
     probe.commit();
     return true;
+}
+
+// Whether an index of that name exists (in the connection's schema on PostgreSQL).
+bool indexExists(Database& db, const QString& name) {
+    if (engineOf(db) == Engine::Sqlite)
+        return db.scalarInt(QStringLiteral("select count(*) from sqlite_master where type='index' and lower(name)=lower(?)"), {name})
+                   .value_or(0) > 0;
+    return db.scalarInt(QStringLiteral("select count(*) from pg_indexes where schemaname=current_schema() and lower(indexname)=lower(?)"),
+                        {name})
+               .value_or(0) > 0;
+}
+
+// The selection store in its keyed form (25_marks.*.sql), with the marks it held; an
+// element stored twice is kept once.
+void rebuildMarksStore(Database& db) {
+    db.executeScript(QStringLiteral("ALTER TABLE ZAZNACZENIE RENAME TO ZAZNACZENIE_DAWNE"));
+    const QString file = QStringLiteral("25_marks") + db.dialect().schemaFileSuffix();
+    db.executeScript(schemaFile(file));
+    db.execute(QStringLiteral("INSERT INTO ZAZNACZENIE (id_uzytkownika, id_browsera, id_elementu, opis_elementu) "
+                              "SELECT DISTINCT id_uzytkownika, id_browsera, id_elementu, opis_elementu FROM ZAZNACZENIE_DAWNE"));
+    db.executeScript(QStringLiteral("DROP TABLE ZAZNACZENIE_DAWNE"));
 }
 
 } // namespace
@@ -107,6 +129,10 @@ void createSchema(Database& db) {
         QString script = schemaFile(QStringLiteral("24_budget_views.sql"));
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
+    }
+    if (version >= 1 && version <= 9 && indexExists(db, QStringLiteral("ZAZNACZENIE_UZYT_BROWSER_OPIS"))) {
+        // 10: the selection store keyed by user, browser and element, in one narrow index.
+        rebuildMarksStore(db);
     }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});

@@ -145,3 +145,78 @@ TEST_P(MarksStoreTest, aFailedOrCancelledStoreKeepsThePreviousMarks) {
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_EQ(storedIds(), (std::vector<int64_t>{1, 2}));
 }
+
+TEST_P(MarksStoreTest, everyStoreReplacesTheUsersMarksOfTheListAsAWhole) {
+    const test::Ledger l = test::makeLedger(db());
+    test::addSimpleLines(db(), l, 3000);
+    const int64_t rows = *db().scalarInt("select count(*) from POZ_DOK p where p.id_lata_obrot=? and p.konto_wn<>''", {l.year}) +
+                         *db().scalarInt("select count(*) from POZ_DOK p where p.id_lata_obrot=? and p.konto_ma<>''", {l.year});
+    const int64_t idSum = *db().scalarInt("select coalesce(sum(2*id_poz_dok), 0) from POZ_DOK where id_lata_obrot=? and konto_wn<>''", {l.year}) +
+                          *db().scalarInt("select coalesce(sum(2*id_poz_dok+1), 0) from POZ_DOK where id_lata_obrot=? and konto_ma<>''", {l.year});
+    db().execute("insert into ZAZNACZENIE (id_browsera, id_uzytkownika, id_elementu) values (40,4,1),(41,3,1)");
+    MarksList all;
+    all.markAll();
+    // "Zaznacz wszystko" twice in a row: the same ids again, each stored once.
+    for (int round = 0; round < 2; ++round) {
+        const StoreOutcome out = storeMarks(db(), all, ledgerRequest(l));
+        ASSERT_TRUE(out.ok) << out.error.toStdString();
+        EXPECT_EQ(out.stored, rows);
+        EXPECT_EQ(stored(), rows);
+        EXPECT_EQ(*db().scalarInt("select sum(id_elementu) from ZAZNACZENIE where id_uzytkownika=3 and id_browsera=40"), idSum);
+    }
+    // Then a few rows marked by hand, in no particular order, replace all of them.
+    MarksList some;
+    for (int64_t id : {905, 17, 433, 18}) some.set(id, true);
+    EXPECT_EQ(storeMarks(db(), some, {40, 3, {}, {}, {}}).stored, 4);
+    EXPECT_EQ(storedIds(), (std::vector<int64_t>{17, 18, 433, 905}));
+    EXPECT_EQ(stored(4, 40), 1);
+    EXPECT_EQ(stored(3, 41), 1);
+}
+
+TEST_P(MarksStoreTest, rowMarksOfTheRevenueListLeaveTheChosenSymbolsOfItsBrowser) {
+    const test::Ledger l = test::makeLedger(db());
+    test::addSimpleLines(db(), l, 20);
+    db().execute("insert into ZAZNACZENIE (id_browsera, id_uzytkownika, id_elementu, opis_elementu) values "
+                 "(36,3,0,'Dział 750'),(36,3,0,'§ 0970'),(36,3,5,'')");
+    auto symbols = [&] {
+        return *db().scalarInt("select count(*) from ZAZNACZENIE where id_uzytkownika=3 and id_browsera=36 and opis_elementu<>''");
+    };
+    auto rowMarks = [&] {
+        return *db().scalarInt("select count(*) from ZAZNACZENIE where id_uzytkownika=3 and id_browsera=36 and opis_elementu=''");
+    };
+    StoreRequest req = ledgerRequest(l);
+    req.browser = BrowserBudgetRevenue;
+    req.keepDescribed = true;
+    MarksList all;
+    all.markAll();
+    ASSERT_TRUE(storeMarks(db(), all, req).ok);
+    EXPECT_EQ(rowMarks(), *db().scalarInt("select count(*) from POZ_DOK_VIEW_UNION where id_lata_obrot=?", {l.year}));
+    EXPECT_EQ(symbols(), 2);
+
+    MarksList some;
+    some.set(5, true);
+    some.set(0, true);               // the row id 0 beside the symbols' id 0: both kept apart by the text
+    ASSERT_TRUE(storeMarks(db(), some, req).ok);
+    EXPECT_EQ(rowMarks(), 2);
+    EXPECT_EQ(symbols(), 2);
+    EXPECT_EQ(db().scalarText("select min(opis_elementu) from ZAZNACZENIE where id_browsera=36 and opis_elementu like 'Dzia%'"),
+              QStringLiteral("Dział 750"));
+}
+
+TEST_P(MarksStoreTest, markingEveryRowOfAListShowingOnlyTheMarkedOnesKeepsThem) {
+    const test::Ledger l = test::makeLedger(db());
+    test::addSimpleLines(db(), l, 40);
+    const int64_t firstId = *db().scalarInt("select min(id_dokument_pozycja) from POZ_DOK_VIEW_UNION");
+    MarksList some;
+    for (int k : {3, 5, 8}) some.set(firstId + 2 * k, true);
+    some.set(-7, true);                                       // no longer in the list
+    ASSERT_TRUE(storeMarks(db(), some, {40, 3, {}, {}, {}}).ok);
+    // "Zaznacz wszystko" in the list filtered to the marked rows: they stay marked.
+    MarksList all;
+    all.markAll();
+    const StoreOutcome out =
+        storeMarks(db(), all, ledgerRequest(l, markedOnlyCondition(3, 40) + " AND PDU:id_lata_obrot=" + QString::number(l.year)));
+    ASSERT_TRUE(out.ok) << out.error.toStdString();
+    EXPECT_EQ(out.stored, 3);
+    EXPECT_EQ(storedIds(), (std::vector<int64_t>{firstId + 6, firstId + 10, firstId + 16}));
+}

@@ -1,4 +1,4 @@
--- Users, their rights, the selection store and document locks.
+-- Users, their rights and document locks.
 
 CREATE TABLE UZYTKOWNICY (
   id_uzytkownika {{ID}},
@@ -17,16 +17,7 @@ CREATE TABLE PRAWA_DOSTEPU (
   PRIMARY KEY (id_firmy, login, kod_funkcji)
 );
 
--- Marks of a user on a list (id_browsera): one row per marked element.
-CREATE TABLE ZAZNACZENIE (
-  id_browsera INTEGER NOT NULL,
-  id_uzytkownika BIGINT NOT NULL,
-  id_elementu BIGINT NOT NULL DEFAULT 0,
-  opis_elementu VARCHAR(60) NOT NULL DEFAULT ''
-);
-CREATE INDEX ZAZNACZENIE_UZYT_BROWSER ON ZAZNACZENIE (id_uzytkownika, id_browsera, id_elementu);
--- Accounts (browser 11) and classification symbols (browser 36) are marked by their text.
-CREATE INDEX ZAZNACZENIE_UZYT_BROWSER_OPIS ON ZAZNACZENIE (id_uzytkownika, id_browsera, opis_elementu);
+-- The selection store (ZAZNACZENIE) has a form of its own per engine: 25_marks.*.sql.
 
 -- A document held for correction by one user (Popraw_Dokument).
 CREATE TABLE BLOKADY_DOKUMENTOW (
