@@ -1,5 +1,6 @@
 #include "platform/db/Schema.h"
 #include "platform/db/EntryViews.h"
+#include "platform/db/LineCopies.h"
 #include <QDir>
 #include <QFile>
 
@@ -107,6 +108,21 @@ void createSchema(Database& db) {
         QString script = schemaFile(QStringLiteral("24_budget_views.sql"));
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
+    }
+    if (version >= 1 && version <= 10 && !columnExists(db, QStringLiteral("POZ_DOK"), QStringLiteral("syntetyka_wn"))) {
+        // 11: the header's sort columns and each side's synthetic account on the lines, filled
+        // from the headers, their indexes, and the entry views reading them from the line.
+        for (const char* column : {"data_biezaca INTEGER NOT NULL DEFAULT 0", "nr_dok_org VARCHAR(40) NOT NULL DEFAULT ''",
+                                   "data_dok_org INTEGER NOT NULL DEFAULT 0", "data_oper_gosp INTEGER NOT NULL DEFAULT 0",
+                                   "data_zatwierdzenia INTEGER NOT NULL DEFAULT 0", "nr_sys_dok VARCHAR(30) NOT NULL DEFAULT ''",
+                                   "syntetyka_wn VARCHAR(60) NOT NULL DEFAULT ''", "syntetyka_ma VARCHAR(60) NOT NULL DEFAULT ''"})
+            db.execute(QStringLiteral("ALTER TABLE POZ_DOK ADD COLUMN ") + QLatin1String(column));
+        refreshAllLineCopies(db);
+        QString script = schemaFile(QStringLiteral("26_line_sort_keys.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+        db.executeScript(dropEntryViewsSql());
+        db.executeScript(entryViewsSql(db.dialect()));
     }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});
