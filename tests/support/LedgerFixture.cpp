@@ -1,4 +1,5 @@
 #include "support/LedgerFixture.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/OpeningBalanceDocument.h"
 #include <stdexcept>

@@ -1,6 +1,7 @@
 #pragma once
 // A company, a fiscal year and ledger lines for tests that read POZ_DOK_VIEW_UNION.
 #include "platform/db/Database.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 
 namespace ksiega::test {
