@@ -28,7 +28,7 @@ protected:
     }
 
     // Documents of a few dates and numbers (ties on every header column), lines on both sides
-    // of accounts under 201, a longer synthetic 2019 beside it, and lines the list leaves out.
+    // of accounts under 201, a neighbouring synthetic 202, and lines the list leaves out (unposted).
     void writeLedger() {
         const char* accounts[] = {"201-01", "201-02-001", "201", "130-01", "700-01", "201-01"};
         for (int d = 0; d < 9; ++d) {
@@ -41,20 +41,21 @@ protected:
                           doc});
             for (int l = 0; l < 4; ++l) {
                 const QString dt = QString::fromLatin1(accounts[(d + l) % 6]), ct = QString::fromLatin1(accounts[(d + 2 * l + 1) % 6]);
-                const Money amount = zl(QStringLiteral("%1.00").arg(10 + (d * l) % 4));
+                const Money amount = Money::fromMinor((10 + (d * l) % 4) * 100);
                 f().addLine(doc, {dt, dt == ct ? QString() : ct, amount, dt == ct ? Money() : amount,
                                   l == 2 ? zl("3.00") : Money(), l == 2 && dt != ct ? zl("3.00") : Money(), l == 2 ? "EUR" : ""});
             }
             // The line's own description, as a person would have written it.
             db().execute("update POZ_DOK set opis=case when lp % 2 = 0 then 'Zapłata' else 'Sprzedaż' end where id_nag_dok=?", {doc});
         }
-        f().postIn2026(5, "2019", "130-01", zl("4.00"));
+        f().postIn2026(5, "202-01", "130-01", zl("4.00"));
     }
 
     std::vector<int64_t> listed() {
         std::vector<int64_t> ids;
         ui::PagedListModel& m = controller->entries();
         m.setPageSize(5);
+        m.setMaxPages(1000);
         m.toFirst();
         for (int r = 0; r < m.heldRows(); ++r) ids.push_back(m.idAt(r));
         while (m.canFetchMore()) {

@@ -26,7 +26,7 @@ TEST_P(LineCopiesTest, aHeaderCorrectionReachesItsLinesOnlyAndASecondRefreshChan
                  "data_oper_gosp=?, data_zatwierdzenia=?, nr_sys_dok='S-9', data_okresu=? where id_nag_dok=?",
                  {f.month2026(5) + 3, f.month2026(5) + 1, f.month2026(5) + 2, f.month2026(5) + 4, f.month2026(5), doc});
     EXPECT_EQ(test::staleLineCopies(db()).size(), 2 * 8);
-    const QString otherBefore = db().scalarText("select nr_dok_org || '|' || data_biezaca from POZ_DOK where id_nag_dok=?", {other});
+    const std::optional<QString> otherBefore = db().scalarText("select nr_dok_org || '|' || data_biezaca from POZ_DOK where id_nag_dok=?", {other});
     EXPECT_EQ(db::refreshLineCopies(db(), doc), 2);
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
     EXPECT_EQ(db::refreshLineCopies(db(), doc), 0);
@@ -77,8 +77,8 @@ TEST_P(LineCopiesTest, aVersionNineDatabaseGetsTheCopiesFilledTheirIndexesAndThe
     const int64_t doc = f.addDocument({f.year2026, f.month2026(3), 2, 0, "PK/3/1", ""});
     f.post(doc, "201-01-003", "700-01", zl("10.00"));
     f.postIn2026(4, "130-01", "", zl("2.00"));
-    db().execute("update NAG_DOK set nr_dok_org='FV 1', data_oper_gosp=?, data_zatwierdzenia=?, nr_sys_dok='S-1'",
-                 {f.month2026(3) + 5, f.month2026(3) + 6});
+    db().execute("update NAG_DOK set nr_dok_org='FV 1', data_oper_gosp=?, data_zatwierdzenia=?, nr_sys_dok='S-1' where id_nag_dok=?",
+                 {f.month2026(3) + 5, f.month2026(3) + 6, doc});
     // The database as version 9 had it: no copies, no indexes on them.
     db().execute("delete from WERSJA_SCHEMATU");
     db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (9, 'schemat utworzony')");
