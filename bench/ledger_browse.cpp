@@ -105,6 +105,7 @@ QString ms(double v) { return QString::number(v, 'f', 2) + QStringLiteral(" ms")
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each row as it is measured
     const Options o = parse(app.arguments());
     if (o.url.isEmpty()) {
         std::fprintf(stderr, "usage: ledger_browse URL [--account A] [--prefix P] [--runs N] [--sorts]\n");
