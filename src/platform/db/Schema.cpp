@@ -118,6 +118,8 @@ void createSchema(Database& db) {
                                    "syntetyka_wn VARCHAR(60) NOT NULL DEFAULT ''", "syntetyka_ma VARCHAR(60) NOT NULL DEFAULT ''"})
             db.execute(QStringLiteral("ALTER TABLE POZ_DOK ADD COLUMN ") + QLatin1String(column));
         refreshAllLineCopies(db);
+        // The default order's indexes are made again after the new ones (the file says why).
+        db.executeScript(QStringLiteral("DROP INDEX IF EXISTS POZ_DOK_KONTO_WN;\nDROP INDEX IF EXISTS POZ_DOK_KONTO_MA;\n"));
         QString script = schemaFile(QStringLiteral("26_line_sort_keys.sql"));
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);

@@ -111,10 +111,7 @@ CREATE INDEX POZ_DOK_NAG ON POZ_DOK (id_nag_dok, lp);
 -- default order (nr_ewid_dok, then the row's id_dokument_pozycja, written as the view writes
 -- it so that both engines read a page straight off the index), and carrying what the list's
 -- filter and its sums read, so that totals and stored marks need not visit the table.
-CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_lata_obrot, konto_wn, nr_ewid_dok, (id_poz_dok * 2),
-                                          status, czy_rk, waluta, kwota_wn, kwota_wn_w);
-CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_lata_obrot, konto_ma, nr_ewid_dok, (id_poz_dok * 2 + 1),
-                                          status, czy_rk, waluta, kwota_ma, kwota_ma_w);
+-- They are made last, with the other orders' indexes (26_line_sort_keys.sql).
 -- Period and currency filters, and the sort orders over line columns.
 CREATE INDEX POZ_DOK_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, data_okresu, id_poz_dok);
 CREATE INDEX POZ_DOK_WALUTA_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, waluta, data_okresu);

@@ -19,3 +19,10 @@ CREATE INDEX POZ_DOK_KONTO_WN_NRDOK ON POZ_DOK (id_lata_obrot, konto_wn, nr_dok_
 CREATE INDEX POZ_DOK_KONTO_MA_NRDOK ON POZ_DOK (id_lata_obrot, konto_ma, nr_dok_org, (id_poz_dok * 2 + 1));
 CREATE INDEX POZ_DOK_KONTO_WN_DATADOK ON POZ_DOK (id_lata_obrot, konto_wn, data_dok_org, (id_poz_dok * 2));
 CREATE INDEX POZ_DOK_KONTO_MA_DATADOK ON POZ_DOK (id_lata_obrot, konto_ma, data_dok_org, (id_poz_dok * 2 + 1));
+-- The default order's indexes (see 03_documents.sql) come after the others: where several
+-- indexes serve an account's rows alike and no order is asked (sums, stored marks), SQLite
+-- takes the one made last, and this one reads the table in the order the lines were written.
+CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_lata_obrot, konto_wn, nr_ewid_dok, (id_poz_dok * 2),
+                                          status, czy_rk, waluta, kwota_wn, kwota_wn_w);
+CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_lata_obrot, konto_ma, nr_ewid_dok, (id_poz_dok * 2 + 1),
+                                          status, czy_rk, waluta, kwota_ma, kwota_ma_w);
