@@ -3,6 +3,8 @@
 // period-turnover list and "Zaznacz wszystko" stored into ZAZNACZENIE. Prints one table
 // per run; each figure is the median of --runs repetitions (the first one warms caches).
 //   ledger_browse URL [--account 130-01] [--prefix 13] [--runs 7] [--sorts]
+// --sorts adds the first page of every sort order, for the account and for the prefix, each
+// beside the bare SQL returning the same page, and their ratio.
 // bench/ledger_browse.sh builds the demo databases and runs this over them.
 #include "MedianTime.h"
 #include "frame/SessionContext.h"
@@ -10,6 +12,8 @@
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "entries/turnovers/PeriodTurnoverList.h"
 #include "platform/db/Database.h"
+#include "platform/db/DbError.h"
+#include "platform/db/LineCopies.h"
 #include "platform/db/SqlText.h"
 #include "platform/db/demo/LedgerGenerator.h"
 #include "platform/runtime/FilterExpression.h"
@@ -101,6 +105,7 @@ QString ms(double v) { return QString::number(v, 'f', 2) + QStringLiteral(" ms")
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each row as it is measured
     const Options o = parse(app.arguments());
     if (o.url.isEmpty()) {
         std::fprintf(stderr, "usage: ledger_browse URL [--account A] [--prefix P] [--runs N] [--sorts]\n");
@@ -216,16 +221,62 @@ int main(int argc, char** argv) {
     }
 
     if (o.sorts) {
-        // Every sort order of the list: first page, ascending and descending.
-        for (const char* column : {"nr_ewid_dok", "data_biezaca", "data_okresu", "nr_dok_org", "data_dok_org",
-                                   "data_oper_gosp", "kwota_wn", "kwota_ma", "kwota_wn_w", "kwota_ma_w", "opis",
-                                   "data_zatwierdzenia", "nr_sys_dok"}) {
+        // Every sort order of the list: the first page for the account and for the prefix,
+        // each beside the bare SQL that returns the same page from the same rows (both sides of
+        // the lines, the header joined for its columns, ORDER BY ... LIMIT).
+        const bool oneSynthetic = [&] {
+            try {
+                return db::prefixIsOneSynthetic(*db, y.id, o.prefix);
+            } catch (const db::DbError&) {
+                return false; // a database made before the lines carried their synthetic account
+            }
+        }();
+        ui::PagedListModel orderedPrefix(
+            *db, entriesQuery((oneSynthetic ? fieldEquals(QStringLiteral("PDU:syntetyka"), o.prefix) + QStringLiteral(" AND ")
+                                            : QString()) + prefixFilter));
+        std::printf("\nfirst page (200 rows) per order; prefix %s %s; bare = ORDER BY ... LIMIT over POZ_DOK join NAG_DOK\n",
+                    qPrintable(o.prefix), oneSynthetic ? "read as one synthetic account" : "read by its account range");
+        std::printf("| %-24s | %10s | %10s | %6s | %10s | %10s | %6s |\n", "order", "account", "bare", "ratio", "prefix", "bare",
+                    "ratio");
+        const QStringList headerColumns{"data_biezaca", "nr_dok_org", "data_dok_org", "data_oper_gosp", "data_zatwierdzenia",
+                                        "nr_sys_dok"};
+        // One measure: the median of up to three runs, one when a run takes over a second.
+        auto time = [&](const std::function<void()>& work) {
+            const double first = medianMs(1, work);
+            return first > 1000 ? first : medianMs(std::min(o.runs, 3), work);
+        };
+        for (const char* c : {"nr_ewid_dok", "data_biezaca", "data_okresu", "nr_dok_org", "data_dok_org", "data_oper_gosp",
+                              "kwota_wn", "kwota_ma", "kwota_wn_w", "kwota_ma_w", "opis", "data_zatwierdzenia", "nr_sys_dok"}) {
+            const QString column = QString::fromLatin1(c);
             for (bool descending : {false, true}) {
                 ui::SortOrder s;
-                s.keys = {{QString::fromLatin1(column), descending}};
+                s.keys = {{column, descending}};
                 model.setSort(s);
-                const double t = medianMs(std::min(o.runs, 3), [&] { model.toFirst(); });
-                row(qPrintable(QStringLiteral("first page by %1 %2").arg(column, descending ? "desc" : "asc")), ms(t));
+                orderedPrefix.setSort(s);
+                const QString dir = descending ? QStringLiteral(" desc") : QStringLiteral(" asc");
+                auto side = [&](int strona, const QString& account) {
+                    const QString k = strona == 0 ? QStringLiteral("konto_wn") : QStringLiteral("konto_ma");
+                    QString value = headerColumns.contains(column) ? QStringLiteral("n.") + column : QStringLiteral("p.") + column;
+                    if (column.startsWith(QLatin1String("kwota")) && column.endsWith(strona == 0 ? QLatin1String("ma") : QLatin1String("wn")))
+                        value = QStringLiteral("0");
+                    if (column.startsWith(QLatin1String("kwota")) && column.endsWith(strona == 0 ? QLatin1String("ma_w") : QLatin1String("wn_w")))
+                        value = QStringLiteral("0");
+                    return QStringLiteral("select %1 v, p.id_poz_dok * 2 + %2 id from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok "
+                                          "where p.id_lata_obrot = %3 and p.status = 2 and p.czy_rk <> 10 and %4")
+                        .arg(value).arg(strona).arg(y.id).arg(account.arg(QStringLiteral("p.") + k));
+                };
+                auto bareSql = [&](const QString& account) {
+                    return QStringLiteral("select v, id from (%1 union all %2) u order by v%3, id%3 limit 200")
+                        .arg(side(0, account), side(1, account), dir);
+                };
+                const QString leaf = QStringLiteral("%1 = ") + db::quoted(o.account);
+                const QString range = QStringLiteral("%1 like ") + db::quoted(o.prefix + QLatin1Char('%'));
+                const double a = time([&] { model.toFirst(); });
+                const double ab = time([&] { db::Rows r = db->select(bareSql(leaf)); while (r.next()) {} });
+                const double p = time([&] { orderedPrefix.toFirst(); });
+                const double pb = time([&] { db::Rows r = db->select(bareSql(range)); while (r.next()) {} });
+                std::printf("| %-24s | %7.2f ms | %7.2f ms | %6.2f | %7.2f ms | %7.2f ms | %6.2f |\n",
+                            qPrintable(column + dir), a, ab, a / ab, p, pb, p / pb);
             }
         }
     }

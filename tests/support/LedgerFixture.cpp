@@ -1,4 +1,5 @@
 #include "support/LedgerFixture.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/OpeningBalanceDocument.h"
 #include <stdexcept>
@@ -132,12 +133,14 @@ int64_t LedgerFixture::addDocument(const NewDocument& s) {
 }
 
 int64_t LedgerFixture::addLine(int64_t document, const NewLine& l) {
-    return db.insertReturningId(
+    const int64_t id = db.insertReturningId(
         "insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, kwota_wn_w, "
         "kwota_ma_w, waluta, opis, nr_ewid_dok, data_okresu, status, czy_rk) "
         "select id_nag_dok, id_firmy, id_lata_obrot, ?, ?, ?, ?, ?, ?, ?, ?, opis, nr_ewid_dok, data_okresu, status, czy_rk "
         "from NAG_DOK where id_nag_dok=? returning id_poz_dok",
         {++m_lp, l.kontoWn, l.kontoMa, l.kwotaWn, l.kwotaMa, l.kwotaWnW, l.kwotaMaW, l.waluta, document});
+    db::refreshLineCopiesOfLine(db, id);
+    return id;
 }
 
 int64_t LedgerFixture::post(int64_t document, const QString& dt, const QString& ct, Money pln, Money currency,

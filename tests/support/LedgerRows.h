@@ -1,6 +1,7 @@
 #pragma once
 // A company, a fiscal year and ledger lines for tests that read POZ_DOK_VIEW_UNION.
 #include "platform/db/Database.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 
 namespace ksiega::test {
@@ -37,12 +38,13 @@ inline Ledger makeLedger(db::Database& db) {
 inline void addLines(db::Database& db, const Ledger& l, const std::vector<LedgerLine>& lines) {
     db::Transaction tx(db);
     auto w = db.bulkInsert("POZ_DOK", {"id_nag_dok", "id_firmy", "id_lata_obrot", "lp", "konto_wn", "konto_ma", "kwota_wn",
-                                       "kwota_ma", "status", "czy_rk", "opis", "waluta", "data_okresu"});
+                                       "kwota_ma", "status", "czy_rk", "opis", "waluta", "data_okresu", "syntetyka_wn",
+                                       "syntetyka_ma"});
     int lp = 0;
     for (const LedgerLine& line : lines)
         w->add({l.document, l.company, l.year, ++lp, line.kontoWn, line.kontoMa, line.kontoWn.isEmpty() ? 0 : line.kwota,
                 line.kontoMa.isEmpty() ? 0 : line.kwota, line.status, line.czyRk, line.opis, line.waluta,
-                date::monthPeriod(2026, 3)});
+                date::monthPeriod(2026, 3), db::accountFirstSegment(line.kontoWn), db::accountFirstSegment(line.kontoMa)});
     w->finish();
     tx.commit();
 }

@@ -30,7 +30,12 @@ QString accountPiece(const EntriesFilterInput& in) {
     const QString account = in.account.isEmpty() ? QString::fromLatin1(kNoAccount) : in.account;
     FilterBuilder piece;
     if (in.wholeAccount) piece.add(fieldEquals(QStringLiteral("PDU:konto"), account));
-    else piece.add(sqlPiece(accountPrefixCondition(account)));
+    else {
+        // The same rows, named also by the lines' synthetic account, which reads them in the
+        // list's order off one index range.
+        if (in.oneSynthetic) piece.add(fieldEquals(QStringLiteral("PDU:syntetyka"), account));
+        piece.add(sqlPiece(accountPrefixCondition(account)));
+    }
     if (in.customerVariant < 1) {
         piece.add(QStringLiteral("PDU:status=2"));
         piece.add(QStringLiteral("PDU:czy_rk<>10"));

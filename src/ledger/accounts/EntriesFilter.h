@@ -21,6 +21,7 @@ inline constexpr const char* kFilterTooLongText = "Wyrażenie filtrujące jest z
 struct EntriesFilterInput {
     QString account;            // unquoted; "" = no account chosen
     bool wholeAccount = true;   // exact account (true) or every account beginning with it
+    bool oneSynthetic = false;  // the prefix is one synthetic account (db::prefixIsOneSynthetic)
     QString currency;           // "" or "PLN" in any case = the home currency
     int64_t customerVariant = 0;// 1 or more: entries of every status are listed
     QString savedFilter;        // expression of the saved filter in force ("" = none)

@@ -1,4 +1,5 @@
 #include "ledger/accounts/LedgerEntriesController.h"
+#include "platform/db/LineCopies.h"
 #include "entries/views/EntryViews.h"
 #include "ledger/accounts/EntriesListModel.h"
 #include "ledger/accounts/EntryListColumns.h"
@@ -75,6 +76,7 @@ QString LedgerEntriesController::rebuild(bool keepMarks) {
     EntriesFilterInput in;
     in.account = m_account;
     in.wholeAccount = m_whole;
+    in.oneSynthetic = !m_whole && !m_account.isEmpty() && db::prefixIsOneSynthetic(m_db, m_session.DANE_LATA_OBROTOWE, m_account);
     in.currency = m_currency.symbol();
     in.customerVariant = m_session.customerVariant;
     in.savedFilter = m_filters.savedInForce();

@@ -16,7 +16,7 @@
 //   the account. The arms' columns have the same type affinity (hence the CASTs of the
 //   constant amounts, without which SQLite computes the whole union and sorts it), so that
 //   SQLite keeps the union open to a list's ORDER BY ... LIMIT and merges the arms read in
-//   index order; nr_ewid_dok comes from the line's copy.
+//   index order; nr_ewid_dok and the header's other sort columns come from the line's copy.
 // - lines alone (PostgreSQL): each arm reads POZ_DOK alone and takes the header's, the
 //   budget line's and the account's fields through scalar subqueries, and the empty side
 //   is left out by a condition around the union. PostgreSQL then flattens the union into an
@@ -82,14 +82,14 @@ const Column kEntryColumns[] = {
     {"status", From::Line, "p.status", "p.status"},
     {"czy_rk", From::Line, "p.czy_rk", "p.czy_rk"},
     {"nr_ewid_dok", From::Line, "p.nr_ewid_dok", "p.nr_ewid_dok"},
-    {"nr_dok_org", From::Header, "nr_dok_org"},
-    {"nr_sys_dok", From::Header, "nr_sys_dok"},
+    {"nr_dok_org", From::Line, "p.nr_dok_org", "p.nr_dok_org"},
+    {"nr_sys_dok", From::Line, "p.nr_sys_dok", "p.nr_sys_dok"},
     {"nr_dziennik", From::Header, "nr_dziennik"},
-    {"data_biezaca", From::Header, "data_biezaca"},
-    {"data_dok_org", From::Header, "data_dok_org"},
+    {"data_biezaca", From::Line, "p.data_biezaca", "p.data_biezaca"},
+    {"data_dok_org", From::Line, "p.data_dok_org", "p.data_dok_org"},
     {"data_wplywu", From::Header, "data_wplywu"},
-    {"data_oper_gosp", From::Header, "data_oper_gosp"},
-    {"data_zatwierdzenia", From::Header, "data_zatwierdzenia"},
+    {"data_oper_gosp", From::Line, "p.data_oper_gosp", "p.data_oper_gosp"},
+    {"data_zatwierdzenia", From::Line, "p.data_zatwierdzenia", "p.data_zatwierdzenia"},
     {"id_uzyt_p", From::Header, "id_uzyt_p"},
     {"id_paczka", From::Header, "id_paczka"},
     {"id_typ_dok", From::Header, "id_typ_dok"},
@@ -97,6 +97,7 @@ const Column kEntryColumns[] = {
     {"rodzaj_kartoteki", From::Header, "rodzaj_kartoteki"},
     {"sygnatura", From::Lookup, "kod_paczki", nullptr, nullptr, &kPackage},
     {"nr_poz_dok", From::Line, "p.lp", "p.lp"},
+    {"syntetyka", From::Line, "p.syntetyka_wn", "p.syntetyka_ma"},
 };
 
 const Column kBudgetColumns[] = {

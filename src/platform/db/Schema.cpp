@@ -1,6 +1,7 @@
 #include "platform/db/Schema.h"
 #include "platform/db/Engine.h"
 #include "platform/db/EntryViews.h"
+#include "platform/db/LineCopies.h"
 #include <QDir>
 #include <QFile>
 
@@ -133,6 +134,23 @@ void createSchema(Database& db) {
     if (version >= 1 && version <= 9 && indexExists(db, QStringLiteral("ZAZNACZENIE_UZYT_BROWSER_OPIS"))) {
         // 10: the selection store keyed by user, browser and element, in one narrow index.
         rebuildMarksStore(db);
+    }
+    if (version >= 1 && version <= 10 && !columnExists(db, QStringLiteral("POZ_DOK"), QStringLiteral("syntetyka_wn"))) {
+        // 11: the header's sort columns and each side's synthetic account on the lines, filled
+        // from the headers, their indexes, and the entry views reading them from the line.
+        for (const char* column : {"data_biezaca INTEGER NOT NULL DEFAULT 0", "nr_dok_org VARCHAR(40) NOT NULL DEFAULT ''",
+                                   "data_dok_org INTEGER NOT NULL DEFAULT 0", "data_oper_gosp INTEGER NOT NULL DEFAULT 0",
+                                   "data_zatwierdzenia INTEGER NOT NULL DEFAULT 0", "nr_sys_dok VARCHAR(30) NOT NULL DEFAULT ''",
+                                   "syntetyka_wn VARCHAR(60) NOT NULL DEFAULT ''", "syntetyka_ma VARCHAR(60) NOT NULL DEFAULT ''"})
+            db.execute(QStringLiteral("ALTER TABLE POZ_DOK ADD COLUMN ") + QLatin1String(column));
+        refreshAllLineCopies(db);
+        // The default order's indexes are made again after the new ones (the file says why).
+        db.executeScript(QStringLiteral("DROP INDEX IF EXISTS POZ_DOK_KONTO_WN;\nDROP INDEX IF EXISTS POZ_DOK_KONTO_MA;\n"));
+        QString script = schemaFile(QStringLiteral("26_line_sort_keys.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+        db.executeScript(dropEntryViewsSql());
+        db.executeScript(entryViewsSql(db.dialect()));
     }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});

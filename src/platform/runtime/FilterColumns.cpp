@@ -34,7 +34,7 @@ const QSet<QString>& knownFilterColumns() {
         QStringLiteral("saldo_ma_2"), QStringLiteral("saldo_ma_w"), QStringLiteral("saldo_wn"), QStringLiteral("saldo_wn_2"),
         QStringLiteral("saldo_wn_w"), QStringLiteral("status"), QStringLiteral("stawka"), QStringLiteral("strona"),
         QStringLiteral("sygnatura"), QStringLiteral("sym_typ_dok_uz"), QStringLiteral("sym_waluty"), QStringLiteral("symbol"),
-        QStringLiteral("symbol_kartoteki"), QStringLiteral("termin_platnosci"), QStringLiteral("tresc_poz_dok"), QStringLiteral("typ"),
+        QStringLiteral("symbol_kartoteki"), QStringLiteral("syntetyka"), QStringLiteral("termin_platnosci"), QStringLiteral("tresc_poz_dok"), QStringLiteral("typ"),
         QStringLiteral("typ_konta"), QStringLiteral("waluta"), QStringLiteral("wartosc"), QStringLiteral("wskaznik_1"),
         QStringLiteral("wskaznik_1_id"), QStringLiteral("wskaznik_2"), QStringLiteral("wskaznik_2_id"), QStringLiteral("wskaznik_3"),
         QStringLiteral("wskaznik_3_id"), QStringLiteral("wskaznik_4"), QStringLiteral("wskaznik_4_id"), QStringLiteral("wskaznik_5"),

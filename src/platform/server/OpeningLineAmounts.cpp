@@ -1,4 +1,5 @@
 // The amounts of an opening-balance line, with the turnovers they feed.
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/CurrencyCode.h"
 #include "platform/server/OpeningBalanceArgs.h"
 #include "platform/server/OpeningBalanceLines.h"
@@ -67,6 +68,7 @@ void POZYCJE_BO_AKTUALIZUJ(db::Database& db, int64_t idNagDok, int dataBo, int64
                 amounts.kwotaMaW, idPozDok});
 
     // What divides an amount that is no longer there goes with it.
+    db::refreshLineCopiesOfLine(db, idPozDok);
     if (amounts.isZero()) db.execute(QStringLiteral("delete from POZ_DOK_CZASTKOWE where id_poz_dok=?"), {idPozDok});
     if (!dt) db.execute(QStringLiteral("delete from MPK_DANE where id_poz_dok=? and strona='WN'"), {idPozDok});
     if (!ct) db.execute(QStringLiteral("delete from MPK_DANE where id_poz_dok=? and strona='MA'"), {idPozDok});

@@ -1,4 +1,5 @@
 // The account's line of an opening-balance document and its claim in BLOKADY_POZYCJI.
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/Procedures.h"
@@ -168,6 +169,8 @@ LineClaim POZYCJE_BO_DODAJ(db::Database& db, int64_t idFirmy, int64_t idNagDok, 
         if (holder != who) return {LineClaimStatus::LockedByOther, id, holder};
 
     const int64_t id = lines.empty() ? insertLine(db, idNagDok, account) : mergeIntoOneLine(db, idNagDok, account, lines, claims);
+    db::refreshLineCopiesOfLine(db, id);
+    for (const AccountLine& line : lines) db::refreshLineCopiesOfLine(db, line.id);
     if (lines.empty()) {
         // A new line is a turnover of its account even before it has an amount: the
         // turnovers follow it, with the year taken as every writer of the opening balance

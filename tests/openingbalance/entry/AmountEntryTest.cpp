@@ -2,6 +2,7 @@
 // checks of "Zapisz" in their order and with their texts, the save in one transaction, and
 // the claim of the line released on every way out.
 #include "openingbalance/entry/AmountEntryFixture.h"
+#include "support/LineCopiesCheck.h"
 #include "platform/db/DbError.h"
 #include "platform/server/Turnovers.h"
 
@@ -137,6 +138,8 @@ TEST_P(AmountEntry, anEntryAgreeingWithItsPartialsAndSettlementsSavesWithoutQues
     const QStringList afterSave = bo();
     recompute();
     EXPECT_EQ(afterSave, bo());
+    // What every line repeats from its header and accounts is current after the write.
+    EXPECT_EQ(test::staleLineCopies(db()), QStringList());
 }
 
 TEST_P(AmountEntry, correctionsCountNegativeInTheSettlementCheck) {

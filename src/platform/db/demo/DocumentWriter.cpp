@@ -1,5 +1,6 @@
 #include "platform/db/demo/DocumentWriter.h"
 #include "platform/db/demo/IdentitySync.h"
+#include "platform/db/LineCopies.h"
 #include <map>
 
 namespace ksiega::db::demo {
@@ -76,6 +77,7 @@ WrittenDocuments writeDocuments(Database& db, const std::vector<DemoDocument>& d
         }
         lines->finish();
     }
+    if (!out.headerIds.empty()) refreshLineCopies(db, out.headerIds.front(), out.headerIds.back());
     syncIdentity(db, QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"));
     syncIdentity(db, QStringLiteral("POZ_DOK"), QStringLiteral("id_poz_dok"));
     return out;

@@ -7,6 +7,7 @@
 #include "platform/db/demo/ForeignKeys.h"
 #include "platform/db/demo/IdentitySync.h"
 #include "platform/db/demo/SecondaryIndexes.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include <QElapsedTimer>
@@ -180,7 +181,9 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
     {
         auto lines = db.bulkInsert(QStringLiteral("POZ_DOK"),
             {"id_poz_dok", "id_nag_dok", "id_firmy", "id_lata_obrot", "lp", "konto_wn", "konto_ma", "kwota_wn", "kwota_ma",
-             "kwota_wn_w", "kwota_ma_w", "waluta", "kurs_waluty", "opis", "nr_ewid_dok", "data_okresu", "status", "czy_rk"});
+             "kwota_wn_w", "kwota_ma_w", "waluta", "kurs_waluty", "opis", "nr_ewid_dok", "data_okresu", "status", "czy_rk",
+             "data_biezaca", "nr_dok_org", "data_dok_org", "data_oper_gosp", "data_zatwierdzenia", "nr_sys_dok",
+             "syntetyka_wn", "syntetyka_ma"});
         const QString texts[] = {QStringLiteral("Sprzedaż towarów"), QStringLiteral("Zakup towarów"), QStringLiteral("Zapłata"),
                                  QStringLiteral("Wpłata"), QStringLiteral("Przeksięgowanie"), QStringLiteral("Bilans otwarcia")};
         const QString currencies[] = {QString(), QStringLiteral("EUR"), QStringLiteral("USD")};
@@ -192,6 +195,9 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
             remaining -= p.lines;
             DemoRandom r(DemoRandom::at(o.seed ^ 0xD0C5ULL, uint64_t(i)));
             const QString number = QStringLiteral("%1/%2").arg(QString::fromLatin1(kTypes[p.type])).arg(i + 1);
+            // The header's copies on the line, as refreshLineCopies sets them.
+            const SqlValue header[] = {p.postingDate, number, p.postingDate, p.postingDate, p.status == 2 ? p.postingDate : 0,
+                                       QString::number(i + 1)};
             int64_t pairAmount = 0, pairAmountW = 0, pairRate = 0;
             for (int lp = 1; lp <= p.lines; ++lp) {
                 QString dt = r.pick(chart.leaves), ct = r.pick(chart.leaves);
@@ -209,12 +215,17 @@ LedgerResult generateLedger(Database& db, const LedgerOptions& o, const std::fun
                     const bool debit = lp % 2 == 1;
                     if (debit) { pairAmount = amount; pairAmountW = amountW; pairRate = rate; }
                     else { amount = pairAmount; amountW = pairAmountW; rate = pairRate; }
-                    lines->add({lineId++, firstHeader + i, o.company, yearId, lp, debit ? dt : QString(), debit ? QString() : ct,
+                    const QString wn = debit ? dt : QString(), ma = debit ? QString() : ct;
+                    lines->add({lineId++, firstHeader + i, o.company, yearId, lp, wn, ma,
                                 debit ? amount : 0, debit ? 0 : amount, debit ? amountW : 0, debit ? 0 : amountW,
-                                currencies[p.currency], rate, texts[p.type], number, p.periodDate, p.status, p.kind});
+                                currencies[p.currency], rate, texts[p.type], number, p.periodDate, p.status, p.kind,
+                                header[0], header[1], header[2], header[3], header[4], header[5],
+                                accountFirstSegment(wn), accountFirstSegment(ma)});
                 } else {
                     lines->add({lineId++, firstHeader + i, o.company, yearId, lp, dt, ct, amount, amount, amountW, amountW,
-                                currencies[p.currency], rate, texts[p.type], number, p.periodDate, p.status, p.kind});
+                                currencies[p.currency], rate, texts[p.type], number, p.periodDate, p.status, p.kind,
+                                header[0], header[1], header[2], header[3], header[4], header[5],
+                                accountFirstSegment(dt), accountFirstSegment(ct)});
                 }
                 ++result.lines;
             }

@@ -7,6 +7,7 @@
 #include "platform/db/import/IdReservation.h"
 #include "platform/db/import/ImportFormat.h"
 #include "platform/db/import/LedgerCatalog.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include <QDate>
@@ -31,12 +32,11 @@ bool isHeader(const CsvRecord& row) {
 
 // NAG_DOK: one row per document, ids from `firstId` in the order of first appearance.
 void writeHeaders(Database& db, const LedgerCatalog& catalog, const std::vector<ImportedDocument>& documents,
-                  int64_t firstId, const QString& user) {
+                  int64_t firstId, const QString& user, int approved) {
     auto out = db.bulkInsert(QStringLiteral("NAG_DOK"),
                              {"id_nag_dok", "id_firmy", "id_lata_obrot", "id_paczka", "id_typ_dok", "nr_ewid_dok",
                               "nr_dok_org", "data_biezaca", "data_dok_org", "data_okresu", "data_zatwierdzenia",
                               "status", "czy_rk", "waluta", "id_uzyt_p"});
-    const int approved = date::fromQDate(QDate::currentDate());
     int64_t id = firstId;
     for (const ImportedDocument& d : documents) {
         out->add({id++, catalog.idFirmy(), catalog.idLataObrot(), d.idPaczka, d.idTypDok, text(d.nrEwidDok),
@@ -46,13 +46,15 @@ void writeHeaders(Database& db, const LedgerCatalog& catalog, const std::vector<
 }
 
 // POZ_DOK: the file read again (it has been checked), one row per line, with the header's
-// company, year, register number, period, status, kind and currency repeated on the line.
+// company, year, register number, period, status, kind, currency and sort columns repeated
+// on the line, and each side's synthetic account: what refreshLineCopies would set.
 int64_t writeLines(Database& db, QIODevice& csv, const LedgerCatalog& catalog, const DocumentSet& set,
-                   int64_t firstDocumentId, int64_t firstId) {
+                   int64_t firstDocumentId, int64_t firstId, int approved) {
     auto out = db.bulkInsert(QStringLiteral("POZ_DOK"),
                              {"id_poz_dok", "id_nag_dok", "id_firmy", "id_lata_obrot", "lp", "konto_wn", "konto_ma",
                               "kwota_wn", "kwota_ma", "kwota_wn_w", "kwota_ma_w", "waluta", "opis", "nr_ewid_dok",
-                              "data_okresu", "status", "czy_rk"});
+                              "data_okresu", "status", "czy_rk", "data_biezaca", "nr_dok_org", "data_dok_org",
+                              "data_zatwierdzenia", "syntetyka_wn", "syntetyka_ma"});
     const auto& documents = set.documents();
     std::vector<int> lp(documents.size(), 0);
     std::vector<QString> currencies;
@@ -72,10 +74,12 @@ int64_t writeLines(Database& db, QIODevice& csv, const LedgerCatalog& catalog, c
         const bool dt = !row.field(KontoWn).empty(), ct = !row.field(KontoMa).empty();
         const int64_t kwota = parseAmount(row.field(Kwota)).value_or(0);
         const int64_t kwotaW = d.waluta.empty() ? 0 : parseAmount(row.field(KwotaW)).value_or(0);
+        const QString kontoWn = text(row.field(KontoWn)), kontoMa = text(row.field(KontoMa));
         out->add({id++, firstDocumentId + index, catalog.idFirmy(), catalog.idLataObrot(), ++lp[size_t(index)],
-                  text(row.field(KontoWn)), text(row.field(KontoMa)), dt ? kwota : 0, ct ? kwota : 0, dt ? kwotaW : 0,
+                  kontoWn, kontoMa, dt ? kwota : 0, ct ? kwota : 0, dt ? kwotaW : 0,
                   ct ? kwotaW : 0, currencies[size_t(index)], text(row.field(Opis)), text(d.nrEwidDok), d.dataOkresu,
-                  kPosted, 0});
+                  kPosted, 0, d.dataBiezaca, text(d.nrDokOrg), d.dataDokOrg, approved, accountFirstSegment(kontoWn),
+                  accountFirstSegment(kontoMa)});
     }
     out->finish();
     return id - firstId;
@@ -137,10 +141,11 @@ ImportResult importDocuments(Database& db, QIODevice& csv, const ImportOptions& 
     BulkIndexPolicy indexes(db);
     indexes.prepare(QStringLiteral("NAG_DOK"), firstDocumentId - 1, int64_t(docs.size()));
     indexes.prepare(QStringLiteral("POZ_DOK"), firstLineId - 1, documents.lineCount());
-    writeHeaders(db, catalog, docs, firstDocumentId, user);
+    const int approved = date::fromQDate(QDate::currentDate());
+    writeHeaders(db, catalog, docs, firstDocumentId, user, approved);
     result.headerSeconds = lap();
     if (!csv.seek(start)) throw DbError(QStringLiteral("the import file cannot be read a second time"));
-    const int64_t written = writeLines(db, csv, catalog, documents, firstDocumentId, firstLineId);
+    const int64_t written = writeLines(db, csv, catalog, documents, firstDocumentId, firstLineId, approved);
     if (written != documents.lineCount()) throw DbError(QStringLiteral("the import file changed while it was being loaded"));
     if (!docs.empty()) {
         advanceIdentity(db, QStringLiteral("NAG_DOK"), QStringLiteral("id_nag_dok"), firstDocumentId + int64_t(docs.size()) - 1);

@@ -72,9 +72,12 @@ CREATE INDEX NAG_DOK_FIRMA_ROK_TYP ON NAG_DOK (id_firmy, id_lata_obrot, id_typ_d
 -- document removes its lines, and with them their partial entries, budget lines, cost-centre
 -- splits and dictionary values.
 -- Amounts are whole grosze; *_w are the amounts in the line's currency, waluta '' = PLN.
--- id_firmy, id_lata_obrot, nr_ewid_dok, data_okresu, status and czy_rk repeat the header's
--- values, so that turnovers and entry lists filter and sort the lines without a join; every
--- writer of NAG_DOK and POZ_DOK keeps them equal.
+-- id_firmy, id_lata_obrot, nr_ewid_dok, data_okresu, status, czy_rk and the header's sort
+-- columns from data_biezaca to nr_sys_dok repeat the header's values, so that turnovers and
+-- entry lists filter and sort the lines without a join; syntetyka_wn/_ma are the first segment
+-- of each side's account ('201' of '201-01-003'), so that a synthetic account's entries are one
+-- index range in any order. Every writer of NAG_DOK and POZ_DOK keeps them equal by calling
+-- db::refreshLineCopies (platform/db/LineCopies.h) after its write.
 CREATE TABLE POZ_DOK (
   id_poz_dok {{ID}},
   id_nag_dok BIGINT NOT NULL REFERENCES NAG_DOK(id_nag_dok) ON DELETE CASCADE,
@@ -93,17 +96,22 @@ CREATE TABLE POZ_DOK (
   nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT '',
   data_okresu INTEGER NOT NULL DEFAULT 0,
   status INTEGER NOT NULL DEFAULT 0,
-  czy_rk INTEGER NOT NULL DEFAULT 0
+  czy_rk INTEGER NOT NULL DEFAULT 0,
+  data_biezaca INTEGER NOT NULL DEFAULT 0,
+  nr_dok_org VARCHAR(40) NOT NULL DEFAULT '',
+  data_dok_org INTEGER NOT NULL DEFAULT 0,
+  data_oper_gosp INTEGER NOT NULL DEFAULT 0,
+  data_zatwierdzenia INTEGER NOT NULL DEFAULT 0,
+  nr_sys_dok VARCHAR(30) NOT NULL DEFAULT '',
+  syntetyka_wn VARCHAR(60) NOT NULL DEFAULT '',
+  syntetyka_ma VARCHAR(60) NOT NULL DEFAULT ''
 );
 CREATE INDEX POZ_DOK_NAG ON POZ_DOK (id_nag_dok, lp);
 -- The entries of one account (or an account prefix), one index per side of the view: in the
 -- default order (nr_ewid_dok, then the row's id_dokument_pozycja, written as the view writes
 -- it so that both engines read a page straight off the index), and carrying what the list's
 -- filter and its sums read, so that totals and stored marks need not visit the table.
-CREATE INDEX POZ_DOK_KONTO_WN ON POZ_DOK (id_lata_obrot, konto_wn, nr_ewid_dok, (id_poz_dok * 2),
-                                          status, czy_rk, waluta, kwota_wn, kwota_wn_w);
-CREATE INDEX POZ_DOK_KONTO_MA ON POZ_DOK (id_lata_obrot, konto_ma, nr_ewid_dok, (id_poz_dok * 2 + 1),
-                                          status, czy_rk, waluta, kwota_ma, kwota_ma_w);
+-- They are made last, with the other orders' indexes (26_line_sort_keys.sql).
 -- Period and currency filters, and the sort orders over line columns.
 CREATE INDEX POZ_DOK_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, data_okresu, id_poz_dok);
 CREATE INDEX POZ_DOK_WALUTA_OKRES ON POZ_DOK (id_firmy, id_lata_obrot, waluta, data_okresu);

@@ -1,5 +1,6 @@
 // The opening-balance lines of one currency: one per target account, replacing what the
 // document held for the targets it rewrites.
+#include "platform/db/LineCopies.h"
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/closing/ClosingSteps.h"
 
@@ -155,6 +156,7 @@ void writeLines(db::Database& db, const CurrencyRun& run) {
                               "from tmp_zr_line l join NAG_DOK n on n.id_nag_dok=? where l.id_poz_dok is null"),
                {doc});
     db.execute(QStringLiteral("update tmp_zr_line set id_poz_dok=") + lineOfAccount() + QStringLiteral(" where id_poz_dok is null"), eightTimes);
+    db::refreshLineCopies(db, doc);
 }
 
 void writeCostCentres(db::Database& db, const CurrencyRun& run) {

@@ -1,5 +1,6 @@
 // A ledger document booked from chosen settlements.
 #include "platform/server/settlements/SettlementDocument.h"
+#include "platform/db/LineCopies.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
 #include "platform/server/Turnovers.h"
@@ -117,6 +118,7 @@ int64_t TG_PODLACZ_ROZRACHUNKI_DO_POZYCJI(db::Database& db, const SettlementDocu
                    "case when ?='' then r.symbol else ? end, ?, ?, 1, 0 "
                    "from ROZRACHUNEK r where r.id_poz_dok_f=?"),
                {document, kontoWn, kontoMa, q.opis.left(250), q.opis.left(250), nrEwid, q.dataOkresu, marker});
+    db::refreshLineCopies(db, document);
 
     // Each settlement to its line: the lines follow the settlements' ids.
     std::vector<int64_t> lines, settlementIds;

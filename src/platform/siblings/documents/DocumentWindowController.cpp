@@ -1,4 +1,5 @@
 #include "platform/siblings/documents/DocumentWindowController.h"
+#include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/DocumentLocks.h"
 #include "platform/server/Turnovers.h"
@@ -176,6 +177,7 @@ QString DocumentWindowController::save() {
         if (before == 0 && after != 0)
             return QStringLiteral("Dokument nie bilansuje się: różnica Dt - Ct wynosi %1. Zmiany nie zostały zapisane.")
                 .arg(Money::fromMinor(after).toDisplay());
+        db::refreshLineCopies(m_db, m_idNagDok);
         server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(m_db, m_header.idFirmy, m_header.idLataObrot, m_header.dataOkresu);
         tx.commit();
     } catch (const db::DbError& e) {

@@ -1,5 +1,6 @@
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/db/demo/TaxIds.h"
+#include "support/LineCopiesCheck.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
@@ -84,6 +85,8 @@ TEST_P(DemoDatabaseTest, documentsBalanceAndLinesRepeatTheirHeader) {
                     "where n.czy_rk=10 and n.data_okresu<>l.poczatek_roku"), 0);
     EXPECT_GT(count("select count(*) from POZ_DOK where waluta in ('EUR','USD') and czy_rk<>10"), 50);
     EXPECT_EQ(count("select count(*) from POZ_DOK where waluta<>'' and (kurs_waluty<=0 or kwota_wn_w+kwota_ma_w=0)"), 0);
+    // What every line repeats from its header and accounts is current after the write.
+    EXPECT_EQ(test::staleLineCopies(db()), QStringList());
 }
 
 TEST_P(DemoDatabaseTest, openingBalanceOf2026CarriesTheClosingBalancesOf2025) {

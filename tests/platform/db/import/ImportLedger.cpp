@@ -1,4 +1,5 @@
 #include "ImportLedger.h"
+#include "platform/db/LineCopies.h"
 #include "platform/db/import/ImportFormat.h"
 #include "platform/runtime/Date.h"
 #include "support/TestDatabase.h"
@@ -50,6 +51,7 @@ ImportLedger ImportLedger::create(db::Database& db) {
         db.execute(QStringLiteral("insert into POZ_DOK (id_nag_dok, id_firmy, id_lata_obrot, lp, konto_wn, konto_ma, kwota_wn, kwota_ma, "
                                   "status, nr_ewid_dok) values (?, ?, ?, 1, '100', '700', 500, 500, 2, ?)"),
                    {nag, l.firma, y, nr});
+        db::refreshLineCopies(db, nag);
     }
     return l;
 }

@@ -35,7 +35,7 @@ protected:
         "id_firmy id_lata_obrot id_poz_dok id_dokument_pozycja id_nag_dok lp konto strona kwota_wn kwota_ma kwota_wn_w "
         "kwota_ma_w waluta kurs_waluty opis data_okresu status czy_rk nr_ewid_dok nr_dok_org nr_sys_dok nr_dziennik "
         "data_biezaca data_dok_org data_wplywu data_oper_gosp data_zatwierdzenia id_uzyt_p id_paczka id_typ_dok "
-        "id_kontrahenta rodzaj_kartoteki sygnatura nr_poz_dok").split(' ');
+        "id_kontrahenta rodzaj_kartoteki sygnatura nr_poz_dok syntetyka").split(' ');
     const QStringList kBudgetColumns =
         QStringLiteral("id_bt_dane bt_klasyfikacja typ rodzaj_wy rodzaj_k rodzaj_z rodzaj_x rodzaj_d rodzaj_wp").split(' ');
     const QStringList kExtColumns = {QStringLiteral("nazwa_konta"), QStringLiteral("sym_typ_dok_uz")};

@@ -6,6 +6,7 @@
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
+#include "support/LineCopiesCheck.h"
 #include "support/LedgerTest.h"
 #include "support/TestDatabase.h"
 
@@ -205,6 +206,8 @@ TEST_P(YearClosingTest, everyTargetGetsItsSourcesBalancesAndTheTurnoversFollow) 
     const QString before = nextYearState();
     UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year18, 0);
     EXPECT_EQ(nextYearState(), before);
+    // What every line repeats from its header and accounts is current after the write.
+    EXPECT_EQ(test::staleLineCopies(db()), QStringList());
 }
 
 TEST_P(YearClosingTest, runningTwiceKeepsLinesSettlementIdsAndNextYearClearings) {
@@ -369,6 +372,8 @@ TEST_P(YearClosingTest, aLineSharedWithAnotherAccountKeepsTheOtherSide) {
     expected[{"205-01", "PLN"}].first += 25000;
     EXPECT_EQ(test::differences(expected, test::openingLines(db(), f().year18)), QString());
     EXPECT_TRUE(test::settlementMismatches(db(), f().year18).empty());
+    // What every line repeats from its header and accounts is current after the write.
+    EXPECT_EQ(test::staleLineCopies(db()), QStringList());
 }
 
 // A plan-change row on a result account: the balance still goes to 860, and the report row

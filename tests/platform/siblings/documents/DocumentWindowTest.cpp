@@ -6,6 +6,7 @@
 #include "platform/siblings/documents/DocumentWindowController.h"
 #include "platform/siblings/documents/DocumentsStandIn.h"
 #include "platform/ui/dialogs/ScriptedDialogs.h"
+#include "support/LineCopiesCheck.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
 #include <QApplication>
@@ -67,6 +68,8 @@ TEST_P(DocumentWindowTest, aCorrectedAmountIsSavedAndTheTurnoversFollowByTheDiff
     EXPECT_EQ(march("130").first - synthetic.first, zl("30.25"));
     EXPECT_EQ(march("700-01").second - sales.second, zl("30.25"));
     EXPECT_EQ(server::documentLockHolder(db(), doc), QString()) << "closing released the lock";
+    // What every line repeats from its header and accounts is current after the write.
+    EXPECT_EQ(test::staleLineCopies(db()), QStringList());
 }
 
 TEST_P(DocumentWindowTest, refusedChangesLeaveTheDocumentAsItWas) {

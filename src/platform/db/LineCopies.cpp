@@ -1,0 +1,79 @@
+#include "platform/db/LineCopies.h"
+#include <QStringList>
+
+namespace ksiega::db {
+
+namespace {
+
+// The header fields a line repeats under the same names.
+constexpr const char* kHeaderFields[] = {"nr_ewid_dok", "data_okresu", "status", "czy_rk", "data_biezaca", "nr_dok_org",
+                                         "data_dok_org", "data_oper_gosp", "data_zatwierdzenia", "nr_sys_dok"};
+
+// Synthetic account numbers are short; a first segment longer than this is kept whole with
+// the rest of the account (such an account is its own synthetic prefix).
+constexpr int kLongestFirstSegment = 15;
+
+QString refreshSql(const QString& scope) {
+    QStringList set, differs;
+    for (const char* f : kHeaderFields) {
+        const QString field = QLatin1String(f);
+        set << QStringLiteral("%1 = n.%1").arg(field);
+        differs << QStringLiteral("POZ_DOK.%1 <> n.%1").arg(field);
+    }
+    for (const char* side : {"wn", "ma"}) {
+        const QString segment = accountFirstSegmentSql(QStringLiteral("POZ_DOK.konto_") + QLatin1String(side));
+        set << QStringLiteral("syntetyka_%1 = %2").arg(QLatin1String(side), segment);
+        differs << QStringLiteral("POZ_DOK.syntetyka_%1 <> %2").arg(QLatin1String(side), segment);
+    }
+    // UPDATE ... FROM: one join with the header for the whole set (both engines).
+    return QStringLiteral("update POZ_DOK set ") + set.join(QStringLiteral(", ")) +
+           QStringLiteral(" from NAG_DOK n where n.id_nag_dok = POZ_DOK.id_nag_dok") + scope +
+           QStringLiteral(" and (") + differs.join(QStringLiteral(" or ")) + QStringLiteral(")");
+}
+
+} // namespace
+
+QString accountFirstSegmentSql(const QString& column) {
+    QString sql = QStringLiteral("case");
+    for (int k = 1; k <= kLongestFirstSegment; ++k)
+        sql += QStringLiteral(" when substr(%1, %2, 1) in ('-', '') then substr(%1, 1, %3)").arg(column).arg(k + 1).arg(k);
+    return sql + QStringLiteral(" else %1 end").arg(column);
+}
+
+QString accountFirstSegment(const QString& account) {
+    const qsizetype dash = account.indexOf(QLatin1Char('-'), 1);
+    return dash > 0 && dash <= kLongestFirstSegment ? account.left(dash) : account;
+}
+
+bool prefixIsOneSynthetic(Database& db, int64_t year, const QString& prefix) {
+    if (prefix.isEmpty() || prefix.size() >= kLongestFirstSegment) return false;
+    for (QChar c : prefix)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    // Every longer text beginning with the digits sorts after the prefix and before the prefix
+    // with its last digit raised (':' follows '9').
+    QString above = prefix;
+    above[above.size() - 1] = QChar(above.back().unicode() + 1);
+    for (const char* side : {"wn", "ma"}) {
+        const QString sql = QStringLiteral("select count(*) from (select 1 from POZ_DOK where id_lata_obrot = ? and "
+                                           "syntetyka_%1 > ? and syntetyka_%1 < ? limit 1) longer").arg(QLatin1String(side));
+        if (db.scalarInt(sql, {year, prefix, above}).value_or(1) != 0) return false;
+    }
+    return true;
+}
+
+int64_t refreshLineCopies(Database& db, int64_t firstDocument, int64_t lastDocument) {
+    static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_nag_dok between ? and ?"));
+    return db.execute(sql, {firstDocument, lastDocument});
+}
+
+int64_t refreshLineCopiesOfLine(Database& db, int64_t line) {
+    static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_poz_dok = ?"));
+    return db.execute(sql, {line});
+}
+
+int64_t refreshAllLineCopies(Database& db) {
+    static const QString sql = refreshSql(QString());
+    return db.execute(sql);
+}
+
+} // namespace ksiega::db
