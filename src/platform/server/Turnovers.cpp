@@ -2,17 +2,12 @@
 #include "platform/server/FiscalYear.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverSql.h"
 #include <limits>
 
 namespace ksiega::server {
 
-namespace {
-
-// What a recompute covers: the whole year, or the subtrees of some synthetic accounts.
-struct Scope {
-    QStringList synthetics;   // empty: every account
-    bool wholeYear() const { return synthetics.isEmpty(); }
-};
+namespace turnovers {
 
 // The accounts of one synthetic account's subtree as a condition on `column`: a range that
 // an index on the column serves (the synthetic itself and everything that follows it up to
@@ -28,6 +23,26 @@ db::Params subtreeParams(db::Params head, const QString& synthetic) {
     return head;
 }
 
+const QStringList& figureColumns() {
+    static const QStringList figures{"obr_wn", "obr_ma", "saldo_wn", "saldo_ma", "obr_wn_2", "obr_ma_2",
+                                     "saldo_wn_2", "saldo_ma_2", "obr_wn_w", "obr_ma_w", "saldo_wn_w", "saldo_ma_w"};
+    return figures;
+}
+
+} // namespace turnovers
+
+namespace {
+
+using turnovers::subtreeCondition;
+using turnovers::subtreeParams;
+
+
+// What a recompute covers: the whole year, or the subtrees of some synthetic accounts.
+struct Scope {
+    QStringList synthetics;   // empty: every account
+    bool wholeYear() const { return synthetics.isEmpty(); }
+};
+
 const char* const kTempTables[] = {"tmp_turn_result", "tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
                                    "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_accounts",
                                    "tmp_turn_lines"};
@@ -36,8 +51,7 @@ const char* const kTempTables[] = {"tmp_turn_result", "tmp_turn_cumulative", "tm
 const QString kAmounts = QStringLiteral("wn, ma, wn2, ma2, wnw, maw");
 
 // The figures of a row of OBROTY_I_SALDA.
-const QStringList kFigures{"obr_wn", "obr_ma", "saldo_wn", "saldo_ma", "obr_wn_2", "obr_ma_2",
-                           "saldo_wn_2", "saldo_ma_2", "obr_wn_w", "obr_ma_w", "saldo_wn_w", "saldo_ma_w"};
+const QStringList& kFigures = turnovers::figureColumns();
 
 void dropWorkTables(db::Database& db) {
     for (const char* t : kTempTables) db.execute(QStringLiteral("drop table if exists %1").arg(QLatin1String(t)));
@@ -246,16 +260,7 @@ void storeTurnovers(db::Database& db, const FiscalYear& year, const Scope& scope
                {year.idFirmy, year.idLataObrot, year.idFirmy, year.idLataObrot});
 }
 
-// Takes the year for a recompute: a second recompute of it, whole or partial, waits for
-// this transaction. Throws when the company has no such year.
-FiscalYear lockYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
-    if (db.execute(QStringLiteral("update LATA_OBROTOWE set status=status where id_firmy=? and id_lata_obrot=?"),
-                   {idFirmy, idLataObrot}) == 0)
-        throw db::DbError(QStringLiteral("Firma %1 nie ma roku obrotowego %2.").arg(idFirmy).arg(idLataObrot));
-    return *loadFiscalYear(db, idFirmy, idLataObrot);
-}
-
-void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
+void computeInto(db::Database& db, const FiscalYear& year, const Scope& scope) {
     dropWorkTables(db);
     createWorkTables(db);
     aggregateLines(db, year, scope);
@@ -265,11 +270,38 @@ void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
     sumLevels(db, scope);
     cumulate(db, scope);
     computeTurnovers(db, scope);
+}
+
+void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
+    computeInto(db, year, scope);
     storeTurnovers(db, year, scope);
     dropWorkTables(db);
 }
 
 } // namespace
+
+namespace turnovers {
+
+// Takes the year for a recompute: a second recompute of it, whole or partial, waits for
+// this transaction. Throws when the company has no such year.
+FiscalYear lockYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
+    if (db.execute(QStringLiteral("update LATA_OBROTOWE set status=status where id_firmy=? and id_lata_obrot=?"),
+                   {idFirmy, idLataObrot}) == 0)
+        throw db::DbError(QStringLiteral("Firma %1 nie ma roku obrotowego %2.").arg(idFirmy).arg(idLataObrot));
+    return *loadFiscalYear(db, idFirmy, idLataObrot);
+}
+
+void computeYear(db::Database& db, const FiscalYear& year) {
+    computeInto(db, year, Scope{});
+}
+
+void dropComputed(db::Database& db) {
+    dropWorkTables(db);
+}
+
+} // namespace turnovers
+
+using turnovers::lockYear;
 
 void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu) {
     (void)dataOkresu;   // the whole year is recomputed; see the header
