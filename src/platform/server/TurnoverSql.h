@@ -20,10 +20,9 @@ db::Params subtreeParams(db::Params head, const QString& account);
 // for this transaction. Throws db::DbError when the company has no such year.
 FiscalYear lockYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot);
 
-// The full recompute into the work table tmp_turn_result (sym_waluty, data_okresu,
-// nr_konta and the figures), OBROTY_I_SALDA left as it is. dropComputed() removes the work
-// tables.
-void computeYear(db::Database& db, const FiscalYear& year);
-void dropComputed(db::Database& db);
+// The full recompute as the head of one read-only query ("with ... "): the statement that
+// follows it reads tmp_turn_result (sym_waluty, data_okresu, nr_konta and the figures).
+// `params` gets the head's bound values, which come before the statement's own.
+QString yearQuery(db::Database& db, const FiscalYear& year, db::Params& params);
 
 } // namespace ksiega::server::turnovers
