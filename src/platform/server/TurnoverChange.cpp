@@ -7,7 +7,11 @@ namespace ksiega::server {
 
 namespace {
 
-const char* const kWorkTables[] = {"tmp_tc_docs", "tmp_tc_lines", "tmp_tc_accounts", "tmp_tc_positions", "tmp_tc_levels",
+// A writer's change may hold another one (a line claimed inside a larger write): each
+// level collects into tables of its own; apply() works in tables it drops again.
+thread_local int t_depth = 0;
+
+const char* const kWorkTables[] = {"tmp_tc_accounts", "tmp_tc_positions", "tmp_tc_levels",
                                    "tmp_tc_sums", "tmp_tc_periods", "tmp_tc_cum", "tmp_tc_twobal", "tmp_tc_gone"};
 
 // The three sets of a change: posted PLN, every line in PLN, the currency.
@@ -30,18 +34,34 @@ QString dateList(const std::vector<int>& dates) {
 } // namespace
 
 TurnoverChange::TurnoverChange(db::Database& db, int64_t idFirmy, int64_t idLataObrot)
-    : m_db(db), m_year(turnovers::lockYear(db, idFirmy, idLataObrot)) {
-    dropWorkTables(m_db);
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_docs (id BIGINT)"));
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_lines (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
-                                "wn BIGINT, wn_2 BIGINT, wnw BIGINT, ma BIGINT, ma_2 BIGINT, maw BIGINT, n BIGINT)"));
+    : m_db(db), m_year(turnovers::lockYear(db, idFirmy, idLataObrot)), m_depth(t_depth++) {
+    const QString level = m_depth == 0 ? QString() : QStringLiteral("_%1").arg(m_depth);
+    m_docs = QStringLiteral("tmp_tc_docs") + level;
+    m_lines = QStringLiteral("tmp_tc_lines") + level;
+    try {
+        dropOwnTables();
+        m_db.execute(QStringLiteral("create temporary table %1 (id BIGINT)").arg(m_docs));
+        m_db.execute(QStringLiteral("create temporary table %1 (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
+                                    "wn BIGINT, wn_2 BIGINT, wnw BIGINT, ma BIGINT, ma_2 BIGINT, maw BIGINT, n BIGINT)")
+                         .arg(m_lines));
+    } catch (...) {
+        --t_depth;
+        throw;
+    }
 }
 
-TurnoverChange::~TurnoverChange() = default;
+TurnoverChange::~TurnoverChange() {
+    --t_depth;
+}
 
-void TurnoverChange::collect(const std::vector<int64_t>& documentIds, int sign) {
+void TurnoverChange::dropOwnTables() {
+    m_db.execute(QStringLiteral("drop table if exists %1").arg(m_docs));
+    m_db.execute(QStringLiteral("drop table if exists %1").arg(m_lines));
+}
+
+void TurnoverChange::collect(const std::vector<int64_t>& documentIds, int sign, const QString& idColumn) {
     if (documentIds.empty()) return;
-    m_db.execute(QStringLiteral("delete from tmp_tc_docs"));
+    m_db.execute(QStringLiteral("delete from %1").arg(m_docs));
     constexpr size_t kChunk = 500;
     for (size_t at = 0; at < documentIds.size(); at += kChunk) {
         const size_t n = std::min(kChunk, documentIds.size() - at);
@@ -51,9 +71,14 @@ void TurnoverChange::collect(const std::vector<int64_t>& documentIds, int sign) 
             marks << QStringLiteral("(?)");
             ids.push_back(documentIds[at + i]);
         }
-        m_db.execute(QStringLiteral("insert into tmp_tc_docs (id) values ") + marks.join(','), ids);
+        m_db.execute(QStringLiteral("insert into %1 (id) values %2").arg(m_docs, marks.join(',')), ids);
     }
-    collectWhere(QStringLiteral("id_nag_dok in (select id from tmp_tc_docs)"), {}, sign);
+    collectWhere(QStringLiteral("%1 in (select id from %2)").arg(idColumn, m_docs), {}, sign);
+}
+
+void TurnoverChange::collectOpeningBalance(int sign) {
+    collectWhere(QStringLiteral("id_nag_dok in (select n.id_nag_dok from NAG_DOK n where n.id_firmy=? and n.id_lata_obrot=? and n.czy_rk=10)"),
+                 {m_year.idFirmy, m_year.idLataObrot}, sign);
 }
 
 void TurnoverChange::collectRange(int64_t first, int64_t last, int sign) {
@@ -73,12 +98,13 @@ void TurnoverChange::collectWhere(const QString& documentCondition, const db::Pa
         const QString posted = QStringLiteral("%3*sum(case when status=2 or czy_rk=10 then kwota_%1%2 else 0 end)");
         db::Params all{m_year.idFirmy, m_year.idLataObrot};
         all.insert(all.end(), params.begin(), params.end());
-        m_db.execute(QStringLiteral("insert into tmp_tc_lines (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w, n) "
+        m_db.execute(QStringLiteral("insert into %8 (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w, n) "
                                     "select konto_%1, waluta, %3, %4, %7*sum(kwota_%1), %5, 0, 0, 0, %7*count(*) "
                                     "from POZ_DOK where id_firmy=? and id_lata_obrot=? and konto_%1<>'' and %6 "
                                     "group by konto_%1, waluta, %3")
                          .arg(side, other, period, posted.arg(side, QString(), s), posted.arg(side, QStringLiteral("_w"), s),
-                              documentCondition, s),
+                              documentCondition, s)
+                         .arg(m_lines),
                      all);
     }
 }
@@ -97,10 +123,11 @@ void TurnoverChange::apply() {
     m_db.execute(QStringLiteral(
         "insert into tmp_tc_accounts (konto, sym_waluty, data_okresu, wn, ma, wn2, ma2, wnw, maw, n) "
         "select konto, 'PLN', data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wn), sum(ma), sum(n) "
-        "from tmp_tc_lines group by konto, data_okresu "
+        "from %1 group by konto, data_okresu "
         "union all "
         "select konto, upper(waluta), data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wnw), sum(maw), sum(n) "
-        "from tmp_tc_lines where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu"));
+        "from %1 where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu").arg(m_lines));
+    dropOwnTables();
     m_db.execute("delete from tmp_tc_accounts where " + allZero);
     if (m_db.scalarInt(QStringLiteral("select count(*) from tmp_tc_accounts")).value_or(0) == 0) {
         dropWorkTables(m_db);

@@ -43,16 +43,27 @@ public:
     void leavingRange(int64_t first, int64_t last) { collectRange(first, last, -1); }
     void arrivingRange(int64_t first, int64_t last) { collectRange(first, last, +1); }
 
+    // The same for single lines (id_poz_dok) that exist before and after the change.
+    void leavingLines(const std::vector<int64_t>& lineIds) { collect(lineIds, -1, QStringLiteral("id_poz_dok")); }
+    void arrivingLines(const std::vector<int64_t>& lineIds) { collect(lineIds, +1, QStringLiteral("id_poz_dok")); }
+    // The same for the year's opening-balance documents (czy_rk 10), every currency.
+    void leavingOpeningBalance() { collectOpeningBalance(-1); }
+    void arrivingOpeningBalance() { collectOpeningBalance(+1); }
+
     void apply();
 
 private:
-    void collect(const std::vector<int64_t>& documentIds, int sign);
+    void collect(const std::vector<int64_t>& ids, int sign, const QString& idColumn = QStringLiteral("id_nag_dok"));
+    void collectOpeningBalance(int sign);
+    void dropOwnTables();
     void collectRange(int64_t first, int64_t last, int sign);
     void collectWhere(const QString& documentCondition, const db::Params& params, int sign);
 
     db::Database& m_db;
     FiscalYear m_year;
     bool m_applied = false;
+    int m_depth = 0;
+    QString m_docs, m_lines;   // this change's work tables
 };
 
 // The turnovers of documents just written in [first, last] (an import, a batch): one
