@@ -2,6 +2,7 @@
 // the lines, several documents, quoted fields, ids, and analytic accounts created on demand.
 #include "ImportLedger.h"
 #include "platform/runtime/Date.h"
+#include "support/TurnoverCheck.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
@@ -94,6 +95,7 @@ TEST_P(ImportTest, goodFileLoadsPostedDocumentsWithTheirPeriodsCurrenciesAndAmou
     EXPECT_EQ(*db().scalarInt(QStringLiteral("select count(*) from POZ_DOK_VIEW_UNION where id_lata_obrot = ? and konto = '201-01'"),
                               {ledger.year2026}),
               2);
+    EXPECT_TURNOVERS_CURRENT(db(), ledger.firma, ledger.year2026);
 }
 
 TEST_P(ImportTest, newRowsAfterAnImportGetFreshIdsAndASecondImportOfTheSameFileIsRefused) {
