@@ -2,6 +2,7 @@
 // the lines, several documents, quoted fields, ids, and analytic accounts created on demand.
 #include "ImportLedger.h"
 #include "platform/runtime/Date.h"
+#include "platform/server/Turnovers.h"
 #include "support/TurnoverCheck.h"
 #include "support/TestDatabase.h"
 
@@ -31,6 +32,7 @@ protected:
 KSIEGA_ON_BOTH_ENGINES(ImportTest);
 
 TEST_P(ImportTest, goodFileLoadsPostedDocumentsWithTheirPeriodsCurrenciesAndAmounts) {
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), ledger.firma, ledger.year2026, 0);   // current before the import
     const auto before = tableCounts(db());
     auto options = ledger.options();
     options.user = QStringLiteral("jkowal");
