@@ -22,6 +22,7 @@ public:
     QString throughIndex(const QString& table, const QString&) const override { return table; }
 
     // The planner knows nothing of a fresh temporary table.
+    QString keptWorkTableOptions() const override { return QStringLiteral(" ON COMMIT DELETE ROWS"); }
     void analyzeTable(Database& db, const QString& table) const override {
         db.execute(QStringLiteral("analyze %1").arg(table));
     }

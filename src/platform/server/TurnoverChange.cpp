@@ -8,17 +8,17 @@ namespace ksiega::server {
 namespace {
 
 // A writer's change may hold another one (a line claimed inside a larger write): each
-// level collects into tables of its own; apply() works in tables it drops again.
+// level collects into tables of its own. The work tables stay with the connection (made
+// once: creating and dropping tables costs more than the change itself on a server).
 thread_local int t_depth = 0;
-
-const char* const kWorkTables[] = {"tmp_tc_accounts", "tmp_tc_positions", "tmp_tc_levels",
-                                   "tmp_tc_sums", "tmp_tc_periods", "tmp_tc_cum", "tmp_tc_twobal", "tmp_tc_gone"};
 
 // The three sets of a change: posted PLN, every line in PLN, the currency.
 const QStringList kSets{QString(), QStringLiteral("2"), QStringLiteral("w")};
 
-void dropWorkTables(db::Database& db) {
-    for (const char* t : kWorkTables) db.execute(QStringLiteral("drop table if exists %1").arg(QLatin1String(t)));
+// A work table of the connection, created on first use and emptied for this use.
+void workTable(db::Database& db, const QString& name, const QString& columns) {
+    db.execute(QStringLiteral("create temporary table if not exists %1 (%2)%3").arg(name, columns, db.dialect().keptWorkTableOptions()));
+    db.execute(QStringLiteral("delete from %1").arg(name));
 }
 
 QString positive(const QString& x) {
@@ -39,11 +39,9 @@ TurnoverChange::TurnoverChange(db::Database& db, int64_t idFirmy, int64_t idLata
     m_docs = QStringLiteral("tmp_tc_docs") + level;
     m_lines = QStringLiteral("tmp_tc_lines") + level;
     try {
-        dropOwnTables();
-        m_db.execute(QStringLiteral("create temporary table %1 (id BIGINT)").arg(m_docs));
-        m_db.execute(QStringLiteral("create temporary table %1 (konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
-                                    "wn BIGINT, wn_2 BIGINT, wnw BIGINT, ma BIGINT, ma_2 BIGINT, maw BIGINT, n BIGINT)")
-                         .arg(m_lines));
+        workTable(m_db, m_docs, QStringLiteral("id BIGINT"));
+        workTable(m_db, m_lines, QStringLiteral("konto VARCHAR(60), waluta VARCHAR(3), data_okresu INTEGER, "
+                                                "wn BIGINT, wn_2 BIGINT, wnw BIGINT, ma BIGINT, ma_2 BIGINT, maw BIGINT, n BIGINT"));
     } catch (...) {
         --t_depth;
         throw;
@@ -52,11 +50,6 @@ TurnoverChange::TurnoverChange(db::Database& db, int64_t idFirmy, int64_t idLata
 
 TurnoverChange::~TurnoverChange() {
     --t_depth;
-}
-
-void TurnoverChange::dropOwnTables() {
-    m_db.execute(QStringLiteral("drop table if exists %1").arg(m_docs));
-    m_db.execute(QStringLiteral("drop table if exists %1").arg(m_lines));
 }
 
 void TurnoverChange::collect(const std::vector<int64_t>& documentIds, int sign, const QString& idColumn) {
@@ -119,7 +112,7 @@ void TurnoverChange::apply() {
 
     // The change per posted account, currency and period: 'PLN' takes every line, another
     // currency its own lines. What cancels out (a description edited) is dropped.
-    m_db.execute("create temporary table tmp_tc_accounts (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
+    workTable(m_db, QStringLiteral("tmp_tc_accounts"), QStringLiteral("konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, ") + amounts);
     m_db.execute(QStringLiteral(
         "insert into tmp_tc_accounts (konto, sym_waluty, data_okresu, wn, ma, wn2, ma2, wnw, maw, n) "
         "select konto, 'PLN', data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wn), sum(ma), sum(n) "
@@ -127,10 +120,8 @@ void TurnoverChange::apply() {
         "union all "
         "select konto, upper(waluta), data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wnw), sum(maw), sum(n) "
         "from %1 where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu").arg(m_lines));
-    dropOwnTables();
     m_db.execute("delete from tmp_tc_accounts where " + allZero);
     if (m_db.scalarInt(QStringLiteral("select count(*) from tmp_tc_accounts")).value_or(0) == 0) {
-        dropWorkTables(m_db);
         tx.commit();
         return;
     }
@@ -140,7 +131,6 @@ void TurnoverChange::apply() {
     const std::vector<int> grid = m_year.periodDates();
     if (m_db.scalarInt(QStringLiteral("select count(*) from tmp_tc_accounts where data_okresu not in (%1)").arg(dateList(grid)))
             .value_or(0) > 0) {
-        dropWorkTables(m_db);
         UZUPELNIJ_OBROTY_Z_DOKUMENTOW(m_db, company, year, 0);
         tx.commit();
         return;
@@ -148,8 +138,8 @@ void TurnoverChange::apply() {
 
     // The levels of each posted account; the synthetic level of a two-balance account marked
     // (as the full recompute marks it).
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_positions (i INTEGER PRIMARY KEY)"));
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_levels (leaf VARCHAR(60), konto VARCHAR(60), dwus INTEGER)"));
+    workTable(m_db, QStringLiteral("tmp_tc_positions"), QStringLiteral("i INTEGER PRIMARY KEY"));
+    workTable(m_db, QStringLiteral("tmp_tc_levels"), QStringLiteral("leaf VARCHAR(60), konto VARCHAR(60), dwus INTEGER"));
     QStringList positions;
     for (int i = 2; i <= 60; ++i) positions << QStringLiteral("(%1)").arg(i);
     m_db.execute("insert into tmp_tc_positions (i) values " + positions.join(','));
@@ -168,16 +158,16 @@ void TurnoverChange::apply() {
                  {company, year});
 
     // The change per level, currency and period.
-    m_db.execute("create temporary table tmp_tc_sums (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, " + amounts + ")");
+    workTable(m_db, QStringLiteral("tmp_tc_sums"), QStringLiteral("konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, ") + amounts);
     m_db.execute(QStringLiteral(
         "insert into tmp_tc_sums (konto, sym_waluty, data_okresu, wn, ma, wn2, ma2, wnw, maw, n) "
         "select l.konto, c.sym_waluty, c.data_okresu, sum(c.wn), sum(c.ma), sum(c.wn2), sum(c.ma2), sum(c.wnw), sum(c.maw), sum(c.n) "
         "from tmp_tc_accounts c join tmp_tc_levels l on l.leaf=c.konto group by l.konto, c.sym_waluty, c.data_okresu"));
     m_db.execute("delete from tmp_tc_sums where " + allZero);
-    m_db.execute(QStringLiteral("create unique index tmp_tc_sums_key on tmp_tc_sums (konto, sym_waluty, data_okresu)"));
+    m_db.execute(QStringLiteral("create unique index if not exists tmp_tc_sums_key on tmp_tc_sums (konto, sym_waluty, data_okresu)"));
 
     // The year's periods: the grid and any other date the stored rows carry.
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_periods (data_okresu INTEGER PRIMARY KEY)"));
+    workTable(m_db, QStringLiteral("tmp_tc_periods"), QStringLiteral("data_okresu INTEGER PRIMARY KEY"));
     QStringList values;
     for (int d : grid) values << QStringLiteral("(%1)").arg(d);
     m_db.execute("insert into tmp_tc_periods (data_okresu) values " + values.join(','));
@@ -193,9 +183,9 @@ void TurnoverChange::apply() {
 
     // Every period from the first changed one on: the change of the period turnovers and
     // the cumulated change of the net balance (Dt - Ct) in each set.
-    m_db.execute(QStringLiteral(
-        "create temporary table tmp_tc_cum (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, dwus INTEGER, "
-        "wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT, cn BIGINT, cn2 BIGINT, cnw BIGINT)"));
+    workTable(m_db, QStringLiteral("tmp_tc_cum"),
+              QStringLiteral("konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, dwus INTEGER, "
+                             "wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT, cn BIGINT, cn2 BIGINT, cnw BIGINT"));
     m_db.execute(QStringLiteral(
         "insert into tmp_tc_cum (konto, sym_waluty, data_okresu, dwus, wn, ma, wn2, ma2, wnw, maw, cn, cn2, cnw) "
         "select f.konto, f.sym_waluty, p.data_okresu, "
@@ -207,7 +197,7 @@ void TurnoverChange::apply() {
         "join tmp_tc_periods p on p.data_okresu >= f.pierwszy "
         "left join tmp_tc_sums t on t.konto=f.konto and t.sym_waluty=f.sym_waluty and t.data_okresu=p.data_okresu "
         "window w as (partition by f.konto, f.sym_waluty order by p.data_okresu rows between unbounded preceding and current row)"));
-    m_db.execute(QStringLiteral("create unique index tmp_tc_cum_key on tmp_tc_cum (konto, sym_waluty, data_okresu)"));
+    m_db.execute(QStringLiteral("create unique index if not exists tmp_tc_cum_key on tmp_tc_cum (konto, sym_waluty, data_okresu)"));
 
     // A two-balance synthetic level: the change of the sums of its posted accounts' netted
     // balances, from their stored balances before the change.
@@ -219,8 +209,8 @@ void TurnoverChange::apply() {
         twoBalance << QStringLiteral("sum(%1 - %2)").arg(positive(now), positive(old))
                    << QStringLiteral("sum(%1 - %2)").arg(positive("-" + now), positive("-" + old));
     }
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_twobal (synt VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, "
-                                "dd BIGINT, dc BIGINT, dd2 BIGINT, dc2 BIGINT, ddw BIGINT, dcw BIGINT)"));
+    workTable(m_db, QStringLiteral("tmp_tc_twobal"), QStringLiteral("synt VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER, "
+                                "dd BIGINT, dc BIGINT, dd2 BIGINT, dc2 BIGINT, ddw BIGINT, dcw BIGINT"));
     m_db.execute(QStringLiteral(
                      "insert into tmp_tc_twobal (synt, sym_waluty, data_okresu, dd, dc, dd2, dc2, ddw, dcw) "
                      "select l.konto, c.sym_waluty, c.data_okresu, %1 "
@@ -275,7 +265,7 @@ void TurnoverChange::apply() {
 
     // Where lines went: the leading rows of an account and currency that now have no
     // turnover are its rows before its first line, unless a line with nothing on it is there.
-    m_db.execute(QStringLiteral("create temporary table tmp_tc_gone (konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER)"));
+    workTable(m_db, QStringLiteral("tmp_tc_gone"), QStringLiteral("konto VARCHAR(60), sym_waluty VARCHAR(3), data_okresu INTEGER"));
     const QString noTurnover = QStringLiteral("%1.obr_wn=0 and %1.obr_ma=0 and %1.obr_wn_2=0 and %1.obr_ma_2=0 and %1.obr_wn_w=0 and %1.obr_ma_w=0");
     m_db.execute(QStringLiteral(
                      "insert into tmp_tc_gone (konto, sym_waluty, data_okresu) "
@@ -322,7 +312,6 @@ void TurnoverChange::apply() {
             while (i + 1 < gone.size() && gone[i + 1].konto == gone[i].konto && gone[i + 1].waluta == gone[i].waluta) ++i;
     }
 
-    dropWorkTables(m_db);
     if (!refresh.isEmpty()) refreshTurnoversOfSynthetic(m_db, company, year, refresh);
     tx.commit();
 }

@@ -55,7 +55,6 @@ public:
 private:
     void collect(const std::vector<int64_t>& ids, int sign, const QString& idColumn = QStringLiteral("id_nag_dok"));
     void collectOpeningBalance(int sign);
-    void dropOwnTables();
     void collectRange(int64_t first, int64_t last, int sign);
     void collectWhere(const QString& documentCondition, const db::Params& params, int sign);
 
