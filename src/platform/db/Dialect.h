@@ -49,6 +49,10 @@ public:
     // Fresh statistics of one table (a work table just filled); nothing where the planner
     // does well without.
     virtual void analyzeTable(Database& db, const QString& table) const = 0;
+    // What follows the column list of a temporary work table that a connection keeps for
+    // its whole life and fills anew in each transaction: its rows go at the commit where
+    // the engine offers that, so that nothing piles up in a long session.
+    virtual QString keptWorkTableOptions() const = 0;
     // Sort and hash memory for the rest of the transaction, e.g. "256MB".
     virtual void setLocalWorkMemory(Database& db, const QString& amount) const = 0;
     // Around building indexes over whole tables: more threads or memory for the sorts.

@@ -24,6 +24,7 @@ public:
     QString unindexed(const QString& table) const override { return table; }
     QString throughIndex(const QString& table, const QString&) const override { return table; }
 
+    QString keptWorkTableOptions() const override { return QStringLiteral(" ON COMMIT DELETE ROWS"); }
     // The planner knows nothing of a fresh temporary table. Outside a transaction (a table
     // just loaded in bulk) the pages are also marked visible to every reader: until then
     // reads that the indexes alone could answer visit the table for every row (and write

@@ -22,6 +22,7 @@ public:
 
     // SQLite plans a fresh work table well without statistics.
     void analyzeTable(Database&, const QString&) const override {}
+    QString keptWorkTableOptions() const override { return {}; }
     void setLocalWorkMemory(Database&, const QString&) const override {}
     // The sorts of an index build may use a helper thread.
     void beginIndexBuild(Database& db) const override { db.executeScript(QStringLiteral("PRAGMA threads=2")); }

@@ -5,6 +5,7 @@
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 
 namespace ksiega::server {
@@ -55,6 +56,11 @@ void POZYCJE_BO_AKTUALIZUJ(db::Database& db, int64_t idNagDok, int dataBo, int64
     const QString account = accountOfLine(db, idPozDok, idNagDok, idFirmy, idLataObrot);
     checkCurrency(db, idNagDok, walutaWn, walutaMa);
 
+    std::optional<TurnoverChange> turnovers;
+    if (refreshTurnovers) {
+        turnovers.emplace(db, idFirmy, idLataObrot);
+        turnovers->leavingLines({idPozDok});
+    }
     const bool dt = !amounts.kwotaWn.isZero() || !amounts.kwotaWnW.isZero();
     const bool ct = !amounts.kwotaMa.isZero() || !amounts.kwotaMaW.isZero();
     db.execute(QStringLiteral("update POZ_DOK set konto_wn=?, konto_ma=?, kwota_wn=?, kwota_wn_w=?, kwota_ma=?, kwota_ma_w=?, "
@@ -74,7 +80,10 @@ void POZYCJE_BO_AKTUALIZUJ(db::Database& db, int64_t idNagDok, int dataBo, int64
     if (!ct) db.execute(QStringLiteral("delete from MPK_DANE where id_poz_dok=? and strona='MA'"), {idPozDok});
     db.execute(QStringLiteral("update MPK_DANE set konto=? where id_poz_dok=? and konto<>?"), {account, idPozDok, account});
 
-    if (refreshTurnovers) refreshTurnoversOfSynthetic(db, idFirmy, idLataObrot, {account});
+    if (turnovers) {
+        turnovers->arrivingLines({idPozDok});
+        turnovers->apply();
+    }
     tx.commit();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 #include <QDate>
 #include <map>
@@ -177,7 +178,9 @@ LineClaim POZYCJE_BO_DODAJ(db::Database& db, int64_t idFirmy, int64_t idNagDok, 
         // takes it.
         db.execute(QStringLiteral("update LATA_OBROTOWE set zamkniete_bo=zamkniete_bo where id_firmy=? and id_lata_obrot=?"),
                    {idFirmy, doc->idLataObrot});
-        refreshTurnoversOfSynthetic(db, idFirmy, doc->idLataObrot, {account});
+        TurnoverChange turnovers(db, idFirmy, doc->idLataObrot);
+        turnovers.arrivingLines({id});
+        turnovers.apply();
     }
 
     // The insert decides: it creates the claim or meets the row of whoever holds it.

@@ -2,17 +2,12 @@
 #include "platform/server/FiscalYear.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverSql.h"
 #include <limits>
 
 namespace ksiega::server {
 
-namespace {
-
-// What a recompute covers: the whole year, or the subtrees of some synthetic accounts.
-struct Scope {
-    QStringList synthetics;   // empty: every account
-    bool wholeYear() const { return synthetics.isEmpty(); }
-};
+namespace turnovers {
 
 // The accounts of one synthetic account's subtree as a condition on `column`: a range that
 // an index on the column serves (the synthetic itself and everything that follows it up to
@@ -28,6 +23,26 @@ db::Params subtreeParams(db::Params head, const QString& synthetic) {
     return head;
 }
 
+const QStringList& figureColumns() {
+    static const QStringList figures{"obr_wn", "obr_ma", "saldo_wn", "saldo_ma", "obr_wn_2", "obr_ma_2",
+                                     "saldo_wn_2", "saldo_ma_2", "obr_wn_w", "obr_ma_w", "saldo_wn_w", "saldo_ma_w"};
+    return figures;
+}
+
+} // namespace turnovers
+
+namespace {
+
+using turnovers::subtreeCondition;
+using turnovers::subtreeParams;
+
+
+// What a recompute covers: the whole year, or the subtrees of some synthetic accounts.
+struct Scope {
+    QStringList synthetics;   // empty: every account
+    bool wholeYear() const { return synthetics.isEmpty(); }
+};
+
 const char* const kTempTables[] = {"tmp_turn_result", "tmp_turn_cumulative", "tmp_turn_sums",      "tmp_turn_periods",
                                    "tmp_turn_levels",     "tmp_turn_positions", "tmp_turn_accounts",
                                    "tmp_turn_lines"};
@@ -36,8 +51,7 @@ const char* const kTempTables[] = {"tmp_turn_result", "tmp_turn_cumulative", "tm
 const QString kAmounts = QStringLiteral("wn, ma, wn2, ma2, wnw, maw");
 
 // The figures of a row of OBROTY_I_SALDA.
-const QStringList kFigures{"obr_wn", "obr_ma", "saldo_wn", "saldo_ma", "obr_wn_2", "obr_ma_2",
-                           "saldo_wn_2", "saldo_ma_2", "obr_wn_w", "obr_ma_w", "saldo_wn_w", "saldo_ma_w"};
+const QStringList& kFigures = turnovers::figureColumns();
 
 void dropWorkTables(db::Database& db) {
     for (const char* t : kTempTables) db.execute(QStringLiteral("drop table if exists %1").arg(QLatin1String(t)));
@@ -60,137 +74,196 @@ void createWorkTables(db::Database& db) {
                ", cwn BIGINT, cma BIGINT, cwn2 BIGINT, cma2 BIGINT, cwnw BIGINT, cmaw BIGINT)");
 }
 
-// Fresh statistics for the planner where the work table holds a year's figures; the few
-// rows of some accounts are planned well without (and statistics cost more than they save).
-void analyzeWorkTable(db::Database& db, const char* table, const Scope& scope) {
-    if (scope.wholeYear()) db.dialect().analyzeTable(db, QLatin1String(table));
-}
+// Where the steps put what they compute: work tables (the recompute), or the named
+// sub-queries of one read-only query (the comparison, which may not create tables).
+struct Steps {
+    db::Database& db;
+    Scope scope;
+    bool inQuery = false;
+    QStringList parts;    // inQuery: "name (columns) as (select ...)"
+    db::Params params;    // inQuery: their bound values, in order
+
+    void put(const QString& table, const QString& columns, const QString& select, const db::Params& values = {}) {
+        if (inQuery) {
+            parts << QStringLiteral("%1 (%2) as (%3)").arg(table, columns, select);
+            params.insert(params.end(), values.begin(), values.end());
+        } else {
+            db.execute(QStringLiteral("insert into %1 (%2) %3").arg(table, columns, select), values);
+        }
+    }
+    // Indexes and statistics of the work tables; nothing in a query.
+    void tune(const QString& sql) {
+        if (!inQuery) db.execute(sql);
+    }
+    // Fresh statistics for the planner where the work table holds a year's figures; the few
+    // rows of some accounts are planned well without (and statistics cost more than they save).
+    void analyze(const char* table) {
+        if (!inQuery && scope.wholeYear()) db.dialect().analyzeTable(db, QLatin1String(table));
+    }
+};
 
 // Step 1, the one pass over the lines: per posted account, currency and period (opening-
 // balance documents already in BO), the Dt side and the Ct side in the three sets. The
 // grouping keys are those of any plain sum over the lines and the conditions sit inside
 // the sums, so that the pass costs about what such a sum costs; the rest works on these
 // few rows.
-void aggregateLines(db::Database& db, const FiscalYear& year, const Scope& scope) {
+void aggregateLines(Steps& steps, const FiscalYear& year) {
+    const Scope& scope = steps.scope;
     // Every line of the year is read: SQLite would otherwise walk the account index and
     // fetch the lines in random order, several times slower than one pass over the table.
     // A recompute of some accounts reads their lines through the account index instead.
-    const QString lines = scope.wholeYear() ? db.dialect().unindexed(QStringLiteral("POZ_DOK")) : QStringLiteral("POZ_DOK");
+    const QString lines = scope.wholeYear() ? steps.db.dialect().unindexed(QStringLiteral("POZ_DOK")) : QStringLiteral("POZ_DOK");
     const QString period = QStringLiteral("case when czy_rk=10 then %1 else data_okresu end").arg(year.openingPeriod());
+    const QString columns = QStringLiteral("konto, waluta, data_okresu, wn, wn_2, wnw, ma, ma_2, maw");
+    QStringList selects;
+    db::Params values;
     for (const QString& side : {QStringLiteral("wn"), QStringLiteral("ma")}) {
-        const QString other = side == QLatin1String("wn") ? QStringLiteral("ma") : QStringLiteral("wn");
         const QString posted = QStringLiteral("sum(case when status=2 or czy_rk=10 then kwota_%1%2 else 0 end)");
-        const QString sql = QStringLiteral("insert into tmp_turn_lines (konto, waluta, data_okresu, %1, %1_2, %1w, %2, %2_2, %2w) "
-                                           "select konto_%1, waluta, %3, %4, sum(kwota_%1), %5, 0, 0, 0 "
-                                           "from %6 where %7 and konto_%1<>'' "
-                                           "group by konto_%1, waluta, %3")
-                                .arg(side, other, period, posted.arg(side, QString()), posted.arg(side, QStringLiteral("_w")), lines);
+        const QString figures = QStringLiteral("%1, sum(kwota_%2), %3").arg(posted.arg(side, QString()), side, posted.arg(side, QStringLiteral("_w")));
+        const QString sql = QStringLiteral("select konto_%1, waluta, %2, %3, %4 from %5 where %6 and konto_%1<>'' "
+                                           "group by konto_%1, waluta, %2")
+                                .arg(side, period, side == QLatin1String("wn") ? figures : QStringLiteral("0, 0, 0"),
+                                     side == QLatin1String("wn") ? QStringLiteral("0, 0, 0") : figures, lines);
         if (scope.wholeYear()) {
-            db.execute(sql.arg(QStringLiteral("id_firmy=? and id_lata_obrot=?")), {year.idFirmy, year.idLataObrot});
+            selects << sql.arg(QStringLiteral("id_firmy=? and id_lata_obrot=?"));
+            values.push_back(year.idFirmy);
+            values.push_back(year.idLataObrot);
             continue;
         }
         // The year's lines are the company's: the year alone leads the planner to the
         // account index (year, account) rather than to one led by (company, year).
         const QString inSubtree = QStringLiteral("id_lata_obrot=? and ") + subtreeCondition(QStringLiteral("konto_") + side);
-        for (const QString& synthetic : scope.synthetics) db.execute(sql.arg(inSubtree), subtreeParams({year.idLataObrot}, synthetic));
+        for (const QString& synthetic : scope.synthetics) {
+            selects << sql.arg(inSubtree);
+            const db::Params p = subtreeParams({year.idLataObrot}, synthetic);
+            values.insert(values.end(), p.begin(), p.end());
+        }
     }
-    analyzeWorkTable(db, "tmp_turn_lines", scope);
+    if (steps.inQuery) {
+        steps.put(QStringLiteral("tmp_turn_lines"), columns, selects.join(QStringLiteral(" union all ")), values);
+    } else {
+        // One statement per part: each is planned on its own index.
+        size_t at = 0;
+        for (const QString& select : selects) {
+            const size_t n = scope.wholeYear() ? 2 : 6;
+            steps.put(QStringLiteral("tmp_turn_lines"), columns, select, db::Params(values.begin() + at, values.begin() + at + n));
+            at += n;
+        }
+    }
+    steps.analyze("tmp_turn_lines");
 }
 
 // Step 2: the posted accounts per currency and period, Dt and Ct sides together, in the
 // three sets. The 'PLN' rows take every line, the other currencies their own lines.
-void splitCurrencies(db::Database& db, const Scope& scope) {
-    db.execute(QStringLiteral("insert into tmp_turn_accounts (konto, sym_waluty, data_okresu, %1) "
-                              "select konto, 'PLN', data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wn), sum(ma) "
-                              "from tmp_turn_lines group by konto, data_okresu "
-                              "union all "
-                              "select konto, upper(waluta), data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wnw), sum(maw) "
-                              "from tmp_turn_lines where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu")
-                   .arg(kAmounts));
-    analyzeWorkTable(db, "tmp_turn_accounts", scope);
+void splitCurrencies(Steps& steps) {
+    steps.put(QStringLiteral("tmp_turn_accounts"), QStringLiteral("konto, sym_waluty, data_okresu, ") + kAmounts,
+              QStringLiteral("select konto, 'PLN', data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wn), sum(ma) "
+                             "from tmp_turn_lines group by konto, data_okresu "
+                             "union all "
+                             "select konto, upper(waluta), data_okresu, sum(wn), sum(ma), sum(wn_2), sum(ma_2), sum(wnw), sum(maw) "
+                             "from tmp_turn_lines where waluta<>'' and upper(waluta)<>'PLN' group by konto, upper(waluta), data_okresu"));
+    steps.analyze("tmp_turn_accounts");
 }
 
 // Step 3: the levels of every posted account (its prefixes at the dashes, and itself),
 // with the synthetic level of a two-balance account marked.
-void expandLevels(db::Database& db, const FiscalYear& year, const Scope& scope) {
+void expandLevels(Steps& steps, const FiscalYear& year) {
     QStringList positions;
     for (int i = 2; i <= 60; ++i) positions << QStringLiteral("(%1)").arg(i);
-    db.execute("insert into tmp_turn_positions (i) values " + positions.join(','));
-    db.execute(QStringLiteral(
-        "insert into tmp_turn_levels (leaf, konto, dwus) "
-        "select a.konto, a.konto, 0 from (select distinct konto from tmp_turn_accounts) a "
+    steps.put(QStringLiteral("tmp_turn_positions"), QStringLiteral("i"), "values " + positions.join(','));
+    const QString levels = QStringLiteral(
+        "select a.konto as leaf, a.konto as konto from (select distinct konto from tmp_turn_accounts) a "
         "union "
-        "select a.konto, substr(a.konto, 1, n.i - 1), 0 from (select distinct konto from tmp_turn_accounts) a "
-        "join tmp_turn_positions n on n.i <= length(a.konto) and substr(a.konto, n.i, 1) = '-'"));
-    db.execute(QStringLiteral("create index tmp_turn_levels_leaf on tmp_turn_levels (leaf)"));
-    analyzeWorkTable(db, "tmp_turn_levels", scope);
-    db.execute(QStringLiteral(
-                   "update tmp_turn_levels set dwus=1 where konto not like '%-%' and exists ("
-                   "select 1 from WARTOSCI_KONT w join KONTA_SYNT s on s.id_firmy=w.id_firmy "
-                   "and s.id_lata_obrot=w.id_lata_obrot and s.nr_konta_syn=w.nr_konta_syn "
-                   "where w.id_firmy=? and w.id_lata_obrot=? and s.czy_dwusaldowe=1 "
-                   "and (w.nr_konta=tmp_turn_levels.konto or w.nr_konta=tmp_turn_levels.leaf))"),
-               {year.idFirmy, year.idLataObrot});
+        "select a.konto, substr(a.konto, 1, n.i - 1) from (select distinct konto from tmp_turn_accounts) a "
+        "join tmp_turn_positions n on n.i <= length(a.konto) and substr(a.konto, n.i, 1) = '-'");
+    const QString twoBalance = QStringLiteral(
+        "%1.konto not like '%-%' and exists ("
+        "select 1 from WARTOSCI_KONT w join KONTA_SYNT s on s.id_firmy=w.id_firmy "
+        "and s.id_lata_obrot=w.id_lata_obrot and s.nr_konta_syn=w.nr_konta_syn "
+        "where w.id_firmy=? and w.id_lata_obrot=? and s.czy_dwusaldowe=1 "
+        "and (w.nr_konta=%1.konto or w.nr_konta=%1.leaf))");
+    if (steps.inQuery) {
+        steps.put(QStringLiteral("tmp_turn_levels0"), QStringLiteral("leaf, konto"), levels);
+        steps.put(QStringLiteral("tmp_turn_levels"), QStringLiteral("leaf, konto, dwus"),
+                  QStringLiteral("select l0.leaf, l0.konto, case when %1 then 1 else 0 end from tmp_turn_levels0 l0")
+                      .arg(twoBalance.arg(QStringLiteral("l0"))),
+                  {year.idFirmy, year.idLataObrot});
+        return;
+    }
+    steps.put(QStringLiteral("tmp_turn_levels"), QStringLiteral("leaf, konto, dwus"),
+              QStringLiteral("select l0.leaf, l0.konto, 0 from (") + levels + QStringLiteral(") l0"));
+    steps.tune(QStringLiteral("create index tmp_turn_levels_leaf on tmp_turn_levels (leaf)"));
+    steps.analyze("tmp_turn_levels");
+    steps.db.execute(QStringLiteral("update tmp_turn_levels set dwus=1 where ") + twoBalance.arg(QStringLiteral("tmp_turn_levels")),
+                     {year.idFirmy, year.idLataObrot});
 }
 
 // Step 4: the period grid of the year, and any other period date the lines carry (so
 // that no line is lost, whatever its date). A recompute of some accounts does not read the
 // other accounts' lines: it takes their dates off the grid from the stored turnovers, where
 // every line's date stands in the 'PLN' rows (a few look-ups between the grid's dates).
-void buildPeriods(db::Database& db, const FiscalYear& year, const Scope& scope) {
+void buildPeriods(Steps& steps, const FiscalYear& year) {
     QStringList values;
     const std::vector<int> grid = year.periodDates();
     for (int d : grid) values << QStringLiteral("(%1)").arg(d);
-    db.execute("insert into tmp_turn_periods (data_okresu) values " + values.join(','));
-    if (!scope.wholeYear()) {
+    if (steps.inQuery) {   // the whole year: its lines carry every date
+        steps.put(QStringLiteral("tmp_turn_grid"), QStringLiteral("d"), "values " + values.join(','));
+        steps.put(QStringLiteral("tmp_turn_periods"), QStringLiteral("data_okresu"),
+                  QStringLiteral("select d from tmp_turn_grid union select distinct data_okresu from tmp_turn_accounts"));
+        return;
+    }
+    steps.put(QStringLiteral("tmp_turn_periods"), QStringLiteral("data_okresu"), "values " + values.join(','));
+    if (!steps.scope.wholeYear()) {
         std::vector<int> bounds{std::numeric_limits<int>::min()};
         bounds.insert(bounds.end(), grid.begin(), grid.end());
         bounds.push_back(std::numeric_limits<int>::max());
         for (size_t i = 0; i + 1 < bounds.size(); ++i)
-            db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from OBROTY_I_SALDA "
-                                      "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?"),
-                       {year.idFirmy, year.idLataObrot, bounds[i], bounds[i + 1]});
+            steps.put(QStringLiteral("tmp_turn_periods"), QStringLiteral("data_okresu"),
+                      QStringLiteral("select distinct data_okresu from OBROTY_I_SALDA "
+                                     "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?"),
+                      {year.idFirmy, year.idLataObrot, bounds[i], bounds[i + 1]});
     }
-    db.execute(QStringLiteral("insert into tmp_turn_periods (data_okresu) select distinct data_okresu from tmp_turn_accounts "
-                              "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
-    analyzeWorkTable(db, "tmp_turn_periods", scope);
+    steps.put(QStringLiteral("tmp_turn_periods"), QStringLiteral("data_okresu"),
+              QStringLiteral("select distinct data_okresu from tmp_turn_accounts "
+                             "where data_okresu not in (select data_okresu from tmp_turn_periods)"));
+    steps.analyze("tmp_turn_periods");
 }
 
 // Step 5: period turnovers per level, currency and period (rodzaj 0), and the own
 // turnovers of each posted account under a two-balance synthetic account (rodzaj 1).
-void sumLevels(db::Database& db, const Scope& scope) {
+void sumLevels(Steps& steps) {
     const QString sums = QStringLiteral("sum(c.wn), sum(c.ma), sum(c.wn2), sum(c.ma2), sum(c.wnw), sum(c.maw)");
-    db.execute(QStringLiteral("insert into tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu, %1) "
-                              "select 0, l.konto, '', c.sym_waluty, c.data_okresu, %2 from tmp_turn_accounts c "
-                              "join tmp_turn_levels l on l.leaf=c.konto group by l.konto, c.sym_waluty, c.data_okresu "
-                              "union all "
-                              "select 1, c.konto, l.konto, c.sym_waluty, c.data_okresu, %3 from tmp_turn_accounts c "
-                              "join tmp_turn_levels l on l.leaf=c.konto and l.dwus=1")
-                   .arg(kAmounts, sums, QStringLiteral("c.wn, c.ma, c.wn2, c.ma2, c.wnw, c.maw")));
-    db.execute(QStringLiteral("create unique index tmp_turn_sums_key on tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu)"));
-    analyzeWorkTable(db, "tmp_turn_sums", scope);
+    steps.put(QStringLiteral("tmp_turn_sums"), QStringLiteral("rodzaj, konto, synt, sym_waluty, data_okresu, ") + kAmounts,
+              QStringLiteral("select 0, l.konto, '', c.sym_waluty, c.data_okresu, %1 from tmp_turn_accounts c "
+                             "join tmp_turn_levels l on l.leaf=c.konto group by l.konto, c.sym_waluty, c.data_okresu "
+                             "union all "
+                             "select 1, c.konto, l.konto, c.sym_waluty, c.data_okresu, %2 from tmp_turn_accounts c "
+                             "join tmp_turn_levels l on l.leaf=c.konto and l.dwus=1")
+                  .arg(sums, QStringLiteral("c.wn, c.ma, c.wn2, c.ma2, c.wnw, c.maw")));
+    steps.tune(QStringLiteral("create unique index tmp_turn_sums_key on tmp_turn_sums (rodzaj, konto, synt, sym_waluty, data_okresu)"));
+    steps.analyze("tmp_turn_sums");
 }
 
 // Step 6: every period from the first turnover on, with the turnovers cumulated from BO.
-void cumulate(db::Database& db, const Scope& scope) {
+void cumulate(Steps& steps) {
     QStringList turnovers, cumulative;
     for (const QString& a : kAmounts.split(QStringLiteral(", "))) {
         turnovers << QStringLiteral("coalesce(t.%1, 0)").arg(a);
         cumulative << QStringLiteral("sum(coalesce(t.%1, 0)) over w").arg(a);
     }
-    db.execute(QStringLiteral(
-                   "insert into tmp_turn_cumulative (rodzaj, konto, synt, sym_waluty, data_okresu, %1, "
-                   "cwn, cma, cwn2, cma2, cwnw, cmaw) "
-                   "select f.rodzaj, f.konto, f.synt, f.sym_waluty, p.data_okresu, %2, %3 "
-                   "from (select rodzaj, konto, synt, sym_waluty, min(data_okresu) as pierwszy from tmp_turn_sums "
-                   "group by rodzaj, konto, synt, sym_waluty) f "
-                   "join tmp_turn_periods p on p.data_okresu >= f.pierwszy "
-                   "left join tmp_turn_sums t on t.rodzaj=f.rodzaj and t.konto=f.konto and t.synt=f.synt "
-                   "and t.sym_waluty=f.sym_waluty and t.data_okresu=p.data_okresu "
-                   "window w as (partition by f.rodzaj, f.konto, f.synt, f.sym_waluty order by p.data_okresu "
-                   "rows between unbounded preceding and current row)")
-                   .arg(kAmounts, turnovers.join(", "), cumulative.join(", ")));
-    analyzeWorkTable(db, "tmp_turn_cumulative", scope);
+    steps.put(QStringLiteral("tmp_turn_cumulative"),
+              QStringLiteral("rodzaj, konto, synt, sym_waluty, data_okresu, %1, cwn, cma, cwn2, cma2, cwnw, cmaw").arg(kAmounts),
+              QStringLiteral(
+                  "select f.rodzaj, f.konto, f.synt, f.sym_waluty, p.data_okresu, %1, %2 "
+                  "from (select rodzaj, konto, synt, sym_waluty, min(data_okresu) as pierwszy from tmp_turn_sums "
+                  "group by rodzaj, konto, synt, sym_waluty) f "
+                  "join tmp_turn_periods p on p.data_okresu >= f.pierwszy "
+                  "left join tmp_turn_sums t on t.rodzaj=f.rodzaj and t.konto=f.konto and t.synt=f.synt "
+                  "and t.sym_waluty=f.sym_waluty and t.data_okresu=p.data_okresu "
+                  "window w as (partition by f.rodzaj, f.konto, f.synt, f.sym_waluty order by p.data_okresu "
+                  "rows between unbounded preceding and current row)")
+                  .arg(turnovers.join(", "), cumulative.join(", ")));
+    steps.analyze("tmp_turn_cumulative");
 }
 
 QString netDt(const QString& dt, const QString& ct) {
@@ -198,7 +271,7 @@ QString netDt(const QString& dt, const QString& ct) {
 }
 
 // Step 7: the rows of OBROTY_I_SALDA, first into a work table.
-void computeTurnovers(db::Database& db, const Scope& scope) {
+void computeTurnovers(Steps& steps) {
     const QStringList dt{"cwn", "cwn2", "cwnw"}, ct{"cma", "cma2", "cmaw"};
     QStringList twoBalance, rows;
     const QStringList obr{"wn", "wn2", "wnw"}, obrCt{"ma", "ma2", "maw"};
@@ -208,17 +281,16 @@ void computeTurnovers(db::Database& db, const Scope& scope) {
                     .arg(obr[s], obrCt[s], netDt("c." + dt[s], "c." + ct[s]), netDt("c." + ct[s], "c." + dt[s]))
                     .arg(s);
     }
-    db.execute(QStringLiteral(
-                   "insert into tmp_turn_result (sym_waluty, data_okresu, nr_konta, %3) "
-                   "select c.sym_waluty, c.data_okresu, c.konto, %1 "
-                   "from tmp_turn_cumulative c left join ("
-                   "select synt, sym_waluty, data_okresu, %2 from tmp_turn_cumulative where rodzaj=1 "
-                   "group by synt, sym_waluty, data_okresu) d "
-                   "on d.synt=c.konto and d.sym_waluty=c.sym_waluty and d.data_okresu=c.data_okresu "
-                   "where c.rodzaj=0")
-                   .arg(rows.join(", "), twoBalance.join(", "), kFigures.join(", ")));
-    db.execute(QStringLiteral("create unique index tmp_turn_result_key on tmp_turn_result (sym_waluty, data_okresu, nr_konta)"));
-    analyzeWorkTable(db, "tmp_turn_result", scope);
+    steps.put(QStringLiteral("tmp_turn_result"), QStringLiteral("sym_waluty, data_okresu, nr_konta, ") + kFigures.join(", "),
+              QStringLiteral("select c.sym_waluty, c.data_okresu, c.konto, %1 "
+                             "from tmp_turn_cumulative c left join ("
+                             "select synt, sym_waluty, data_okresu, %2 from tmp_turn_cumulative where rodzaj=1 "
+                             "group by synt, sym_waluty, data_okresu) d "
+                             "on d.synt=c.konto and d.sym_waluty=c.sym_waluty and d.data_okresu=c.data_okresu "
+                             "where c.rodzaj=0")
+                  .arg(rows.join(", "), twoBalance.join(", ")));
+    steps.tune(QStringLiteral("create unique index tmp_turn_result_key on tmp_turn_result (sym_waluty, data_okresu, nr_konta)"));
+    steps.analyze("tmp_turn_result");
 }
 
 // Step 8: OBROTY_I_SALDA takes the new rows. A recompute mostly finds the figures as they
@@ -246,6 +318,29 @@ void storeTurnovers(db::Database& db, const FiscalYear& year, const Scope& scope
                {year.idFirmy, year.idLataObrot, year.idFirmy, year.idLataObrot});
 }
 
+void computeSteps(Steps& steps, const FiscalYear& year) {
+    aggregateLines(steps, year);
+    splitCurrencies(steps);
+    expandLevels(steps, year);
+    buildPeriods(steps, year);
+    sumLevels(steps);
+    cumulate(steps);
+    computeTurnovers(steps);
+}
+
+void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
+    dropWorkTables(db);
+    createWorkTables(db);
+    Steps steps{db, scope};
+    computeSteps(steps, year);
+    storeTurnovers(db, year, scope);
+    dropWorkTables(db);
+}
+
+} // namespace
+
+namespace turnovers {
+
 // Takes the year for a recompute: a second recompute of it, whole or partial, waits for
 // this transaction. Throws when the company has no such year.
 FiscalYear lockYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
@@ -255,21 +350,16 @@ FiscalYear lockYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
     return *loadFiscalYear(db, idFirmy, idLataObrot);
 }
 
-void recompute(db::Database& db, const FiscalYear& year, const Scope& scope) {
-    dropWorkTables(db);
-    createWorkTables(db);
-    aggregateLines(db, year, scope);
-    splitCurrencies(db, scope);
-    expandLevels(db, year, scope);
-    buildPeriods(db, year, scope);
-    sumLevels(db, scope);
-    cumulate(db, scope);
-    computeTurnovers(db, scope);
-    storeTurnovers(db, year, scope);
-    dropWorkTables(db);
+QString yearQuery(db::Database& db, const FiscalYear& year, db::Params& params) {
+    Steps steps{db, Scope{}, true};
+    computeSteps(steps, year);
+    params = steps.params;
+    return QStringLiteral("with ") + steps.parts.join(QStringLiteral(", ")) + QLatin1Char(' ');
 }
 
-} // namespace
+} // namespace turnovers
+
+using turnovers::lockYear;
 
 void UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db::Database& db, int64_t idFirmy, int64_t idLataObrot, int dataOkresu) {
     (void)dataOkresu;   // the whole year is recomputed; see the header

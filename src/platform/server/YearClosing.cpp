@@ -3,6 +3,7 @@
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/closing/ClosingGuard.h"
 #include "platform/server/closing/ClosingSteps.h"
@@ -46,20 +47,6 @@ std::vector<std::pair<QString, int64_t>> openingDocuments(db::Database& db, cons
     return all;
 }
 
-// The synthetic accounts that stand on the next year's opening-balance lines, read through
-// the documents (czy_rk 10) of that year.
-QStringList openingSynthetics(db::Database& db, const FiscalYear& next) {
-    QStringList all;
-    db::Rows r = db.select(QStringLiteral("select distinct p.konto_wn from POZ_DOK p where p.id_nag_dok in (select n.id_nag_dok from NAG_DOK n "
-                                          "where n.id_lata_obrot=? and n.czy_rk=10) and p.konto_wn<>'' union "
-                                          "select distinct p.konto_ma from POZ_DOK p where p.id_nag_dok in (select n.id_nag_dok from NAG_DOK n "
-                                          "where n.id_lata_obrot=? and n.czy_rk=10) and p.konto_ma<>''"),
-                           {next.idLataObrot, next.idLataObrot});
-    while (r.next()) all << syntheticOf(r.text(0));
-    all.removeDuplicates();
-    return all;
-}
-
 } // namespace
 
 std::optional<FiscalYear> nextFiscalYear(db::Database& db, int64_t idFirmy, int64_t idLataObrot) {
@@ -83,7 +70,8 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
         if (!refusal.isEmpty()) throw ClosingRefused(ClosingRefused::Reason::RefusedInside, refusal);
     }
     refuseLinesOfOthers(db, nextYear, request.login);
-    QStringList touched = openingSynthetics(db, nextYear);   // the turnovers that change: before and after
+    TurnoverChange turnovers(db, request.idFirmy, nextYear.idLataObrot);
+    turnovers.leavingOpeningBalance();   // the turnovers that change: before and after
 
     db.execute(QStringLiteral("delete from KOMUNIKAT where id_uzytkownika=? and kontekst in ('GEN_BO', 'GEN_BO2')"), {request.userNumber});
     progress(10);
@@ -122,9 +110,8 @@ ClosingOutcome createNextYearOpeningBalance(db::Database& db, const ClosingReque
     // Only the opening balance changed in the next year: the turnovers of the synthetic
     // accounts on its lines, before and after, are made again exactly as the full recompute
     // makes them, at the cost of those accounts' lines rather than the whole year's.
-    touched += openingSynthetics(db, nextYear);
-    touched.removeDuplicates();
-    refreshTurnoversOfSynthetic(db, request.idFirmy, nextYear.idLataObrot, touched);
+    turnovers.arrivingOpeningBalance();
+    turnovers.apply();
     db.execute(QStringLiteral("update LATA_OBROTOWE set status=1 where id_lata_obrot=?"), {closingYear.idLataObrot});
 
     db::Rows p = db.select(QStringLiteral("select tekst1, tekst2 from KOMUNIKAT where id_uzytkownika=? and kontekst='GEN_BO' "

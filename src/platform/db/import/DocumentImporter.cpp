@@ -9,6 +9,7 @@
 #include "platform/db/import/LedgerCatalog.h"
 #include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 #include <QDate>
 #include <algorithm>
@@ -154,7 +155,9 @@ ImportResult importDocuments(Database& db, QIODevice& csv, const ImportOptions& 
     result.lineSeconds = lap();
     indexes.rebuild();
     result.indexSeconds = lap();
-    if (!docs.empty()) server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db, catalog.idFirmy(), catalog.idLataObrot(), 0);
+    if (!docs.empty())
+        server::addTurnoversOfDocuments(db, catalog.idFirmy(), catalog.idLataObrot(), firstDocumentId,
+                                        firstDocumentId + int64_t(docs.size()) - 1);
     result.turnoverSeconds = lap();
     tx.commit();
     result.commitSeconds = lap();

@@ -1,5 +1,6 @@
 // The refusals shared by the closing and the removal, and the removal of the next year's
 // opening balance.
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
 #include "platform/server/closing/ClosingGuard.h"
@@ -57,8 +58,10 @@ FiscalYear removeNextYearOpeningBalance(db::Database& db, int64_t idFirmy, int64
     db.execute(QStringLiteral("delete from BLOKADY_POZYCJI where id_poz_dok in (select p.id_poz_dok from POZ_DOK p where p.id_firmy=? "
                               "and p.id_lata_obrot=? and p.czy_rk=10)"),
                {idFirmy, next.idLataObrot});
+    TurnoverChange turnovers(db, idFirmy, next.idLataObrot);
+    turnovers.leavingOpeningBalance();
     db.execute(QStringLiteral("delete from NAG_DOK where id_lata_obrot=? and czy_rk=10"), {next.idLataObrot});
-    UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db, idFirmy, next.idLataObrot, 0);
+    turnovers.apply();
     if (!dryRun) tx.commit();
     return next;
 }

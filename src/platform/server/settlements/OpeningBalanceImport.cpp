@@ -5,6 +5,7 @@
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/settlements/CardFilter.h"
 #include "platform/server/settlements/SettlementBalance.h"
@@ -153,7 +154,7 @@ SettlementImportResult runImport(db::Database& db, const ImportRun& run) {
     for (const Candidate& c : candidates(db, run)) groups[{c.currency, c.account}].push_back(c.id);
 
     std::map<QString, int64_t> documents;
-    QStringList synthetics;
+    TurnoverChange turnovers(db, q.idFirmy, q.idLataObrot);
     for (const auto& [key, ids] : groups) {
         const auto& [currency, account] = key;
         int64_t& document = documents[currency];
@@ -177,15 +178,15 @@ SettlementImportResult runImport(db::Database& db, const ImportRun& run) {
             amounts.kwotaWnW += brought.kwotaWnW;
             amounts.kwotaMa += brought.kwotaMa;
             amounts.kwotaMaW += brought.kwotaMaW;
+            turnovers.leavingLines({claim.idPozDok});
             POZYCJE_BO_AKTUALIZUJ(db, document, yearStart, q.idFirmy, q.idLataObrot, claim.idPozDok, 0, QString(), QString(), amounts,
                                   q.userNumber, false);
+            turnovers.arrivingLines({claim.idPozDok});
             result.imported += taken;
-            const QString synthetic = syntheticOf(account);
-            if (!synthetics.contains(synthetic)) synthetics << synthetic;
         }
         if (!heldBefore) POZYCJE_BO_ZWOLNIJ(db, claim.idPozDok, login);
     }
-    if (!synthetics.isEmpty()) refreshTurnoversOfSynthetic(db, q.idFirmy, q.idLataObrot, synthetics);
+    turnovers.apply();
     tx.commit();
     return result;
 }
@@ -303,7 +304,14 @@ int TG_BO_IMPORT_UNDO(db::Database& db, int64_t idFirmy, int64_t userNumber) {
         db.execute(QStringLiteral("delete from ROZRACHUNEK where id_rozrachunku in (%1)").arg(marks), chunk);
     });
 
-    std::map<int64_t, QStringList> synthetics;   // by year
+    // The turnovers of each year whose lines change: the lines out before, in after (a
+    // line removed brings nothing back).
+    std::map<int64_t, std::unique_ptr<TurnoverChange>> turnovers;
+    for (const auto& [id, line] : lines) {
+        auto& change = turnovers[line.idLataObrot];
+        if (!change) change = std::make_unique<TurnoverChange>(db, idFirmy, line.idLataObrot);
+        change->leavingLines({id});
+    }
     for (const auto& [id, line] : lines) {
         LineAmounts amounts = amountsOf(db, id);
         amounts.kwotaWn -= line.taken.kwotaWn;
@@ -325,10 +333,9 @@ int TG_BO_IMPORT_UNDO(db::Database& db, int64_t idFirmy, int64_t userNumber) {
             db.execute(QStringLiteral("delete from BLOKADY_POZYCJI where id_poz_dok=?"), {id});
             db.execute(QStringLiteral("delete from POZ_DOK where id_poz_dok=?"), {id});
         }
-        QStringList& list = synthetics[line.idLataObrot];
-        if (!list.contains(syntheticOf(line.account))) list << syntheticOf(line.account);
+        turnovers[line.idLataObrot]->arrivingLines({id});
     }
-    for (const auto& [year, list] : synthetics) refreshTurnoversOfSynthetic(db, idFirmy, year, list);
+    for (auto& [year, change] : turnovers) change->apply();
     tx.commit();
     return int(removals.size());
 }

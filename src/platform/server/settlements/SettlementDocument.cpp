@@ -3,6 +3,7 @@
 #include "platform/db/LineCopies.h"
 #include "platform/server/Procedures.h"
 #include "platform/server/ServerArgs.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/settlements/SettlementWork.h"
 #include <set>
@@ -144,14 +145,9 @@ int64_t TG_PODLACZ_ROZRACHUNKI_DO_POZYCJI(db::Database& db, const SettlementDocu
                    params);
     }
 
-    QStringList synthetics;
-    {
-        db::Rows r = db.select(QStringLiteral("select konto_wn from POZ_DOK where id_nag_dok=? union select konto_ma from POZ_DOK where id_nag_dok=?"),
-                               {document, document});
-        while (r.next())
-            if (!r.text(0).isEmpty() && !synthetics.contains(syntheticOf(r.text(0)))) synthetics << syntheticOf(r.text(0));
-    }
-    refreshTurnoversOfSynthetic(db, q.idFirmy, q.idLataObrot, synthetics);
+    TurnoverChange turnovers(db, q.idFirmy, q.idLataObrot);
+    turnovers.arriving({document});
+    turnovers.apply();
     tx.commit();
     return document;
 }

@@ -2,6 +2,7 @@
 #include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/DocumentLocks.h"
+#include "platform/server/TurnoverChange.h"
 #include "platform/server/Turnovers.h"
 
 namespace ksiega::documents {
@@ -164,6 +165,8 @@ QString DocumentWindowController::save() {
             return QStringLiteral("Dokument nie jest już zablokowany do poprawy przez tego użytkownika. Zmiany nie zostały zapisane.");
         const QString balance = QStringLiteral("select coalesce(sum(kwota_wn), 0) - coalesce(sum(kwota_ma), 0) from POZ_DOK where id_nag_dok=?");
         const int64_t before = m_db.scalarInt(balance, {m_idNagDok}).value_or(0);
+        server::TurnoverChange turnovers(m_db, m_header.idFirmy, m_header.idLataObrot);
+        turnovers.leaving({m_idNagDok});
         for (const auto& [id, l] : m_changes) {
             // Lines kept in PLN carry the same amounts in their currency columns.
             m_db.execute(QStringLiteral(
@@ -178,7 +181,8 @@ QString DocumentWindowController::save() {
             return QStringLiteral("Dokument nie bilansuje się: różnica Dt - Ct wynosi %1. Zmiany nie zostały zapisane.")
                 .arg(Money::fromMinor(after).toDisplay());
         db::refreshLineCopies(m_db, m_idNagDok);
-        server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(m_db, m_header.idFirmy, m_header.idLataObrot, m_header.dataOkresu);
+        turnovers.arriving({m_idNagDok});
+        turnovers.apply();
         tx.commit();
     } catch (const db::DbError& e) {
         return QStringLiteral("Zmiany nie zostały zapisane: %1").arg(e.message());

@@ -3,6 +3,8 @@
 #include "ImportLedger.h"
 #include "platform/runtime/Date.h"
 #include "support/LineCopiesCheck.h"
+#include "platform/server/Turnovers.h"
+#include "support/TurnoverCheck.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
@@ -31,6 +33,7 @@ protected:
 KSIEGA_ON_BOTH_ENGINES(ImportTest);
 
 TEST_P(ImportTest, goodFileLoadsPostedDocumentsWithTheirPeriodsCurrenciesAndAmounts) {
+    server::UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), ledger.firma, ledger.year2026, 0);   // current before the import
     const auto before = tableCounts(db());
     auto options = ledger.options();
     options.user = QStringLiteral("jkowal");
@@ -97,6 +100,7 @@ TEST_P(ImportTest, goodFileLoadsPostedDocumentsWithTheirPeriodsCurrenciesAndAmou
               2);
     // What every line repeats from its header and accounts is current after the write.
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
+    EXPECT_TURNOVERS_CURRENT(db(), ledger.firma, ledger.year2026);
 }
 
 TEST_P(ImportTest, newRowsAfterAnImportGetFreshIdsAndASecondImportOfTheSameFileIsRefused) {

@@ -7,6 +7,7 @@
 #include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
 #include "support/LineCopiesCheck.h"
+#include "support/TurnoverCheck.h"
 #include "support/LedgerTest.h"
 #include "support/TestDatabase.h"
 
@@ -203,6 +204,7 @@ TEST_P(YearClosingTest, everyTargetGetsItsSourcesBalancesAndTheTurnoversFollow) 
     EXPECT_EQ(o.report.size(), 10u);
     EXPECT_EQ(*db().scalarInt("select status from LATA_OBROTOWE where id_lata_obrot=?", {f().year2026}), 1);
     // The recompute left nothing to repair.
+    EXPECT_TURNOVERS_CURRENT(db(), f().company, f().year18);
     const QString before = nextYearState();
     UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year18, 0);
     EXPECT_EQ(nextYearState(), before);

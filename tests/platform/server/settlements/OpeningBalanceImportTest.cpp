@@ -5,6 +5,7 @@
 #include "platform/server/Turnovers.h"
 #include "platform/server/settlements/OpeningBalanceImport.h"
 #include "platform/server/settlements/SettlementBalance.h"
+#include "support/TurnoverCheck.h"
 #include <thread>
 
 using namespace ksiega;
@@ -50,12 +51,14 @@ TEST_P(OpeningBalanceImportTest, importThenUndoRestoresTheOpeningLinesSettlement
     EXPECT_EQ(scalar("select count(*) from ROZRACHUNEK where czy_bo=1 and id_poz_dok_f<>0 and id_rozrachunku in (?,?,?,?)", {a, b, c, d}), 4);
     EXPECT_EQ(scalar("select count(*) from BLOKADY_POZYCJI"), 0);   // the import's claims are released
     // The turnovers kept in the transaction are those of a full recompute.
+    EXPECT_TURNOVERS_CURRENT(db(), f().company, f().year2026);
     const QString kept = turnovers();
     UZUPELNIJ_OBROTY_Z_DOKUMENTOW(db(), f().company, f().year2026, 0);
     EXPECT_EQ(turnovers(), kept);
 
     mark(jkowal, 34, {a, b, c, d});
     EXPECT_EQ(TG_BO_IMPORT_UNDO(db(), f().company, jkowal), 4);
+    EXPECT_TURNOVERS_CURRENT(db(), f().company, f().year2026);
     EXPECT_EQ(books().toStdString(), before.toStdString());
 }
 

@@ -9,6 +9,7 @@
 #include "support/LineCopiesCheck.h"
 #include "support/LedgerFixture.h"
 #include "support/TestDatabase.h"
+#include "support/TurnoverCheck.h"
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -67,6 +68,7 @@ TEST_P(DocumentWindowTest, aCorrectedAmountIsSavedAndTheTurnoversFollowByTheDiff
     EXPECT_EQ(march("130-01").first - bank.first, zl("30.25"));
     EXPECT_EQ(march("130").first - synthetic.first, zl("30.25"));
     EXPECT_EQ(march("700-01").second - sales.second, zl("30.25"));
+    EXPECT_TURNOVERS_CURRENT(db(), f->company, f->year2026);
     EXPECT_EQ(server::documentLockHolder(db(), doc), QString()) << "closing released the lock";
     // What every line repeats from its header and accounts is current after the write.
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
