@@ -51,7 +51,9 @@ for n in "${sizes[@]}"; do
 done
 if [ "$pg" = 1 ]; then
   pgdir=$(mktemp -d /tmp/ksiega_scale_pg.XXXXXX)
-  url=$("$root/scripts/pg" start "$pgdir")
+  "$root/scripts/pg" start "$pgdir" >/dev/null
+  # The benchmark makes its own databases and loads them in bulk: it works as the superuser.
+  url=$("$root/scripts/pg" url "$pgdir" postgres)
   for n in "${sizes[@]}"; do
     label=$([ "$n" -ge 1000000 ] && echo "$((n / 1000000))M" || echo "$n")
     db_url="${url%/postgres}/scale_$n"
