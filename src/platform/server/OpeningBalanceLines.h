@@ -142,10 +142,10 @@ struct LineAmounts {
 // with no amount keeps the account on its Dt side), its currency, the header fields it
 // repeats and the opening-balance period dataBo. A line left with no amount loses its
 // partial entries and cost-centre split. The turnovers of OBROTY_I_SALDA that the line
-// feeds (its synthetic account, every period, every currency set) are recomputed.
+// feeds take the line's change (TurnoverChange: its old figures out, its new ones in).
 // `flag`: 1 from a card line's removal, 0 from the entry window (both write the same).
-// A writer of many lines of one synthetic account passes refreshTurnovers false and calls
-// refreshTurnoversOfSynthetic once, in the same transaction, when its lines are written.
+// A writer of many lines passes refreshTurnovers false and hands the lines to one
+// TurnoverChange of its own, in the same transaction (leavingLines / arrivingLines).
 void POZYCJE_BO_AKTUALIZUJ(db::Database& db, int64_t idNagDok, int dataBo, int64_t idFirmy, int64_t idLataObrot,
                            int64_t idPozDok, int flag, const QString& walutaWn, const QString& walutaMa,
                            const LineAmounts& amounts, int64_t userNumber, bool refreshTurnovers = true);
