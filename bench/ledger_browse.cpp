@@ -6,6 +6,7 @@
 // --sorts adds the first page of every sort order, for the account and for the prefix, each
 // beside the bare SQL returning the same page, and their ratio.
 // bench/ledger_browse.sh builds the demo databases and runs this over them.
+#include "DemoYear.h"
 #include "MedianTime.h"
 #include "frame/SessionContext.h"
 #include "frame/marks/SelectionStore.h"
@@ -60,10 +61,7 @@ long peakRssMb() {
     return u.ru_maxrss / 1024;
 }
 
-struct Year {
-    int64_t id = 0;
-    int start = 0, end = 0;
-};
+using Year = bench::DemoYear;
 
 // The list as the window builds it: the view, its columns, the default order, the filter.
 ui::ListQuery entriesQuery(const QString& filter) {
@@ -112,13 +110,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto db = db::Database::open(o.url);
-    Year y;
-    {
-        db::Rows r = db->select(QStringLiteral("select id_lata_obrot, poczatek_roku, koniec_roku from LATA_OBROTOWE "
-                                               "where id_firmy=1 and rok_obrotowy='2026'"));
-        if (!r.next()) qFatal("no fiscal year 2026 of company 1: make the database with ksiega demo --lines N");
-        y = {r.int64(0), r.integer(1), r.integer(2)};
-    }
+    const Year y = bench::demoYear(*db);
     const int64_t lines = db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_lata_obrot=?"), {y.id}).value_or(0);
     const QString tail = QStringLiteral(" AND PDU:status=2 AND PDU:czy_rk<>10 AND PDU:id_lata_obrot=%1").arg(y.id);
     const QString accountFilter = fieldEquals(QStringLiteral("PDU:konto"), o.account) + tail;

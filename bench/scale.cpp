@@ -8,6 +8,7 @@
 // table for both engines). Each time is the median of --runs calls after one untimed call.
 // --big-import N (default 1000000, 0 skips) imports N generated lines into the year last:
 // the ledger grows by them.
+#include "DemoYear.h"
 #include "MedianTime.h"
 #include "frame/SessionContext.h"
 #include "entries/turnovers/PeriodTurnoverList.h"
@@ -143,10 +144,7 @@ private:
     bool m_tsv;
 };
 
-struct Year {
-    int64_t id = 0;
-    int start = 0, end = 0;
-};
+using Year = bench::DemoYear;
 
 struct Ledger {
     QString journal, documentType;
@@ -223,13 +221,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto db = db::Database::open(o.url);
-    Year y;
-    {
-        db::Rows r = db->select(QStringLiteral("select id_lata_obrot, poczatek_roku, koniec_roku from LATA_OBROTOWE "
-                                               "where id_firmy=1 and rok_obrotowy='2026'"));
-        if (!r.next()) qFatal("no fiscal year 2026 of company 1: make the database with ksiega demo --lines N");
-        y = {r.int64(0), r.integer(1), r.integer(2)};
-    }
+    const Year y = bench::demoYear(*db);
     const int64_t lines = db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_lata_obrot=?"), {y.id}).value_or(0);
     const Ledger ledger = ledgerOf(*db, y);
     const QStringList session{QStringLiteral("--db"), o.url, QStringLiteral("--company"), QStringLiteral("1"),

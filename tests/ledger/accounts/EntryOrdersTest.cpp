@@ -5,6 +5,7 @@
 #include "ledger/accounts/LedgerEntriesController.h"
 #include "platform/runtime/Date.h"
 #include "support/LedgerTest.h"
+#include "support/ListedIds.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
@@ -52,18 +53,11 @@ protected:
     }
 
     std::vector<int64_t> listed() {
-        std::vector<int64_t> ids;
         ui::PagedListModel& m = controller->entries();
         m.setPageSize(5);
         m.setMaxPages(1000);
         m.toFirst();
-        for (int r = 0; r < m.heldRows(); ++r) ids.push_back(m.idAt(r));
-        while (m.canFetchMore()) {
-            const int before = m.heldRows();
-            m.fetchMore();
-            for (int r = before; r < m.heldRows(); ++r) ids.push_back(m.idAt(r));
-        }
-        return ids;
+        return test::listedIdsToTheEnd(m);
     }
 
     std::vector<int64_t> plain(const QString& accountCondition, const QString& column, bool descending) {

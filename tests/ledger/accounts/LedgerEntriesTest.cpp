@@ -5,6 +5,7 @@
 #include "platform/runtime/Date.h"
 #include "platform/server/Turnovers.h"
 #include "support/LedgerTest.h"
+#include "support/ListedIds.h"
 #include "support/TestDatabase.h"
 #include <set>
 
@@ -40,17 +41,7 @@ protected:
         c().rebuild();
         return c();
     }
-    std::vector<int64_t> listedIds() {
-        std::vector<int64_t> ids;
-        ui::PagedListModel& m = c().entries();
-        for (int r = 0; r < m.heldRows(); ++r) ids.push_back(m.idAt(r));
-        while (m.canFetchMore()) {
-            const int before = m.heldRows();
-            m.fetchMore();
-            for (int r = before; r < m.heldRows(); ++r) ids.push_back(m.idAt(r));
-        }
-        return ids;
-    }
+    std::vector<int64_t> listedIds() { return test::listedIdsToTheEnd(c().entries()); }
     int listed() { return int(listedIds().size()); }
     int rowOf(int64_t id) {
         for (int r = 0; r < c().entries().heldRows(); ++r)

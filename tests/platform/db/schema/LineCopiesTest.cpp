@@ -5,6 +5,7 @@
 #include "platform/db/Schema.h"
 #include "support/LedgerFixture.h"
 #include "support/LineCopiesCheck.h"
+#include "support/SchemaOwner.h"
 #include "support/TestDatabase.h"
 
 using namespace ksiega;
@@ -73,29 +74,31 @@ TEST_P(LineCopiesTest, aPrefixIsOneSyntheticAccountOnlyWhenNoLongerFirstSegmentB
 }
 
 TEST_P(LineCopiesTest, aVersionNineDatabaseGetsTheCopiesFilledTheirIndexesAndTheViewsReadingThem) {
-    test::LedgerFixture f(db());
+    const auto owner = test::openAsOwner(url());   // an upgrade is the owner's work
+    db::Database& d = *owner;
+    test::LedgerFixture f(d);
     const int64_t doc = f.addDocument({f.year2026, f.month2026(3), 2, 0, "PK/3/1", ""});
     f.post(doc, "201-01-003", "700-01", zl("10.00"));
     f.postIn2026(4, "130-01", "", zl("2.00"));
-    db().execute("update NAG_DOK set nr_dok_org='FV 1', data_oper_gosp=?, data_zatwierdzenia=?, nr_sys_dok='S-1' where id_nag_dok=?",
-                 {f.month2026(3) + 5, f.month2026(3) + 6, doc});
+    d.execute("update NAG_DOK set nr_dok_org='FV 1', data_oper_gosp=?, data_zatwierdzenia=?, nr_sys_dok='S-1' where id_nag_dok=?",
+              {f.month2026(3) + 5, f.month2026(3) + 6, doc});
     // The database as version 9 had it: no copies, no indexes on them.
-    db().execute("delete from WERSJA_SCHEMATU");
-    db().execute("insert into WERSJA_SCHEMATU (wersja, opis) values (9, 'schemat utworzony')");
-    db().executeScript(db::dropEntryViewsSql());
+    d.execute("delete from WERSJA_SCHEMATU");
+    d.execute("insert into WERSJA_SCHEMATU (wersja, opis) values (9, 'schemat utworzony')");
+    d.executeScript(db::dropEntryViewsSql());
     for (const char* index : {"POZ_DOK_SYNT_WN", "POZ_DOK_SYNT_MA", "POZ_DOK_KONTO_WN_DATABIEZ", "POZ_DOK_KONTO_MA_DATABIEZ",
                               "POZ_DOK_KONTO_WN_OKRES", "POZ_DOK_KONTO_MA_OKRES"})
-        db().executeScript(QStringLiteral("DROP INDEX %1").arg(QLatin1String(index)));
+        d.executeScript(QStringLiteral("DROP INDEX %1").arg(QLatin1String(index)));
     for (const char* column : {"data_biezaca", "nr_dok_org", "data_dok_org", "data_oper_gosp", "data_zatwierdzenia",
                                "nr_sys_dok", "syntetyka_wn", "syntetyka_ma"})
-        db().executeScript(QStringLiteral("ALTER TABLE POZ_DOK DROP COLUMN %1").arg(QLatin1String(column)));
-    db().executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
+        d.executeScript(QStringLiteral("ALTER TABLE POZ_DOK DROP COLUMN %1").arg(QLatin1String(column)));
+    d.executeScript("CREATE VIEW POZ_DOK_VIEW_UNION AS SELECT id_poz_dok FROM POZ_DOK");
 
-    db::upgradeSchema(db());
-    EXPECT_EQ(db::schemaVersion(db()), db::kSchemaVersion);
-    EXPECT_EQ(test::staleLineCopies(db()), QStringList());
-    EXPECT_EQ(db().scalarInt("select count(*) from POZ_DOK_VIEW_UNION where syntetyka='201' and nr_dok_org='FV 1'"), 1);
-    const int64_t indexes = db().scalarInt(GetParam() == db::Engine::Sqlite
+    db::upgradeSchema(d);
+    EXPECT_EQ(db::schemaVersion(d), db::kSchemaVersion);
+    EXPECT_EQ(test::staleLineCopies(d), QStringList());
+    EXPECT_EQ(d.scalarInt("select count(*) from POZ_DOK_VIEW_UNION where syntetyka='201' and nr_dok_org='FV 1'"), 1);
+    const int64_t indexes = d.scalarInt(GetParam() == db::Engine::Sqlite
         ? "select count(*) from sqlite_master where type='index' and (upper(name) like 'POZ_DOK_SYNT_%' or upper(name) like 'POZ_DOK_KONTO___\\_%' escape '\\')"
         : "select count(*) from pg_indexes where schemaname=current_schema() and (upper(indexname) like 'POZ_DOK_SYNT_%' "
           "or upper(indexname) like 'POZ_DOK_KONTO___\\_%' escape '\\')").value_or(0);
