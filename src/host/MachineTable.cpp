@@ -51,7 +51,10 @@ void MachineTable::addRow(const QStringList& texts, std::initializer_list<int64_
     } else {
         m_out << (m_first ? "\n" : ",\n") << "  {";
         int column = 0;
-        for (const QString& t : texts) m_out << (column ? "," : "") << '"' << m_columns.value(column++) << "\":" << jsonString(t);
+        for (const QString& t : texts) {
+            m_out << (column ? "," : "") << '"' << m_columns.value(column) << "\":" << jsonString(t);
+            ++column;
+        }
         for (int64_t n : wholes) m_out << ",\"" << m_columns.value(column++) << "\":" << n;
         for (Money m : amounts) m_out << ",\"" << m_columns.value(column++) << "\":" << m.toString();
         m_out << '}';
