@@ -7,6 +7,7 @@
 #include "budget/views/BudgetSummary.h"
 #include "budget/views/BudgetTexts.h"
 #include "host/BatchSession.h"
+#include "host/ListRows.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "ksiega/ksiega.h"
@@ -79,13 +80,7 @@ void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, 
         {QStringLiteral("rodzaj_d"), QStringLiteral("rodzaj_d"), ColumnKind::Integer, 2},
         {QStringLiteral("rodzaj_wp"), QStringLiteral("rodzaj_wp"), ColumnKind::Integer, 2},
     };
-    QStringList header{QStringLiteral("id_bt_dane")};
-    QVector<bool> numeric{true};
-    for (const ui::ListColumn& c : columns) {
-        header << c.name;
-        numeric << (c.kind == ColumnKind::Money || c.kind == ColumnKind::Integer);
-    }
-    TextRowTable table(out, format, header, numeric);
+    TextRowTable table = listRowTable(out, format, QStringLiteral("id_bt_dane"), columns);
 
     ui::ListQuery q;
     q.source = QStringLiteral("BT_VIEW");
@@ -96,37 +91,7 @@ void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, 
     q.filter = {where.isEmpty() ? QStringLiteral("1=1") : where, {}};
     ui::PagedListModel model(db, std::move(q));
     model.setPageSize(std::clamp(limit, 1, 500));
-    model.toFirst();
-
-    int written = 0;
-    int64_t lastId = 0;
-    int from = 0;
-    while (written < limit) {
-        for (int row = from; row < model.heldRows() && written < limit; ++row) {
-            QStringList values{QString::number(model.idAt(row))};
-            for (const ui::ListColumn& c : columns) {
-                const db::SqlValue v = model.valueAt(row, c.name);
-                switch (c.kind) {
-                case ColumnKind::Money: values << Money::fromMinor(v.toInt64()).toString(); break;
-                case ColumnKind::Date: values << date::toIso(int(v.toInt64())); break;
-                case ColumnKind::Integer: values << QString::number(v.toInt64()); break;
-                default: values << (v.isNull() ? QString() : v.toText()); break;
-                }
-            }
-            table.add(values);
-            lastId = model.idAt(row);
-            ++written;
-        }
-        if (written >= limit || !model.canFetchMore()) break;
-        model.fetchMore();
-        from = model.heldRows();
-        for (int row = 0; row < model.heldRows(); ++row)
-            if (model.idAt(row) == lastId) {
-                from = row + 1;
-                break;
-            }
-    }
-    table.finish();
+    writeListRows(model, columns, limit, table);
 }
 
 int budgetEntries(const Arguments& args) {

@@ -3,6 +3,7 @@
 // with --by the same figures per value of one indicator; as CSV or JSON.
 #include "costcentres/CostCentreFigures.h"
 #include "host/BatchSession.h"
+#include "host/ListRows.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
 #include "platform/runtime/Date.h"
@@ -66,13 +67,7 @@ void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, 
         {QStringLiteral("wskaznik_4"), QStringLiteral("wskaznik_4"), ColumnKind::Text, 15},
         {QStringLiteral("wskaznik_5"), QStringLiteral("wskaznik_5"), ColumnKind::Text, 15},
     };
-    QStringList header{QStringLiteral("id_mpk_dane")};
-    QVector<bool> numeric{true};
-    for (const ui::ListColumn& c : columns) {
-        header << c.name;
-        numeric << (c.kind == ColumnKind::Money);
-    }
-    TextRowTable table(out, format, header, numeric);
+    TextRowTable table = listRowTable(out, format, QStringLiteral("id_mpk_dane"), columns);
 
     ui::ListQuery q;
     q.source = QStringLiteral("MPK_VIEW");
@@ -83,35 +78,7 @@ void writeList(QTextStream& out, MachineTable::Format format, db::Database& db, 
     q.filter = {selection.condition(), selection.params()};
     ui::PagedListModel model(db, std::move(q));
     model.setPageSize(std::clamp(limit, 1, 500));
-    model.toFirst();
-
-    // The model may drop pages far above, so the next row to write is found after the
-    // last written id.
-    int written = 0;
-    int64_t lastId = 0;
-    int from = 0;
-    while (written < limit) {
-        for (int row = from; row < model.heldRows() && written < limit; ++row) {
-            QStringList values{QString::number(model.idAt(row))};
-            for (const ui::ListColumn& c : columns) {
-                const db::SqlValue v = model.valueAt(row, c.name);
-                switch (c.kind) {
-                case ColumnKind::Money: values << Money::fromMinor(v.toInt64()).toString(); break;
-                case ColumnKind::Date: values << date::toIso(int(v.toInt64())); break;
-                default: values << (v.isNull() ? QString() : v.toText()); break;
-                }
-            }
-            table.add(values);
-            lastId = model.idAt(row);
-            ++written;
-        }
-        if (written >= limit || !model.canFetchMore()) break;
-        model.fetchMore();
-        from = model.heldRows();
-        for (int row = 0; row < model.heldRows(); ++row)
-            if (model.idAt(row) == lastId) { from = row + 1; break; }
-    }
-    table.finish();
+    writeListRows(model, columns, limit, table);
 }
 
 int costCentres(const Arguments& args) {
