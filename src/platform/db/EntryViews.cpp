@@ -10,21 +10,24 @@
 // Each view is a UNION ALL of its own two arms (not a join over the base view), so that
 // the planner pushes a list's filter and sort order into each arm and uses the indexes.
 //
-// Two forms give the same rows:
-// - joined (SQLite): each arm joins the header (LEFT JOIN: every line has one, and a query
-//   that reads no header column, such as the sums, leaves NAG_DOK out), the budget line and
-//   the account. The arms' columns have the same type affinity (hence the CASTs of the
-//   constant amounts, without which SQLite computes the whole union and sorts it), so that
-//   SQLite keeps the union open to a list's ORDER BY ... LIMIT and merges the arms read in
-//   index order; nr_ewid_dok and the header's other sort columns come from the line's copy.
-// - lines alone (PostgreSQL): each arm reads POZ_DOK alone and takes the header's, the
-//   budget line's and the account's fields through scalar subqueries, and the empty side
-//   is left out by a condition around the union. PostgreSQL then flattens the union into an
-//   append of two POZ_DOK scans, pushes a list's filter into each, reads each in index
-//   order (POZ_DOK_KONTO_WN / _MA) and merges them under ORDER BY ... LIMIT, looking up
-//   only the header fields of the rows it returns; sums read the covering indexes alone.
-//   A join inside an arm would keep the arm a subquery that is read whole and sorted for
-//   every page.
+// Two forms give the same rows. In both, the header's fields that the line does not repeat
+// come through scalar subqueries (one rowid probe of NAG_DOK each), so that a query reading
+// only what the line holds (the sums, the ids of "Zaznacz wszystko") is answered from a
+// covering index of the line: a join to the header would name the line's id_nag_dok, which
+// no list index carries, and send every row to the table even where the join itself is left
+// out (about forty times slower for the sums of a synthetic account on SQLite).
+// - joined (SQLite): each arm joins the budget line and the account (LEFT JOIN). The arms'
+//   columns have the same type affinity (hence the CASTs of the constant amounts, without
+//   which SQLite computes the whole union and sorts it), so that SQLite keeps the union open
+//   to a list's ORDER BY ... LIMIT and merges the arms read in index order; nr_ewid_dok and
+//   the header's other sort columns come from the line's copy.
+// - lines alone (PostgreSQL): each arm reads POZ_DOK alone and takes the budget line's and
+//   the account's fields through scalar subqueries too, and the empty side is left out by a
+//   condition around the union. PostgreSQL then flattens the union into an append of two
+//   POZ_DOK scans, pushes a list's filter into each, reads each in index order
+//   (POZ_DOK_KONTO_WN / _MA) and merges them under ORDER BY ... LIMIT, looking up only the
+//   header fields of the rows it returns; sums read the covering indexes alone. A join inside
+//   an arm would keep the arm a subquery that is read whole and sorted for every page.
 #include "platform/db/EntryViews.h"
 #include "platform/db/EntryRowId.h"
 #include <array>
@@ -145,15 +148,12 @@ QString expression(const Column& c, int side, bool linesAlone) {
     case From::Line: return QLatin1String(side == 0 ? c.dt : c.ct);
     case From::RowId: return EntryRowId::sql(QStringLiteral("p.id_poz_dok"), side);
     case From::Header:
-        e = linesAlone ? QStringLiteral("(SELECT n.%1 FROM NAG_DOK n WHERE %2)").arg(field, kHeaderOfLine)
-                       : QStringLiteral("n.") + field;
+        e = QStringLiteral("(SELECT n.%1 FROM NAG_DOK n WHERE %2)").arg(field, kHeaderOfLine);
         break;
     case From::Lookup: {
         const QString table = QLatin1String(c.lookup->table), a = QLatin1String(c.lookup->alias),
                       key = QLatin1String(c.lookup->key);
-        e = linesAlone ? QStringLiteral("(SELECT %1.%2 FROM NAG_DOK n JOIN %3 %1 ON %1.%4 = n.%4 WHERE %5)")
-                             .arg(a, field, table, key, kHeaderOfLine)
-                       : QStringLiteral("(SELECT %1.%2 FROM %3 %1 WHERE %1.%4 = n.%4)").arg(a, field, table, key);
+        e = QStringLiteral("(SELECT %1.%2 FROM NAG_DOK n JOIN %3 %1 ON %1.%4 = n.%4 WHERE %5)").arg(a, field, table, key, kHeaderOfLine);
         break;
     }
     case From::Budget:
@@ -181,7 +181,6 @@ QString arm(const View& v, int side, bool linesAlone) {
     if (v.ext) addColumns(columns, kExtColumns, side, linesAlone);
     QString sql = QStringLiteral("SELECT ") + columns.join(QStringLiteral(",\n       ")) + QStringLiteral("\n  FROM POZ_DOK p");
     if (linesAlone) return sql;
-    sql += QStringLiteral(" LEFT JOIN NAG_DOK n ON ") + kHeaderOfLine;
     if (v.budget) sql += QStringLiteral("\n  LEFT JOIN BT_DANE b ON ") + kFirstBudgetLine;
     if (v.ext) sql += QStringLiteral("\n  LEFT JOIN WARTOSCI_KONT w ON ") + accountOfSide(side);
     return sql + QStringLiteral("\n WHERE %1 <> ''").arg(QLatin1String(kSideAccount[side]));

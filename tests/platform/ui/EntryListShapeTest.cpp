@@ -88,6 +88,29 @@ TEST_P(EntryListShapeTest, onePageOfAnAccountIsReadOffItsIndexesAndOnSqliteInThe
     }
 }
 
+// What reads only the line's own fields (the summary's sums, the ids that "Zaznacz wszystko"
+// stores) must be answered from the lines' indexes alone, for an account and for a whole
+// synthetic account: a view that names the header's key in a join sends every row to the table.
+TEST_P(EntryListShapeTest, sumsAndIdsOfAnAccountOrASyntheticAccountReadTheIndexesAlone) {
+    if (GetParam() != db::Engine::Sqlite) GTEST_SKIP() << "the plan's wording is SQLite's";
+    const QString synthetic = db::demo::hotAccount().section('-', 0, 0);
+    const QString syntheticFilter = fieldEquals("PDU:syntetyka", synthetic) + " AND " +
+                                    sqlPiece(QStringLiteral("konto like '%1%'").arg(synthetic)) +
+                                    QStringLiteral(" AND PDU:status=2 AND PDU:czy_rk<>10 AND PDU:id_lata_obrot=%1").arg(year);
+    for (const QString& filter : {accountFilter(), syntheticFilter}) {
+        SCOPED_TRACE(filter.toStdString());
+        const QString where = translateFilter(filter).where;
+        for (const QString& sql :
+             {QStringLiteral("select count(*), sum(kwota_wn), sum(kwota_ma), sum(kwota_wn_w), sum(kwota_ma_w) from (select kwota_wn, "
+                             "kwota_ma, kwota_wn_w, kwota_ma_w from POZ_DOK_VIEW_UNION where id_lata_obrot = %1 and (%2) limit -1) e"),
+              QStringLiteral("select id_dokument_pozycja from POZ_DOK_VIEW_UNION where id_lata_obrot = %1 and (%2)")}) {
+            const QString steps = plan({sql.arg(year).arg(where), {}}).join('\n');
+            EXPECT_EQ(steps.count(QStringLiteral("USING COVERING INDEX")), 2) << steps.toStdString();
+            EXPECT_FALSE(steps.contains("NAG_DOK")) << steps.toStdString();
+        }
+    }
+}
+
 TEST_P(EntryListShapeTest, pagesFollowTheListOrderAndTheSumsAreThoseOfTheLines) {
     const QString where = translateFilter(accountFilter()).where;
     for (bool descending : {false, true}) {
