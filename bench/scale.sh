@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The ledger at scale on both engines, in one table:
-#   bench/scale.sh [--10m | --sizes N,N...] [--runs N] [--heavy-runs N] [--no-pg] [--big-import N]
+#   bench/scale.sh [--10m | --sizes N,N...] [--runs N] [--heavy-runs N] [--no-pg] [--no-sqlite] [--big-import N]
 #                  [--reuse] [--pg-dir DIR]
 # Builds a 1M-line demo ledger (and with --10m a 10M-line one) on SQLite (/tmp/ksiega_scale_N.db)
 # and in a throwaway PostgreSQL cluster (scripts/pg), runs bench/scale over each and prints
@@ -17,7 +17,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KSIEGA_BUILD_DIR:-$root/build}
 ksiega=$build/ksiega
 scale=$build/bench/scale
-sizes=(1000000); runs=5; heavy=3; pg=1; big=1000000; reuse=0; pgkeep=
+sizes=(1000000); runs=5; heavy=3; pg=1; lite=1; big=1000000; reuse=0; pgkeep=
 while [ $# -gt 0 ]; do
   case "$1" in
     --10m) sizes=(1000000 10000000) ;;
@@ -25,10 +25,11 @@ while [ $# -gt 0 ]; do
     --runs) runs=$2; shift ;;
     --heavy-runs) heavy=$2; shift ;;
     --no-pg) pg=0 ;;
+    --no-sqlite) lite=0 ;;
     --big-import) big=$2; shift ;;
     --reuse) reuse=1; big=0 ;;
     --pg-dir) pgkeep=$2; shift ;;
-    *) echo "usage: bench/scale.sh [--10m | --sizes N,N...] [--runs N] [--heavy-runs N] [--no-pg] [--big-import N] [--reuse] [--pg-dir DIR]" >&2; exit 2 ;;
+    *) echo "usage: bench/scale.sh [--10m | --sizes N,N...] [--runs N] [--heavy-runs N] [--no-pg] [--no-sqlite] [--big-import N] [--reuse] [--pg-dir DIR]" >&2; exit 2 ;;
   esac
   shift
 done
@@ -60,6 +61,7 @@ measure() {   # name url lines exists record
 
 groups=()
 for n in "${sizes[@]}"; do
+  [ "$lite" = 1 ] || break
   label=$([ "$n" -ge 1000000 ] && echo "$((n / 1000000))M" || echo "$n")
   file=/tmp/ksiega_scale_$n.db
   measure "SQLite $label" "sqlite:$file" "$n" "$([ -f "$file" ] && echo 1 || echo 0)" "$file.demo"
