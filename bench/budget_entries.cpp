@@ -4,13 +4,15 @@
 // thousand classification symbols, every flag combination). For each side: the first page
 // of each of the eight sort orders both ways, a "+" step, the summary and "Zaznacz
 // wszystko" stored into ZAZNACZENIE, each next to the bare SQL of the same work and the
-// ratio. Each figure is the median of --runs repetitions (the first one warms caches).
-//   budget_entries URL [--runs 7] [--sort-runs 1] [--indexed-only]
+// ratio. Each figure is the median of --runs repetitions (the first one warms caches); the
+// bare first page reads BT_VIEW as the window does, ordered the same way.
+//   budget_entries URL [--runs 7]
 #include "MedianTime.h"
 #include "budget/views/BudgetSummary.h"
 #include "budget/views/BudgetViewController.h"
 #include "entries/services/WindowServices.h"
 #include "frame/SessionContext.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/db/Database.h"
 #include "platform/db/Schema.h"
 #include "platform/runtime/FilterExpression.h"
@@ -59,15 +61,17 @@ int64_t generateBudgetLines(db::Database& db) {
     db::Transaction tx(db);
     const int64_t n = db.execute(QStringLiteral(
         "insert into BT_DANE (id_poz_dok, lp, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, rodzaj_wy, rodzaj_k, rodzaj_z, "
-        "rodzaj_x, rodzaj_d, rodzaj_wp, kwota) "
+        "rodzaj_x, rodzaj_d, rodzaj_wp, kwota, %1) "
         "select p.id_poz_dok, 1, p.id_firmy, p.id_lata_obrot, "
         "CAST(750 + (p.id_poz_dok % 10) * 10 AS VARCHAR(3)) || '-' || "
         "CAST((750 + (p.id_poz_dok % 10) * 10) * 100 + (p.id_poz_dok / 10) % 5 AS VARCHAR(5)) || '-' || "
         "CAST(4000 + ((p.id_poz_dok / 50) % 20) * 10 AS VARCHAR(4)), "
         "CASE WHEN p.id_poz_dok % 5 = 0 THEN 'D' ELSE 'W' END, "
         "p.id_poz_dok % 2, (p.id_poz_dok / 2) % 2, (p.id_poz_dok / 4) % 2, (p.id_poz_dok / 8) % 2, "
-        "(p.id_poz_dok / 2) % 2, (p.id_poz_dok / 4) % 2, p.kwota_wn + p.kwota_ma "
-        "from POZ_DOK p where p.id_firmy=1 and not exists (select 1 from BT_DANE b where b.id_poz_dok=p.id_poz_dok)"));
+        "(p.id_poz_dok / 2) % 2, (p.id_poz_dok / 4) % 2, p.kwota_wn + p.kwota_ma, %2 "
+        "from POZ_DOK p join NAG_DOK n on n.id_nag_dok=p.id_nag_dok "
+        "where p.id_firmy=1 and not exists (select 1 from BT_DANE b where b.id_poz_dok=p.id_poz_dok)")
+        .arg(db::budgetLineCopyColumns(), db::budgetLineCopiesSelect(QStringLiteral("p"), QStringLiteral("n"))));
     tx.commit();
     db.analyze();
     return n;
@@ -84,17 +88,13 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QString url;
     int runs = 7;
-    int sortRuns = 1;   // orders on the document's columns sort the whole side: slow, so fewer runs
-    bool indexedOnly = false;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--runs") && i + 1 < args.size()) runs = std::max(1, args[++i].toInt());
-        else if (args[i] == QLatin1String("--indexed-only")) indexedOnly = true;
-        else if (args[i] == QLatin1String("--sort-runs") && i + 1 < args.size()) sortRuns = std::max(1, args[++i].toInt());
         else url = args[i];
     }
     if (url.isEmpty()) {
-        std::fprintf(stderr, "usage: budget_entries URL [--runs N] [--sort-runs N] [--indexed-only]\n");
+        std::fprintf(stderr, "usage: budget_entries URL [--runs N]\n");
         return 2;
     }
     auto db = db::Database::open(url);
@@ -174,15 +174,14 @@ int main(int argc, char** argv) {
         row("Zaznacz wszystko, stored", markAll, markAllBare);
         db->execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=999"));
 
-        // The first page of each order, both ways; with --indexed-only only the orders on the
-        // budget line's own columns (the others sort the whole side).
+        // The first page of each order, both ways.
         static const char* columns[] = {"nr_ewid_dok", "data_biezaca", "nr_dok_org", "data_dok_org",
                                         "konto_wn", "konto_ma", "kwota", "bt_klasyfikacja"};
         const QStringList names = budget::BudgetViewController::sortNames();
-        for (int i = indexedOnly ? 6 : 0; i < 8; ++i) {
+        for (int i = 0; i < 8; ++i) {
             for (bool descending : {false, true}) {
                 if (c.descending() != descending) c.toggleSortDirection();
-                const int n = i >= 6 ? runs : sortRuns;
+                const int n = runs;
                 const double window = medianMs(n, [&] {
                     c.chooseSort(i);
                     c.browser().list().rowCount({});
