@@ -12,6 +12,7 @@
 // twenty-five thousand pages); the classification report covers the whole year.
 #include "MedianTime.h"
 #include "budget/reports/BudgetReports.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/db/Database.h"
 #include "platform/report/Report.h"
 #include "platform/runtime/Date.h"
@@ -61,6 +62,7 @@ void makeBudgetLines(db::Database& db, int64_t year, int symbols) {
                "select 1, ?, bt_klasyfikacja, 'W', 0, 2 * sum(kwota) from BT_DANE where id_firmy=1 and id_lata_obrot=? "
                "group by bt_klasyfikacja",
                {year, year});
+    db::refreshAllBudgetLineCopies(db);
     tx.commit();
     db.analyze();
     std::printf("budget lines made: %lld in %.1f s\n",

@@ -1,4 +1,5 @@
 #include "support/LedgerFixture.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/OpeningBalanceDocument.h"
@@ -192,6 +193,7 @@ std::vector<int64_t> LedgerFixture::addBudgetLines(int64_t line, const std::vect
                        {company, p.klasyfikacja, QString(typ), int(p.klasyfikacja.count('-')) + 1,
                         QStringLiteral("Klasyfikacja ") + p.klasyfikacja});
     }
+    db::refreshBudgetLineCopiesOfLine(db, line);
     tx.commit();
     return ids;
 }

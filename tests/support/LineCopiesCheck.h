@@ -24,4 +24,18 @@ inline QStringList staleLineCopies(db::Database& db) {
     return stale;
 }
 
+// Descriptions of the budget lines whose copies of their document and ledger line differ
+// ("budget line 7: konto_wn"); empty when all agree.
+inline QStringList staleBudgetLineCopies(db::Database& db) {
+    QStringList stale;
+    for (const char* f : {"n.nr_ewid_dok", "n.data_biezaca", "n.nr_dok_org", "n.data_dok_org", "p.konto_wn", "p.konto_ma"}) {
+        const QString field = QLatin1String(f).mid(2);
+        db::Rows r = db.select(QStringLiteral("select b.id_bt_dane from BT_DANE b join POZ_DOK p on p.id_poz_dok = b.id_poz_dok "
+                                              "join NAG_DOK n on n.id_nag_dok = p.id_nag_dok where b.%1 <> %2 order by 1")
+                                   .arg(field, QLatin1String(f)));
+        while (r.next()) stale << QStringLiteral("budget line %1: %2").arg(r.int64(0)).arg(field);
+    }
+    return stale;
+}
+
 } // namespace ksiega::test

@@ -102,7 +102,7 @@ TEST_P(BudgetViewsWiring, everyButtonAndPopupItemOfTheExpenditureWindowReachesIt
         budgetLibraries.printRange = 0;
         button(w, "B_DRUKUJ")->click();
         EXPECT_EQ(reachedSince(), QStringList{"ZESTAWIENIA_CRS BTW"});
-        EXPECT_EQ(budgetSince(), (QStringList{"PARAM_PRN_BT 0 1 0 3", "WYDRUK_BUDZET 3,0,8,0,W"}));
+        EXPECT_EQ(budgetSince(), (QStringList{"PARAM_PRN_BT 0 1 0 3", "WYDRUK_BUDZET 3,0,1,0,W"}));
 
         EXPECT_EQ(popupItems(w, "LIST1"),
                   (QStringList{"Podgląd pól", "Zaznacz wszystko", "Odznacz wszystko", "Odwróć zaznaczone", "Konfiguracja kolumn",
@@ -154,7 +154,7 @@ TEST_P(BudgetViewsWiring, theRevenueWindowAndTheDocumentProcedureReachTheirServi
         budgetLibraries.printRange = 1;
         button(w, "B_DRUKUJ")->click();
         EXPECT_EQ(reachedSince(), QStringList{"ZESTAWIENIA_CRS BTD"});
-        EXPECT_EQ(budgetSince(), (QStringList{"PARAM_PRN_BT 0 1 0 3", "WYDRUK_BUDZET 3,1,8,0,D"}));
+        EXPECT_EQ(budgetSince(), (QStringList{"PARAM_PRN_BT 0 1 0 3", "WYDRUK_BUDZET 3,1,1,0,D"}));
     });
     ASSERT_TRUE(opened);
 

@@ -70,7 +70,7 @@ public:
     void refresh() { rebuild(true); }
 
     // --- sort -----------------------------------------------------------------------------
-    static constexpr int kDefaultSort = 7;
+    static constexpr int kDefaultSort = 0;
     static QStringList sortNames();
     int sortChoice() const { return m_sort; }
     bool descending() const { return m_descending; }
@@ -129,8 +129,8 @@ private:
     bool m_showMarked = false;
     QString m_filter;
     bool m_userNeedsView = false;
-    // "Klasyfikacja" until the person picks another order: the symbol order reads the budget
-    // lines' own index, where the document's columns sort the whole side first.
+    // The first order of the choice ("Nr ewidencyjny") until the person picks another; every
+    // order reads an index of the budget lines (their copies of the document's columns).
     int m_sort = kDefaultSort;
     bool m_descending = false;
     BudgetFigures m_totals, m_marked;

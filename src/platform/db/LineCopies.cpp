@@ -1,4 +1,5 @@
 #include "platform/db/LineCopies.h"
+#include "platform/db/BudgetLineCopies.h"
 #include <QStringList>
 
 namespace ksiega::db {
@@ -63,12 +64,16 @@ bool prefixIsOneSynthetic(Database& db, int64_t year, const QString& prefix) {
 
 int64_t refreshLineCopies(Database& db, int64_t firstDocument, int64_t lastDocument) {
     static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_nag_dok between ? and ?"));
-    return db.execute(sql, {firstDocument, lastDocument});
+    const int64_t changed = db.execute(sql, {firstDocument, lastDocument});
+    refreshBudgetLineCopies(db, firstDocument, lastDocument);
+    return changed;
 }
 
 int64_t refreshLineCopiesOfLine(Database& db, int64_t line) {
     static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_poz_dok = ?"));
-    return db.execute(sql, {line});
+    const int64_t changed = db.execute(sql, {line});
+    refreshBudgetLineCopiesOfLine(db, line);
+    return changed;
 }
 
 int64_t refreshAllLineCopies(Database& db) {

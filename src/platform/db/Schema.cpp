@@ -1,4 +1,5 @@
 #include "platform/db/Schema.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/db/Engine.h"
 #include "platform/db/EntryViews.h"
 #include "platform/db/LineCopies.h"
@@ -58,6 +59,15 @@ bool indexExists(Database& db, const QString& name) {
     return db.scalarInt(QStringLiteral("select count(*) from pg_indexes where schemaname=current_schema() and lower(indexname)=lower(?)"),
                         {name})
                .value_or(0) > 0;
+}
+
+// One statement of a schema file: from its beginning `start` up to its semicolon.
+QString schemaStatement(const QString& file, const QString& start) {
+    const QString script = schemaFile(file);
+    const qsizetype from = script.indexOf(start);
+    const qsizetype end = from < 0 ? -1 : script.indexOf(QLatin1Char(';'), from);
+    if (end < 0) throw DbError(QStringLiteral("missing statement %1 in schema file %2").arg(start, file));
+    return script.mid(from, end - from + 1);
 }
 
 // The selection store in its keyed form (25_marks.*.sql), with the marks it held; an
@@ -151,6 +161,21 @@ void createSchema(Database& db) {
         db.executeScript(script);
         db.executeScript(dropEntryViewsSql());
         db.executeScript(entryViewsSql(db.dialect()));
+    }
+    if (version >= 1 && version <= 11 && !columnExists(db, QStringLiteral("BT_DANE"), QStringLiteral("konto_wn"))) {
+        // 12: the budget line's copies of its document's and ledger line's sort columns, filled
+        // from them, their indexes, and the budget views reading them from the budget line.
+        for (const char* column : {"nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT ''", "data_biezaca INTEGER NOT NULL DEFAULT 0",
+                                   "nr_dok_org VARCHAR(40) NOT NULL DEFAULT ''", "data_dok_org INTEGER NOT NULL DEFAULT 0",
+                                   "konto_wn VARCHAR(60) NOT NULL DEFAULT ''", "konto_ma VARCHAR(60) NOT NULL DEFAULT ''"})
+            db.execute(QStringLiteral("ALTER TABLE BT_DANE ADD COLUMN ") + QLatin1String(column));
+        refreshAllBudgetLineCopies(db);
+        db.executeScript(QStringLiteral("DROP VIEW IF EXISTS BT_VIEW_KWOTY;\nDROP VIEW IF EXISTS BT_VIEW;\n"));
+        db.executeScript(schemaStatement(QStringLiteral("07_budget.sql"), QStringLiteral("CREATE VIEW BT_VIEW AS")));
+        db.executeScript(schemaStatement(QStringLiteral("24_budget_views.sql"), QStringLiteral("CREATE VIEW BT_VIEW_KWOTY AS")));
+        QString script = schemaFile(QStringLiteral("27_budget_sort_keys.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
     }
     if (version >= 1 && version <= 15) {
         // 16: the entry views take the header's fields through one probe each instead of a

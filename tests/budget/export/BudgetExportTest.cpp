@@ -3,6 +3,7 @@
 #include "budget/export/BudgetExporter.h"
 #include "frame/SessionContext.h"
 #include "frame/database/ModuleDatabase.h"
+#include "platform/db/LineCopies.h"
 #include "platform/dbase/DbaseTable.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/budget/BudgetFunctions.h"
@@ -271,6 +272,11 @@ TEST_P(BudgetExportTest, TheFilterNarrowsTheSumsAsWellAsTheSymbols) {
     budget(5, {{"851-85154-4210", zl("1.00")}}, 'W', Expenditure);
     db().execute("update POZ_DOK set konto_wn='700-01' where id_poz_dok in (select id_poz_dok from BT_DANE where bt_klasyfikacja=?)",
                  {QStringLiteral("851-85154-4210")});
+    // What repeats the changed accounts follows them, as after every writer of a line.
+    std::vector<int64_t> changed;
+    for (db::Rows rows = db().select("select id_poz_dok from BT_DANE where bt_klasyfikacja='851-85154-4210'"); rows.next();)
+        changed.push_back(rows.int64(0));
+    for (const int64_t id : changed) db::refreshLineCopiesOfLine(db(), id);
 
     BudgetExportRun r = run("W", "BESTIA", 4, 6);
     r.sqlFilter = "konto_wn='401'";

@@ -233,7 +233,7 @@ TEST_P(BudgetViewsTest, printHandsTheReportTheFilterOfItsRange) {
     services.onChooseStatement = [](const QString& set) { return set == "BTD" ? 3 : 0; };
     w->printList();
     EXPECT_EQ(budgetServices.calls.mid(budgetServices.calls.size() - 2),
-              (QStringList{"PARAM_PRN_BT 0 1 0 3", "WYDRUK_BUDZET 3,0,8,0,D"}));
+              (QStringList{"PARAM_PRN_BT 0 1 0 3", "WYDRUK_BUDZET 3,0,1,0,D"}));   // the window opens in "Nr ewidencyjny"
     EXPECT_EQ(budgetServices.printHeading, texts::PRINT_ENTRIES);
     EXPECT_EQ(budgetServices.printFilter, WYTNIJ_PREFIX(w->listFilter()));
     EXPECT_EQ(session().CRST_FILTR_ZAPYTANIE, WYTNIJ_PREFIX(w->listFilter()));

@@ -1,4 +1,5 @@
 #include "platform/db/demo/BudgetLedger.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/runtime/Date.h"
 
 namespace ksiega::db::demo {
@@ -33,13 +34,14 @@ int64_t writeBudgetLines(Database& db, int64_t company, int64_t year, int64_t fi
     };
     const QString sql =
         QStringLiteral("insert into BT_DANE (id_poz_dok, lp, id_firmy, id_lata_obrot, bt_klasyfikacja, typ, rodzaj_wy, rodzaj_k, "
-                       "rodzaj_z, rodzaj_x, rodzaj_d, rodzaj_wp, kwota) "
-                       "select p.id_poz_dok, 1, p.id_firmy, p.id_lata_obrot, s.symbol, s.typ, ") +
+                       "rodzaj_z, rodzaj_x, rodzaj_d, rodzaj_wp, kwota, ") + budgetLineCopyColumns() +
+        QStringLiteral(") select p.id_poz_dok, 1, p.id_firmy, p.id_lata_obrot, s.symbol, s.typ, ") +
         flag("W", 1) + QStringLiteral(", ") + flag("W", 2) + QStringLiteral(", ") + flag("W", 4) +
         QStringLiteral(", case when s.typ='W' then (") + q + QStringLiteral(" / 8) % 2 else (") + q + QStringLiteral(" / 4) % 2 end, ") +
         flag("D", 1) + QStringLiteral(", ") + flag("D", 2) +
-        QStringLiteral(", case when p.kwota_wn <> 0 then p.kwota_wn else p.kwota_ma end "
-                       "from POZ_DOK p join BT_SYMBOLE_GEN s on s.k = p.id_poz_dok % ") +
+        QStringLiteral(", case when p.kwota_wn <> 0 then p.kwota_wn else p.kwota_ma end, ") +
+        budgetLineCopiesSelect(QStringLiteral("p"), QStringLiteral("n")) +
+        QStringLiteral(" from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok join BT_SYMBOLE_GEN s on s.k = p.id_poz_dok % ") +
         QString::number(kBenchmarkBudgetSymbols) + QStringLiteral(" where p.id_poz_dok between ? and ? and p.id_firmy=? and p.id_lata_obrot=?");
     const int64_t written = db.execute(sql, {firstLine, lastLine, company, year});
 

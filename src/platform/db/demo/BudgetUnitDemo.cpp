@@ -1,5 +1,7 @@
 #include "platform/db/demo/BudgetUnitDemo.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/runtime/Date.h"
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -246,6 +248,10 @@ void writeBudgetUnitDemo(Database& db, int64_t company, const std::map<int, int6
     const int64_t yearId = years.rbegin()->second, previousId = years.begin()->second;
     splitLines(db, docs, written, company);
     openingBalanceLines(db, company, yearId);
+    if (!written.headerIds.empty()) {
+        const auto [first, last] = std::minmax_element(written.headerIds.begin(), written.headerIds.end());
+        refreshBudgetLineCopies(db, *first, *last);
+    }
     writePlanChanges(db, company, year, yearId);
     writeTaskBudget(db, company, previousId, yearId);
     writeUnitIdentity(db, company, year);

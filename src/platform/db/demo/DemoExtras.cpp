@@ -1,5 +1,7 @@
 #include "platform/db/demo/DemoExtras.h"
+#include "platform/db/BudgetLineCopies.h"
 #include "platform/runtime/Date.h"
+#include <algorithm>
 #include <map>
 
 namespace ksiega::db::demo {
@@ -75,6 +77,10 @@ void writeBudget(Database& db, int64_t company, const std::map<int, int64_t>& ye
         }
     }
     lines->finish();
+    if (!written.headerIds.empty()) {
+        const auto [first, last] = std::minmax_element(written.headerIds.begin(), written.headerIds.end());
+        refreshBudgetLineCopies(db, *first, *last);
+    }
     auto plan = db.bulkInsert(QStringLiteral("BT_PLAN"), {"id_firmy", "id_lata_obrot", "bt_klasyfikacja", "typ", "data_planu",
                                                           "rodzaj_zmiany", "kwota", "opis"});
     for (const auto& [year, yearId] : years) {

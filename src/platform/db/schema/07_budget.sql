@@ -8,6 +8,10 @@
 -- lp 1 is the one the budget twins of the entry views show. rodzaj_*: 1 = the amount counts as expenditure (wy),
 -- cost (k), commitment (z), cash (x), accrued revenue (d), receipt (wp).
 -- id_firmy and id_lata_obrot repeat the ledger line's values; every writer keeps them equal.
+-- nr_ewid_dok, data_biezaca, nr_dok_org, data_dok_org (the document's) and konto_wn, konto_ma
+-- (the ledger line's) are copies the budget lists sort by off an index of this table; every
+-- writer of BT_DANE, and every writer of what they copy, calls db::refreshBudgetLineCopies
+-- (platform/db/BudgetLineCopies.h) after its write.
 CREATE TABLE BT_DANE (
   id_bt_dane {{ID}},
   id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
@@ -22,20 +26,27 @@ CREATE TABLE BT_DANE (
   rodzaj_x INTEGER NOT NULL DEFAULT 0,
   rodzaj_d INTEGER NOT NULL DEFAULT 0,
   rodzaj_wp INTEGER NOT NULL DEFAULT 0,
-  kwota BIGINT NOT NULL DEFAULT 0
+  kwota BIGINT NOT NULL DEFAULT 0,
+  nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT '',
+  data_biezaca INTEGER NOT NULL DEFAULT 0,
+  nr_dok_org VARCHAR(40) NOT NULL DEFAULT '',
+  data_dok_org INTEGER NOT NULL DEFAULT 0,
+  konto_wn VARCHAR(60) NOT NULL DEFAULT '',
+  konto_ma VARCHAR(60) NOT NULL DEFAULT ''
 );
 CREATE UNIQUE INDEX BT_DANE_POZ ON BT_DANE (id_poz_dok, lp);
 CREATE INDEX BT_DANE_KLASYFIKACJA ON BT_DANE (id_firmy, id_lata_obrot, typ, bt_klasyfikacja, id_bt_dane);
 CREATE INDEX BT_DANE_KWOTA ON BT_DANE (id_firmy, id_lata_obrot, typ, kwota, id_bt_dane);
 
--- One row per budget line with its ledger line and document.
+-- One row per budget line with its ledger line and document. The columns the lists sort by
+-- are the budget line's copies, so that an order reads an index of BT_DANE.
 CREATE VIEW BT_VIEW AS
 SELECT b.id_bt_dane, b.id_firmy, b.id_lata_obrot, p.id_nag_dok, b.id_poz_dok,
        b.bt_klasyfikacja, b.typ,
        b.rodzaj_wy, b.rodzaj_k, b.rodzaj_z, b.rodzaj_x, b.rodzaj_d, b.rodzaj_wp,
-       b.kwota, p.konto_wn, p.konto_ma,
-       n.nr_ewid_dok, n.nr_dok_org, p.lp AS nr_poz_dok,
-       n.data_biezaca, n.data_dok_org, p.data_okresu,
+       b.kwota, b.konto_wn, b.konto_ma,
+       b.nr_ewid_dok, b.nr_dok_org, p.lp AS nr_poz_dok,
+       b.data_biezaca, b.data_dok_org, p.data_okresu,
        n.id_paczka, n.id_typ_dok, p.opis AS tresc_poz_dok, p.status, p.czy_rk
   FROM BT_DANE b
   JOIN POZ_DOK p ON p.id_poz_dok = b.id_poz_dok

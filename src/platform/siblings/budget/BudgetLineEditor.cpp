@@ -1,4 +1,5 @@
 #include "platform/siblings/budget/BudgetLineEditor.h"
+#include "platform/db/BudgetLineCopies.h"
 
 namespace ksiega::siblings {
 
@@ -29,10 +30,17 @@ bool BudgetLineEditor::save(const BudgetLineData& line) {
         const bool sideFlag = f == SenseX || (w ? (f <= SenseZ) : (f >= SenseD));
         return int(sideFlag && line.senses[size_t(f)]);
     };
-    return m_db.execute(QStringLiteral("update BT_DANE set bt_klasyfikacja=?, typ=?, rodzaj_wy=?, rodzaj_k=?, rodzaj_z=?, rodzaj_x=?, "
-                                       "rodzaj_d=?, rodzaj_wp=? where id_bt_dane=? and id_firmy=?"),
-                        {line.symbol.trimmed(), line.side, flag(SenseWy), flag(SenseK), flag(SenseZ), flag(SenseX), flag(SenseD),
-                         flag(SenseWp), line.id, m_company}) == 1;
+    db::Transaction tx(m_db);
+    if (m_db.execute(QStringLiteral("update BT_DANE set bt_klasyfikacja=?, typ=?, rodzaj_wy=?, rodzaj_k=?, rodzaj_z=?, rodzaj_x=?, "
+                                    "rodzaj_d=?, rodzaj_wp=? where id_bt_dane=? and id_firmy=?"),
+                     {line.symbol.trimmed(), line.side, flag(SenseWy), flag(SenseK), flag(SenseZ), flag(SenseX), flag(SenseD),
+                      flag(SenseWp), line.id, m_company}) != 1)
+        return false;
+    // The side moves the line into the other side's orders: its copies are made current there.
+    const int64_t ledgerLine = m_db.scalarInt(QStringLiteral("select id_poz_dok from BT_DANE where id_bt_dane=?"), {line.id}).value_or(0);
+    db::refreshBudgetLineCopiesOfLine(m_db, ledgerLine);
+    tx.commit();
+    return true;
 }
 
 } // namespace ksiega::siblings

@@ -4,6 +4,7 @@
 #include "platform/db/demo/DemoCompanies.h"
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/db/demo/LedgerGenerator.h"
+#include "support/LineCopiesCheck.h"
 #include "support/TestDatabase.h"
 #include "support/SchemaOwner.h"
 
@@ -42,6 +43,8 @@ TEST_P(BudgetLedgerTest, everyLineOfTheBudgetUnitGetsOneBudgetLineWithItsAmount)
     EXPECT_EQ(count("select count(distinct bt_klasyfikacja) from BT_PLAN where id_firmy=2"), demo::kBenchmarkBudgetSymbols);
     EXPECT_EQ(count("select count(*) from BT_PLAN p where not exists (select 1 from BT_DANE b where b.bt_klasyfikacja=p.bt_klasyfikacja "
                     "and b.typ=p.typ)"), 0);
+    // What the budget lines repeat of their documents and lines is written with them.
+    EXPECT_EQ(test::staleBudgetLineCopies(db()), QStringList());
 }
 
 } // namespace

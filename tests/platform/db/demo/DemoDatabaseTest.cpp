@@ -87,6 +87,8 @@ TEST_P(DemoDatabaseTest, documentsBalanceAndLinesRepeatTheirHeader) {
     EXPECT_EQ(count("select count(*) from POZ_DOK where waluta<>'' and (kurs_waluty<=0 or kwota_wn_w+kwota_ma_w=0)"), 0);
     // What every line repeats from its header and accounts is current after the write.
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
+    EXPECT_GT(count("select count(*) from BT_DANE"), 0);
+    EXPECT_EQ(test::staleBudgetLineCopies(db()), QStringList());
 }
 
 TEST_P(DemoDatabaseTest, openingBalanceOf2026CarriesTheClosingBalancesOf2025) {
