@@ -1,4 +1,5 @@
 #include "platform/server/TurnoverChange.h"
+#include "platform/db/NoCompilation.h"
 #include "platform/server/TurnoverSql.h"
 #include "platform/server/Turnovers.h"
 #include <limits>
@@ -106,6 +107,7 @@ void TurnoverChange::apply() {
     if (m_applied) throw db::DbError(QStringLiteral("TurnoverChange: apply() called twice"));
     m_applied = true;
     db::Transaction tx(m_db);
+    db::setLocalNoCompilation(m_db);   // every statement below is over the change's few rows
     const int64_t company = m_year.idFirmy, year = m_year.idLataObrot;
     const QString amounts = QStringLiteral("wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT, n BIGINT");
     const QString allZero = QStringLiteral("wn=0 and ma=0 and wn2=0 and ma2=0 and wnw=0 and maw=0 and n=0");
