@@ -16,10 +16,11 @@ thread_local int t_depth = 0;
 // The three sets of a change: posted PLN, every line in PLN, the currency.
 const QStringList kSets{QString(), QStringLiteral("2"), QStringLiteral("w")};
 
-// A work table of the connection, created on first use and emptied for this use.
+// A work table of the connection, created on first use and emptied for this use (one
+// round trip to the server: a change is many small statements, each one's trip counts).
 void workTable(db::Database& db, const QString& name, const QString& columns) {
-    db.execute(QStringLiteral("create temporary table if not exists %1 (%2)%3").arg(name, columns, db.dialect().keptWorkTableOptions()));
-    db.execute(QStringLiteral("delete from %1").arg(name));
+    db.executeScript(QStringLiteral("create temporary table if not exists %1 (%2)%3; delete from %1")
+                         .arg(name, columns, db.dialect().keptWorkTableOptions()));
 }
 
 QString positive(const QString& x) {
@@ -177,10 +178,15 @@ void TurnoverChange::apply() {
         std::vector<int> bounds{std::numeric_limits<int>::min()};
         bounds.insert(bounds.end(), grid.begin(), grid.end());
         bounds.push_back(std::numeric_limits<int>::max());
-        for (size_t i = 0; i + 1 < bounds.size(); ++i)
-            m_db.execute(QStringLiteral("insert into tmp_tc_periods (data_okresu) select distinct data_okresu from OBROTY_I_SALDA "
-                                        "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?"),
-                         {company, year, bounds[i], bounds[i + 1]});
+        // One index range between each two grid dates, all in one statement.
+        QStringList ranges;
+        db::Params params;
+        for (size_t i = 0; i + 1 < bounds.size(); ++i) {
+            ranges << QStringLiteral("select distinct data_okresu from OBROTY_I_SALDA "
+                                     "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?");
+            params.insert(params.end(), {company, year, bounds[i], bounds[i + 1]});
+        }
+        m_db.execute("insert into tmp_tc_periods (data_okresu) " + ranges.join(QStringLiteral(" union all ")), params);
     }
 
     // Every period from the first changed one on: the change of the period turnovers and
