@@ -1,7 +1,9 @@
 // The turnovers kept by a writer's change, measured on an existing ledger (the demo of
-// `ksiega demo --lines N`): a 10-line import and a correction of one document, each
-// against the bare SQL that writes the same lines without turnovers, in the same run,
-// medians of several rounds. The ledger is left as it was (every import is taken back).
+// `ksiega demo --lines N`): a 10-line import, a correction of one document and the
+// document window's save of a corrected line, each against the bare SQL that writes the
+// same lines without turnovers, in the same run, medians of several rounds. The import's
+// time is broken down by its steps. The ledger is left as it was (every import is taken
+// back, every correction made there and back).
 // Usage: incremental_turnovers --db URL [--company C] [--year-id Y] [--rounds N]
 #include "platform/db/Database.h"
 #include "platform/db/import/DocumentImporter.h"
@@ -11,6 +13,7 @@
 #include "platform/server/TurnoverChange.h"
 #include "platform/server/TurnoverCheck.h"
 #include "platform/server/Turnovers.h"
+#include "platform/siblings/documents/DocumentWindowController.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -128,6 +131,27 @@ void correct(db::Database& db, const Ledger& l, int64_t doc, int factor, int div
     tx.commit();
 }
 
+// The document window's save of one line corrected to `amount` on both sides (open, take
+// the lock, change the line, save: only the save is timed).
+double windowSave(db::Database& db, int64_t doc, Money amount) {
+    documents::DocumentWindowController window(db, QStringLiteral("bench"), doc, documents::MODE_CORRECT);
+    if (!window.open() || !window.editable() || window.lines().heldRows() == 0) return -1;
+    const QString text = amount.toDisplay();
+    if (!window.changeLine(0, window.line(0).opis, text, text).isEmpty()) return -1;
+    QString refusal;
+    const double ms = millis([&] { refusal = window.save(); });
+    return refusal.isEmpty() ? ms : -1;
+}
+
+// The same change of the line by one plain statement, without turnovers.
+double bareLineUpdate(db::Database& db, int64_t line, Money amount) {
+    return millis([&] {
+        db::Transaction tx(db);
+        db.execute(QStringLiteral("update POZ_DOK set kwota_wn=?, kwota_ma=? where id_poz_dok=?"), {amount, amount, line});
+        tx.commit();
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -189,6 +213,23 @@ int main(int argc, char** argv) {
                                       {company, year, l.month}).value_or(0);
     const QString original = db->scalarText(QStringLiteral("select konto_wn from POZ_DOK where id_poz_dok=(select min(id_poz_dok) "
                                                            "from POZ_DOK where id_nag_dok=? and konto_wn<>'')"), {doc}).value_or(QString());
+    // The window corrects the first line of the document: doubled, then back.
+    std::vector<double> saves, bareSaves;
+    const int64_t firstLine = db->scalarInt(QStringLiteral("select min(id_poz_dok) from POZ_DOK where id_nag_dok=?"), {doc}).value_or(0);
+    const Money amount =
+        Money::fromMinor(db->scalarInt(QStringLiteral("select kwota_wn from POZ_DOK where id_poz_dok=?"), {firstLine}).value_or(0));
+    const bool bothSides = db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_poz_dok=? and konto_wn<>'' and konto_ma<>'' "
+                                                        "and kwota_wn=kwota_ma"), {firstLine}).value_or(0) == 1;
+    for (int round = 0; bothSides && round < rounds; ++round) {
+        saves.push_back(windowSave(*db, doc, amount + amount));
+        saves.push_back(windowSave(*db, doc, amount));
+        bareSaves.push_back(bareLineUpdate(*db, firstLine, amount + amount));
+        bareSaves.push_back(bareLineUpdate(*db, firstLine, amount));
+    }
+    if (std::count(saves.begin(), saves.end(), -1.0) > 0) {
+        std::printf("the document window refused to save\n");
+        return 1;
+    }
     for (int round = 0; round < rounds; ++round) {
         corrections.push_back(millis([&] { correct(*db, l, doc, 2, 1, l.dt, true); }));
         corrections.push_back(millis([&] { correct(*db, l, doc, 1, 2, original, true); }));
@@ -211,6 +252,9 @@ int main(int argc, char** argv) {
     std::printf("  the import's other steps (ms): check %.1f, headers %.1f, lines %.1f, indexes %.1f, commit %.1f, rest %.1f\n",
                 median(steps[0]), median(steps[1]), median(steps[2]), median(steps[3]), median(steps[4]), median(steps[5]));
     std::printf("%-44s %10.1f %10.1f %7.1f\n", "correction of one document (amounts, account)", cor, bareCor, cor / bareCor);
+    if (!saves.empty())
+        std::printf("%-44s %10.1f %10.1f %7.1f\n", "document window: save of a corrected line", median(saves), median(bareSaves),
+                    median(saves) / median(bareSaves));
     std::printf("%-44s %10.1f %10s %7s\n", "whole-year recompute, for scale", full[0], "", "");
     std::printf("after the runs: %zu differences from a full recompute\n", differences);
     return 0;

@@ -1,4 +1,5 @@
 #include "platform/server/TurnoverChange.h"
+#include "platform/db/NoCompilation.h"
 #include "platform/server/TurnoverSql.h"
 #include "platform/server/Turnovers.h"
 #include <limits>
@@ -15,10 +16,11 @@ thread_local int t_depth = 0;
 // The three sets of a change: posted PLN, every line in PLN, the currency.
 const QStringList kSets{QString(), QStringLiteral("2"), QStringLiteral("w")};
 
-// A work table of the connection, created on first use and emptied for this use.
+// A work table of the connection, created on first use and emptied for this use (one
+// round trip to the server: a change is many small statements, each one's trip counts).
 void workTable(db::Database& db, const QString& name, const QString& columns) {
-    db.execute(QStringLiteral("create temporary table if not exists %1 (%2)%3").arg(name, columns, db.dialect().keptWorkTableOptions()));
-    db.execute(QStringLiteral("delete from %1").arg(name));
+    db.executeScript(QStringLiteral("create temporary table if not exists %1 (%2)%3; delete from %1")
+                         .arg(name, columns, db.dialect().keptWorkTableOptions()));
 }
 
 QString positive(const QString& x) {
@@ -106,6 +108,7 @@ void TurnoverChange::apply() {
     if (m_applied) throw db::DbError(QStringLiteral("TurnoverChange: apply() called twice"));
     m_applied = true;
     db::Transaction tx(m_db);
+    db::setLocalNoCompilation(m_db);   // every statement below is over the change's few rows
     const int64_t company = m_year.idFirmy, year = m_year.idLataObrot;
     const QString amounts = QStringLiteral("wn BIGINT, ma BIGINT, wn2 BIGINT, ma2 BIGINT, wnw BIGINT, maw BIGINT, n BIGINT");
     const QString allZero = QStringLiteral("wn=0 and ma=0 and wn2=0 and ma2=0 and wnw=0 and maw=0 and n=0");
@@ -175,10 +178,15 @@ void TurnoverChange::apply() {
         std::vector<int> bounds{std::numeric_limits<int>::min()};
         bounds.insert(bounds.end(), grid.begin(), grid.end());
         bounds.push_back(std::numeric_limits<int>::max());
-        for (size_t i = 0; i + 1 < bounds.size(); ++i)
-            m_db.execute(QStringLiteral("insert into tmp_tc_periods (data_okresu) select distinct data_okresu from OBROTY_I_SALDA "
-                                        "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?"),
-                         {company, year, bounds[i], bounds[i + 1]});
+        // One index range between each two grid dates, all in one statement.
+        QStringList ranges;
+        db::Params params;
+        for (size_t i = 0; i + 1 < bounds.size(); ++i) {
+            ranges << QStringLiteral("select distinct data_okresu from OBROTY_I_SALDA "
+                                     "where id_firmy=? and id_lata_obrot=? and sym_waluty='PLN' and data_okresu>? and data_okresu<?");
+            params.insert(params.end(), {company, year, bounds[i], bounds[i + 1]});
+        }
+        m_db.execute("insert into tmp_tc_periods (data_okresu) " + ranges.join(QStringLiteral(" union all ")), params);
     }
 
     // Every period from the first changed one on: the change of the period turnovers and

@@ -6,8 +6,39 @@ namespace {
 std::string utf8(const QString& s) { return s.toStdString(); }
 } // namespace
 
+std::optional<int64_t> YearKeys::find(Database& db, const Params& scope, const std::string& key) {
+    if (auto it = m_known.find(key); it != m_known.end()) return it->second;
+    if (m_whole) return std::nullopt;
+    if (m_probes >= m_probeLimit) {
+        m_known.clear();
+        Rows all = db.select(m_allSql, scope);
+        while (all.next()) m_known.emplace(utf8(all.text(0)), all.int64(1));
+        m_whole = true;
+        auto it = m_known.find(key);
+        return it == m_known.end() ? std::nullopt : it->second;
+    }
+    ++m_probes;
+    Params params = scope;
+    params.push_back(QString::fromStdString(key));
+    Rows probe = db.select(m_probeSql, params);
+    std::optional<int64_t> value;
+    if (probe.next()) value = probe.int64(0);
+    while (probe.next()) {}
+    m_known.emplace(key, value);
+    return value;
+}
+
+LedgerCatalog::LedgerCatalog()
+    : m_accounts(QStringLiteral("select czy_analityka from WARTOSCI_KONT where id_firmy=? and id_lata_obrot=? and nr_konta=?"),
+                 QStringLiteral("select nr_konta, czy_analityka from WARTOSCI_KONT where id_firmy=? and id_lata_obrot=?"),
+                 kProbeLimit),
+      // NAG_DOK_FIRMA_ROK_NREWID answers the probe.
+      m_documents(QStringLiteral("select 1 from NAG_DOK where id_firmy=? and id_lata_obrot=? and nr_ewid_dok=? limit 1"),
+                  QStringLiteral("select nr_ewid_dok, 1 from NAG_DOK where id_firmy=? and id_lata_obrot=?"), kProbeLimit) {}
+
 LedgerCatalog LedgerCatalog::load(Database& db, int64_t idFirmy, int64_t idLataObrot) {
     LedgerCatalog c;
+    c.m_db = &db;
     c.m_idFirmy = idFirmy;
     c.m_idLataObrot = idLataObrot;
     const Params scope{idFirmy, idLataObrot};
@@ -18,10 +49,6 @@ LedgerCatalog LedgerCatalog::load(Database& db, int64_t idFirmy, int64_t idLataO
         throw DbError(QStringLiteral("company %1 has no fiscal year %2").arg(idFirmy).arg(idLataObrot));
     c.m_yearStart = year.integer(0);
     c.m_yearEnd = year.integer(1);
-
-    Rows accounts = db.select(
-        QStringLiteral("select nr_konta, czy_analityka from WARTOSCI_KONT where id_firmy=? and id_lata_obrot=?"), scope);
-    while (accounts.next()) c.m_accounts.emplace(utf8(accounts.text(0)), accounts.int64(1) == 1);
 
     Rows synthetic = db.select(QStringLiteral("select nr_konta_syn from KONTA_SYNT where id_firmy=? and id_lata_obrot=?"), scope);
     while (synthetic.next()) c.m_synthetic.insert(synthetic.integer(0));
@@ -34,16 +61,17 @@ LedgerCatalog LedgerCatalog::load(Database& db, int64_t idFirmy, int64_t idLataO
 
     Rows currencies = db.select(QStringLiteral("select sym_waluty from WALUTY"));
     while (currencies.next()) c.m_currencies.insert(utf8(currencies.text(0)));
-
-    Rows documents = db.select(QStringLiteral("select nr_ewid_dok from NAG_DOK where id_firmy=? and id_lata_obrot=?"), scope);
-    while (documents.next()) c.m_documents.insert(utf8(documents.text(0)));
     return c;
 }
 
 AccountKind LedgerCatalog::account(const std::string& nrKonta) const {
-    auto it = m_accounts.find(nrKonta);
-    if (it == m_accounts.end()) return AccountKind::Missing;
-    return it->second ? AccountKind::Posting : AccountKind::Parent;
+    const auto analytic = m_accounts.find(*m_db, {m_idFirmy, m_idLataObrot}, nrKonta);
+    if (!analytic) return AccountKind::Missing;
+    return *analytic == 1 ? AccountKind::Posting : AccountKind::Parent;
+}
+
+bool LedgerCatalog::documentExists(const std::string& nrEwidDok) const {
+    return m_documents.find(*m_db, {m_idFirmy, m_idLataObrot}, nrEwidDok).has_value();
 }
 
 std::optional<int64_t> LedgerCatalog::journal(const std::string& kod) const {
