@@ -1,4 +1,5 @@
 #include "platform/db/LineCopies.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include <QStringList>
 
 namespace ksiega::db {
@@ -63,17 +64,23 @@ bool prefixIsOneSynthetic(Database& db, int64_t year, const QString& prefix) {
 
 int64_t refreshLineCopies(Database& db, int64_t firstDocument, int64_t lastDocument) {
     static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_nag_dok between ? and ?"));
-    return db.execute(sql, {firstDocument, lastDocument});
+    const int64_t changed = db.execute(sql, {firstDocument, lastDocument});
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::documents(firstDocument, lastDocument));
+    return changed;
 }
 
 int64_t refreshLineCopiesOfLine(Database& db, int64_t line) {
     static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_poz_dok = ?"));
-    return db.execute(sql, {line});
+    const int64_t changed = db.execute(sql, {line});
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::line(line));
+    return changed;
 }
 
 int64_t refreshAllLineCopies(Database& db) {
     static const QString sql = refreshSql(QString());
-    return db.execute(sql);
+    const int64_t changed = db.execute(sql);
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::all());
+    return changed;
 }
 
 } // namespace ksiega::db

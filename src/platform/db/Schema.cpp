@@ -1,4 +1,5 @@
 #include "platform/db/Schema.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/db/Engine.h"
 #include "platform/db/EntryViews.h"
 #include "platform/db/LineCopies.h"
@@ -71,6 +72,15 @@ void rebuildMarksStore(Database& db) {
     db.executeScript(QStringLiteral("DROP TABLE ZAZNACZENIE_DAWNE"));
 }
 
+// The statement of a schema file that begins with `head`, up to its semicolon.
+QString statementOf(const QString& file, const QString& head) {
+    const QString script = schemaFile(file);
+    const qsizetype from = script.indexOf(head);
+    const qsizetype to = from < 0 ? -1 : script.indexOf(QLatin1Char(';'), from);
+    if (to < 0) throw DbError(QStringLiteral("%1: no statement %2").arg(file, head));
+    return script.mid(from, to - from + 1);
+}
+
 } // namespace
 
 void createSchema(Database& db) {
@@ -134,6 +144,21 @@ void createSchema(Database& db) {
     if (version >= 1 && version <= 9 && indexExists(db, QStringLiteral("ZAZNACZENIE_UZYT_BROWSER_OPIS"))) {
         // 10: the selection store keyed by user, browser and element, in one narrow index.
         rebuildMarksStore(db);
+    }
+    if (version >= 1 && version <= 12 && !columnExists(db, QStringLiteral("MPK_DANE"), QStringLiteral("nr_ewid_dok"))) {
+        // 13: the header's sort columns on the cost-centre splits, filled from the headers, the
+        // splits' view reading them, and their indexes. Before 11, whose refresh of the lines'
+        // copies refreshes the splits' copies too.
+        for (const char* column : {"nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT ''", "data_biezaca INTEGER NOT NULL DEFAULT 0",
+                                   "nr_dok_org VARCHAR(40) NOT NULL DEFAULT ''", "data_dok_org INTEGER NOT NULL DEFAULT 0"})
+            db.execute(QStringLiteral("ALTER TABLE MPK_DANE ADD COLUMN ") + QLatin1String(column));
+        refreshCostCentreLineCopies(db, CostCentreCopyScope::all());
+        db.executeScript(QStringLiteral("DROP VIEW IF EXISTS MPK_VIEW_KWOTY;\nDROP VIEW IF EXISTS MPK_VIEW;\n"));
+        db.executeScript(statementOf(QStringLiteral("08_costcentres.sql"), QStringLiteral("CREATE VIEW MPK_VIEW AS")));
+        db.executeScript(schemaFile(QStringLiteral("22_cost_centre_amounts.sql")));
+        QString script = schemaFile(QStringLiteral("28_cost_centre_sort_keys.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
     }
     if (version >= 1 && version <= 10 && !columnExists(db, QStringLiteral("POZ_DOK"), QStringLiteral("syntetyka_wn"))) {
         // 11: the header's sort columns and each side's synthetic account on the lines, filled

@@ -1,5 +1,6 @@
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/db/demo/TaxIds.h"
+#include "support/CostCentreCopiesCheck.h"
 #include "support/LineCopiesCheck.h"
 #include "support/TestDatabase.h"
 
@@ -87,6 +88,7 @@ TEST_P(DemoDatabaseTest, documentsBalanceAndLinesRepeatTheirHeader) {
     EXPECT_EQ(count("select count(*) from POZ_DOK where waluta<>'' and (kurs_waluty<=0 or kwota_wn_w+kwota_ma_w=0)"), 0);
     // What every line repeats from its header and accounts is current after the write.
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
+    EXPECT_EQ(test::staleCostCentreCopies(db()), QStringList());
 }
 
 TEST_P(DemoDatabaseTest, openingBalanceOf2026CarriesTheClosingBalancesOf2025) {
