@@ -167,9 +167,9 @@ void createSchema(Database& db) {
         rebuildMarksStore(db);
     }
     if (version >= 1 && version <= 12 && !columnExists(db, QStringLiteral("MPK_DANE"), QStringLiteral("nr_ewid_dok"))) {
-        // 13: the header's sort columns on the cost-centre splits, filled from the headers, and
-        // the splits' view reading them (their indexes come after 11). Before 11, whose refresh
-        // of the lines' copies refreshes the splits' copies too.
+        // 13: the header's sort columns on the cost-centre splits, filled from the headers, the
+        // splits' view reading them, and their indexes. Before 11, whose refresh of the lines'
+        // copies refreshes the splits' copies too.
         for (const char* column : {"nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT ''", "data_biezaca INTEGER NOT NULL DEFAULT 0",
                                    "nr_dok_org VARCHAR(40) NOT NULL DEFAULT ''", "data_dok_org INTEGER NOT NULL DEFAULT 0"})
             db.execute(QStringLiteral("ALTER TABLE MPK_DANE ADD COLUMN ") + QLatin1String(column));
@@ -177,6 +177,10 @@ void createSchema(Database& db) {
         db.executeScript(QStringLiteral("DROP VIEW IF EXISTS MPK_VIEW_KWOTY;\nDROP VIEW IF EXISTS MPK_VIEW;\n"));
         db.executeScript(statementOf(QStringLiteral("08_costcentres.sql"), QStringLiteral("CREATE VIEW MPK_VIEW AS")));
         db.executeScript(schemaFile(QStringLiteral("22_cost_centre_amounts.sql")));
+        QString script = schemaFile(QStringLiteral("28_cost_centre_sort_keys.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+        analyzeIndexesOf(db, QStringLiteral("28_cost_centre_sort_keys.sql"));
     }
     if (version >= 1 && version <= 10 && !columnExists(db, QStringLiteral("POZ_DOK"), QStringLiteral("syntetyka_wn"))) {
         // 11: the header's sort columns and each side's synthetic account on the lines, filled
@@ -194,14 +198,6 @@ void createSchema(Database& db) {
         db.executeScript(script);
         db.executeScript(dropEntryViewsSql());
         db.executeScript(entryViewsSql(db.dialect()));
-    }
-    if (version >= 1 && version <= 12) {
-        // 13, after 11 (the lines' synthetic account): the splits' order indexes and the
-        // synthetic account's booking-date and period indexes, where they are not there yet.
-        QString script = schemaFile(QStringLiteral("28_cost_centre_sort_keys.sql"));
-        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
-        db.executeScript(script);
-        analyzeIndexesOf(db, QStringLiteral("28_cost_centre_sort_keys.sql"));
     }
     db.execute(QStringLiteral("insert into WERSJA_SCHEMATU (wersja, opis) values (?, ?)"),
                {kSchemaVersion, version == 0 ? QStringLiteral("schemat utworzony") : QStringLiteral("schemat uaktualniony")});

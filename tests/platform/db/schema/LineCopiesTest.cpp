@@ -87,8 +87,7 @@ TEST_P(LineCopiesTest, aVersionNineDatabaseGetsTheCopiesFilledTheirIndexesAndThe
     d.execute("insert into WERSJA_SCHEMATU (wersja, opis) values (9, 'schemat utworzony')");
     d.executeScript(db::dropEntryViewsSql());
     for (const char* index : {"POZ_DOK_SYNT_WN", "POZ_DOK_SYNT_MA", "POZ_DOK_KONTO_WN_DATABIEZ", "POZ_DOK_KONTO_MA_DATABIEZ",
-                              "POZ_DOK_KONTO_WN_OKRES", "POZ_DOK_KONTO_MA_OKRES", "POZ_DOK_SYNT_WN_DATABIEZ", "POZ_DOK_SYNT_MA_DATABIEZ",
-                              "POZ_DOK_SYNT_WN_OKRES", "POZ_DOK_SYNT_MA_OKRES"})
+                              "POZ_DOK_KONTO_WN_OKRES", "POZ_DOK_KONTO_MA_OKRES"})
         d.executeScript(QStringLiteral("DROP INDEX %1").arg(QLatin1String(index)));
     for (const char* column : {"data_biezaca", "nr_dok_org", "data_dok_org", "data_oper_gosp", "data_zatwierdzenia",
                                "nr_sys_dok", "syntetyka_wn", "syntetyka_ma"})
@@ -103,5 +102,5 @@ TEST_P(LineCopiesTest, aVersionNineDatabaseGetsTheCopiesFilledTheirIndexesAndThe
         ? "select count(*) from sqlite_master where type='index' and (upper(name) like 'POZ_DOK_SYNT_%' or upper(name) like 'POZ_DOK_KONTO___\\_%' escape '\\')"
         : "select count(*) from pg_indexes where schemaname=current_schema() and (upper(indexname) like 'POZ_DOK_SYNT_%' "
           "or upper(indexname) like 'POZ_DOK_KONTO___\\_%' escape '\\')").value_or(0);
-    EXPECT_EQ(indexes, 10);   // and the synthetic account's booking-date and period indexes
+    EXPECT_EQ(indexes, 6);
 }
