@@ -1,6 +1,6 @@
 // Every order of the "MPK" list, both directions, lists the rows a plain ORDER BY over the
 // splits joined to their lines and headers lists, page after page, ties broken by the split's
-// id; and after a header correction the list follows the header.
+// id.
 #include "CostCentreFixture.h"
 #include "costcentres/MpkViewController.h"
 #include "platform/db/LineCopies.h"
@@ -75,20 +75,6 @@ TEST_P(MpkOrdersTest, everyOrderListsThePlainOrderByOfTheSplitsHeaders) {
         }
         if (c.descending()) c.toggleSortDirection();
     }
-}
-
-TEST_P(MpkOrdersTest, aCorrectedHeaderMovesItsSplitsInTheList) {
-    MpkViewController c(db(), session(), services);
-    c.open();
-    c.chooseSort(0);
-    const int64_t doc = *db().scalarInt("select id_nag_dok from POZ_DOK where id_poz_dok=?", {lineMay});
-    db().execute("update NAG_DOK set data_biezaca=?, nr_ewid_dok='PK/0' where id_nag_dok=?", {f().month2026(1), doc});
-    db::refreshLineCopies(db(), doc);
-    c.rebuild();
-    EXPECT_EQ(listed(c), plain("n.data_biezaca", false));
-    EXPECT_EQ(listed(c).front(), maySplits.front());
-    c.chooseSort(5);
-    EXPECT_EQ(listed(c).front(), maySplits.front());
 }
 
 } // namespace
