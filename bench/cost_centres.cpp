@@ -32,10 +32,11 @@ struct Order {
     const char* bare;     // the same column in the hand-written join
 };
 
-// The six orders of the "MPK" window, each by company.
+// The six orders of the "MPK" window, each by company. The split holds each order's column
+// (the header's sort columns as its copy of them), as a hand-written query would read it.
 constexpr Order kOrders[] = {
-    {"data_biezaca", "n.data_biezaca"}, {"data_dok_org", "n.data_dok_org"}, {"konto", "m.konto"},
-    {"kwota", "m.kwota"},               {"nr_dok_org", "n.nr_dok_org"},     {"nr_ewid_dok", "n.nr_ewid_dok"},
+    {"data_biezaca", "m.data_biezaca"}, {"data_dok_org", "m.data_dok_org"}, {"konto", "m.konto"},
+    {"kwota", "m.kwota"},               {"nr_dok_org", "m.nr_dok_org"},     {"nr_ewid_dok", "m.nr_ewid_dok"},
 };
 
 ui::ListQuery listQuery() {

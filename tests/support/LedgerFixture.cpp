@@ -1,5 +1,6 @@
 #include "support/LedgerFixture.h"
 #include "platform/db/BudgetLineCopies.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/db/LineCopies.h"
 #include "platform/runtime/Date.h"
 #include "platform/server/OpeningBalanceDocument.h"
@@ -235,6 +236,7 @@ std::vector<int64_t> LedgerFixture::splitCostCentres(int64_t line, const QString
                 .arg(strona == QLatin1String("WN") ? "konto_wn" : "konto_ma"),
             {strona, s.kwota, s.wskazniki[0], s.wskazniki[1], s.wskazniki[2], s.wskazniki[3], s.wskazniki[4], path, line}));
     }
+    db::refreshCostCentreLineCopies(db, db::CostCentreCopyScope::line(line));
     tx.commit();
     return ids;
 }

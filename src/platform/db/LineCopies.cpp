@@ -1,5 +1,6 @@
 #include "platform/db/LineCopies.h"
 #include "platform/db/BudgetLineCopies.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include <QStringList>
 
 namespace ksiega::db {
@@ -66,6 +67,7 @@ int64_t refreshLineCopies(Database& db, int64_t firstDocument, int64_t lastDocum
     static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_nag_dok between ? and ?"));
     const int64_t changed = db.execute(sql, {firstDocument, lastDocument});
     refreshBudgetLineCopies(db, firstDocument, lastDocument);
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::documents(firstDocument, lastDocument));
     return changed;
 }
 
@@ -73,12 +75,15 @@ int64_t refreshLineCopiesOfLine(Database& db, int64_t line) {
     static const QString sql = refreshSql(QStringLiteral(" and POZ_DOK.id_poz_dok = ?"));
     const int64_t changed = db.execute(sql, {line});
     refreshBudgetLineCopiesOfLine(db, line);
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::line(line));
     return changed;
 }
 
 int64_t refreshAllLineCopies(Database& db) {
     static const QString sql = refreshSql(QString());
-    return db.execute(sql);
+    const int64_t changed = db.execute(sql);
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::all());
+    return changed;
 }
 
 } // namespace ksiega::db

@@ -1,10 +1,12 @@
 #include "platform/db/Schema.h"
 #include "platform/db/BudgetLineCopies.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/db/Engine.h"
 #include "platform/db/EntryViews.h"
 #include "platform/db/LineCopies.h"
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace ksiega::db {
 
@@ -81,6 +83,26 @@ void rebuildMarksStore(Database& db) {
     db.executeScript(QStringLiteral("DROP TABLE ZAZNACZENIE_DAWNE"));
 }
 
+// Statistics of the indexes a schema file makes, where the engine keeps them per index and
+// the database has some: without their own, SQLite takes a new index for one that reads the
+// list's order (an equality on the company then looks ten rows wide). PostgreSQL's are per
+// table: the file's tables are analysed.
+void analyzeIndexesOf(Database& db, const QString& file) {
+    static const QRegularExpression createIndex(QStringLiteral("CREATE INDEX (\\w+) ON (\\w+)"));
+    QStringList indexes, tables;
+    for (auto it = createIndex.globalMatch(schemaFile(file)); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        indexes << m.captured(1);
+        if (!tables.contains(m.captured(2))) tables << m.captured(2);
+    }
+    if (engineOf(db) == Engine::Sqlite) {
+        if (!db.tableExists(QStringLiteral("sqlite_stat1"))) return;
+        for (const QString& index : indexes) db.executeScript(QStringLiteral("ANALYZE ") + index);
+    } else {
+        for (const QString& table : tables) db.executeScript(QStringLiteral("ANALYZE ") + table);
+    }
+}
+
 } // namespace
 
 void createSchema(Database& db) {
@@ -145,6 +167,22 @@ void createSchema(Database& db) {
         // 10: the selection store keyed by user, browser and element, in one narrow index.
         rebuildMarksStore(db);
     }
+    if (version >= 1 && version <= 12 && !columnExists(db, QStringLiteral("MPK_DANE"), QStringLiteral("nr_ewid_dok"))) {
+        // 13: the header's sort columns on the cost-centre splits, filled from the headers, the
+        // splits' view reading them, and their indexes. Before 11, whose refresh of the lines'
+        // copies refreshes the splits' copies too.
+        for (const char* column : {"nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT ''", "data_biezaca INTEGER NOT NULL DEFAULT 0",
+                                   "nr_dok_org VARCHAR(40) NOT NULL DEFAULT ''", "data_dok_org INTEGER NOT NULL DEFAULT 0"})
+            db.execute(QStringLiteral("ALTER TABLE MPK_DANE ADD COLUMN ") + QLatin1String(column));
+        refreshCostCentreLineCopies(db, CostCentreCopyScope::all());
+        db.executeScript(QStringLiteral("DROP VIEW IF EXISTS MPK_VIEW_KWOTY;\nDROP VIEW IF EXISTS MPK_VIEW;\n"));
+        db.executeScript(schemaStatement(QStringLiteral("08_costcentres.sql"), QStringLiteral("CREATE VIEW MPK_VIEW AS")));
+        db.executeScript(schemaFile(QStringLiteral("22_cost_centre_amounts.sql")));
+        QString script = schemaFile(QStringLiteral("28_cost_centre_sort_keys.sql"));
+        script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
+        db.executeScript(script);
+        analyzeIndexesOf(db, QStringLiteral("28_cost_centre_sort_keys.sql"));
+    }
     if (version >= 1 && version <= 10 && !columnExists(db, QStringLiteral("POZ_DOK"), QStringLiteral("syntetyka_wn"))) {
         // 11: the header's sort columns and each side's synthetic account on the lines, filled
         // from the headers, their indexes, and the entry views reading them from the line.
@@ -176,6 +214,7 @@ void createSchema(Database& db) {
         QString script = schemaFile(QStringLiteral("27_budget_sort_keys.sql"));
         script.replace(QStringLiteral("CREATE INDEX "), QStringLiteral("CREATE INDEX IF NOT EXISTS "));
         db.executeScript(script);
+        analyzeIndexesOf(db, QStringLiteral("27_budget_sort_keys.sql"));
     }
     if (version >= 1 && version <= 15) {
         // 16: the entry views take the header's fields through one probe each instead of a

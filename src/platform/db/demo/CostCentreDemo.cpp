@@ -1,4 +1,5 @@
 #include "platform/db/demo/CostCentreDemo.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/db/demo/IdentitySync.h"
 #include "platform/filtertree/TreeFunctions.h"
 
@@ -134,6 +135,7 @@ void writeCostCentreDemo(Database& db, int64_t company, const CompanyIds& ids, c
         }
     }
     rows->finish();
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::all());
     writeTree(db, company);
 }
 
@@ -168,6 +170,7 @@ int64_t writeLedgerSplits(Database& db, int64_t company, int64_t year, int64_t f
     written += db.execute(sql.arg(QStringLiteral("'MA'"), QStringLiteral("p.konto_ma"), QStringLiteral("p.kwota_ma"),
                                   QStringLiteral("p.kwota_ma <> 0 and (p.id_poz_dok % 10 = 5 or p.kwota_wn = 0)")),
                           {separator, separator, separator, separator, firstLine, lastLine, company, year});
+    refreshCostCentreLineCopies(db, CostCentreCopyScope::lines(firstLine, lastLine));
     return written;
 }
 

@@ -1,4 +1,5 @@
 #include "platform/db/demo/OpeningBalanceExtras.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/runtime/Date.h"
 #include <QStringList>
 
@@ -140,6 +141,7 @@ void writeOpeningBalanceExtras(Database& db, int64_t company, int64_t firstYear)
                                       "drzewo_zbior_id) values (?, ?, ?, 'WN', ?, ?, ?, ?)"),
                        {l->id, company, firstYear, l->account, parts[i], centre, QStringLiteral("-%1-").arg(centre)});
         }
+        refreshCostCentreLineCopies(db, CostCentreCopyScope::line(l->id));
     }
     // Default payment term and the transaction-mark switch of every company and year.
     Rows years = db.select(QStringLiteral("select id_firmy, id_lata_obrot from LATA_OBROTOWE order by id_lata_obrot"));

@@ -15,6 +15,9 @@ CREATE TABLE MPK_WSKAZNIK (
 -- konto repeats the line's account of that side, id_firmy and id_lata_obrot the line's
 -- values; every writer keeps them equal. drzewo_zbior_id: the ids of the filter-tree sets
 -- the split belongs to, each followed by the company's cost-centre separator.
+-- nr_ewid_dok, data_biezaca, nr_dok_org and data_dok_org repeat the line's document header
+-- (refreshCostCentreLineCopies after every write), so that the list's orders read an index
+-- of the splits alone (28_cost_centre_sort_keys.sql).
 CREATE TABLE MPK_DANE (
   id_mpk_dane {{ID}},
   id_poz_dok BIGINT NOT NULL REFERENCES POZ_DOK(id_poz_dok) ON DELETE CASCADE,
@@ -28,17 +31,23 @@ CREATE TABLE MPK_DANE (
   wskaznik_3_id BIGINT NOT NULL DEFAULT 0,
   wskaznik_4_id BIGINT NOT NULL DEFAULT 0,
   wskaznik_5_id BIGINT NOT NULL DEFAULT 0,
-  drzewo_zbior_id VARCHAR(250) NOT NULL DEFAULT ''
+  drzewo_zbior_id VARCHAR(250) NOT NULL DEFAULT '',
+  nr_ewid_dok VARCHAR(30) NOT NULL DEFAULT '',
+  data_biezaca INTEGER NOT NULL DEFAULT 0,
+  nr_dok_org VARCHAR(40) NOT NULL DEFAULT '',
+  data_dok_org INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX MPK_DANE_POZ ON MPK_DANE (id_poz_dok, id_mpk_dane);
 CREATE INDEX MPK_DANE_KONTO ON MPK_DANE (id_firmy, id_lata_obrot, konto, id_mpk_dane);
 CREATE INDEX MPK_DANE_KWOTA ON MPK_DANE (id_firmy, id_lata_obrot, kwota, id_mpk_dane);
 
--- One row per cost-centre split with its ledger line, document and indicator symbols.
+-- One row per cost-centre split with its ledger line, document and indicator symbols. The
+-- header's sort columns come from the split's copy: an order on one of them then reads the
+-- split's index and joins the line and header of the page's rows only.
 CREATE VIEW MPK_VIEW AS
 SELECT m.id_mpk_dane, m.id_firmy, m.id_lata_obrot, p.id_nag_dok, m.id_poz_dok,
-       n.id_paczka, n.id_typ_dok, p.data_okresu, n.data_biezaca, n.data_dok_org,
-       n.nr_ewid_dok, n.nr_dok_org, p.lp AS nr_poz_dok, p.opis AS tresc_poz_dok,
+       n.id_paczka, n.id_typ_dok, p.data_okresu, m.data_biezaca, m.data_dok_org,
+       m.nr_ewid_dok, m.nr_dok_org, p.lp AS nr_poz_dok, p.opis AS tresc_poz_dok,
        m.konto, m.strona, m.kwota,
        coalesce(w1.symbol, '') AS wskaznik_1, m.wskaznik_1_id,
        coalesce(w2.symbol, '') AS wskaznik_2, m.wskaznik_2_id,

@@ -1,6 +1,7 @@
 // The opening-balance lines of one currency: one per target account, replacing what the
 // document held for the targets it rewrites.
 #include "platform/db/LineCopies.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/server/OpeningBalanceLines.h"
 #include "platform/server/closing/ClosingSteps.h"
 
@@ -178,6 +179,7 @@ void writeCostCentres(db::Database& db, const CurrencyRun& run) {
                               "having sum(case when m.strona='WN' then m.kwota else -m.kwota end)<>0")
                    .arg(side, currencyKey(QStringLiteral("p.waluta"))),
                {firm, run.nextYear.idLataObrot, firm, run.closingYear.idLataObrot, run.currency});
+    db::refreshCostCentreLineCopies(db, db::CostCentreCopyScope::document(run.idNagDok));
 }
 
 } // namespace ksiega::server::closing

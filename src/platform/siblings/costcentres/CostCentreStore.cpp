@@ -1,4 +1,5 @@
 #include "platform/siblings/costcentres/CostCentreStore.h"
+#include "platform/db/CostCentreLineCopies.h"
 #include "platform/db/DbError.h"
 #include <stdexcept>
 
@@ -67,6 +68,7 @@ void writeSplit(db::Database& db, const CostCentreLine& line, const CostCentreSp
                         p.wskazniki[1], p.wskazniki[2], p.wskazniki[3], p.wskazniki[4], path});
         }
     }
+    db::refreshCostCentreLineCopies(db, db::CostCentreCopyScope::line(line.idPozDok));
     tx.commit();
 }
 

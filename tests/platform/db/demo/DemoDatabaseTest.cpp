@@ -1,5 +1,6 @@
 #include "platform/db/demo/DemoDatabase.h"
 #include "platform/db/demo/TaxIds.h"
+#include "support/CostCentreCopiesCheck.h"
 #include "support/LineCopiesCheck.h"
 #include "support/TestDatabase.h"
 
@@ -89,6 +90,7 @@ TEST_P(DemoDatabaseTest, documentsBalanceAndLinesRepeatTheirHeader) {
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
     EXPECT_GT(count("select count(*) from BT_DANE"), 0);
     EXPECT_EQ(test::staleBudgetLineCopies(db()), QStringList());
+    EXPECT_EQ(test::staleCostCentreCopies(db()), QStringList());
 }
 
 TEST_P(DemoDatabaseTest, openingBalanceOf2026CarriesTheClosingBalancesOf2025) {

@@ -2,6 +2,7 @@
 #include "platform/db/demo/ForeignKeys.h"
 #include "platform/db/demo/LedgerGenerator.h"
 #include "platform/db/demo/SecondaryIndexes.h"
+#include "support/CostCentreCopiesCheck.h"
 #include "support/LineCopiesCheck.h"
 #include "support/TestDatabase.h"
 #include "support/SchemaOwner.h"
@@ -68,6 +69,7 @@ TEST_P(LedgerGeneratorTest, ledgerIsBalancedSpreadAndConsistentWithItsHeaders) {
     EXPECT_GT(count("select count(*) from NAG_DOK where status<2"), 0);
     // What every line repeats from its header and accounts is current after the write.
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
+    EXPECT_EQ(test::staleCostCentreCopies(db()), QStringList());
 }
 
 TEST_P(LedgerGeneratorTest, indexesAndForeignKeysAreBackAndIdsContinueAfterTheLoad) {

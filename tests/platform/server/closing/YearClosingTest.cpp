@@ -6,6 +6,7 @@
 #include "platform/server/OpeningBalanceDocument.h"
 #include "platform/server/Turnovers.h"
 #include "platform/server/YearClosing.h"
+#include "support/CostCentreCopiesCheck.h"
 #include "support/LineCopiesCheck.h"
 #include "support/TurnoverCheck.h"
 #include "support/LedgerTest.h"
@@ -210,6 +211,7 @@ TEST_P(YearClosingTest, everyTargetGetsItsSourcesBalancesAndTheTurnoversFollow) 
     EXPECT_EQ(nextYearState(), before);
     // What every line repeats from its header and accounts is current after the write.
     EXPECT_EQ(test::staleLineCopies(db()), QStringList());
+    EXPECT_EQ(test::staleCostCentreCopies(db()), QStringList());
 }
 
 TEST_P(YearClosingTest, runningTwiceKeepsLinesSettlementIdsAndNextYearClearings) {

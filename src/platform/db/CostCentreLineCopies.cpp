@@ -1,0 +1,42 @@
+#include "platform/db/CostCentreLineCopies.h"
+#include <QStringList>
+
+namespace ksiega::db {
+
+namespace {
+
+// The header fields a split repeats under the same names.
+constexpr const char* kHeaderFields[] = {"nr_ewid_dok", "data_biezaca", "nr_dok_org", "data_dok_org"};
+
+QString refreshSql(const QString& scope) {
+    QStringList set, differs;
+    for (const char* f : kHeaderFields) {
+        const QString field = QLatin1String(f);
+        set << QStringLiteral("%1 = n.%1").arg(field);
+        differs << QStringLiteral("MPK_DANE.%1 <> n.%1").arg(field);
+    }
+    // UPDATE ... FROM: one join with the line and its header for the whole set (both engines).
+    return QStringLiteral("update MPK_DANE set ") + set.join(QStringLiteral(", ")) +
+           QStringLiteral(" from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok where p.id_poz_dok = MPK_DANE.id_poz_dok") +
+           scope + QStringLiteral(" and (") + differs.join(QStringLiteral(" or ")) + QStringLiteral(")");
+}
+
+} // namespace
+
+int64_t refreshCostCentreLineCopies(Database& db, const CostCentreCopyScope& scope) {
+    switch (scope.by) {
+    case CostCentreCopyScope::By::Documents: {
+        static const QString sql = refreshSql(QStringLiteral(" and p.id_nag_dok between ? and ?"));
+        return db.execute(sql, {scope.first, scope.last});
+    }
+    case CostCentreCopyScope::By::Lines: {
+        static const QString sql = refreshSql(QStringLiteral(" and MPK_DANE.id_poz_dok between ? and ?"));
+        return db.execute(sql, {scope.first, scope.last});
+    }
+    case CostCentreCopyScope::By::All: break;
+    }
+    static const QString sql = refreshSql(QString());
+    return db.execute(sql);
+}
+
+} // namespace ksiega::db
