@@ -5,8 +5,10 @@
 namespace ksiega::db {
 
 namespace {
-// The most a large write keeps in its page cache, in KiB.
-constexpr int64_t kLargeWriteCacheKiB = 2 * 1024 * 1024;
+// The most a large write keeps in its page cache, in KiB. Copying 1,000,000 lines into a
+// year of 1,000,000 with every index kept wrote 560 MB of pages to the log before the commit
+// with the usual cache and none with a cache holding them all (1.7 GB), for 5% less CPU.
+constexpr int64_t kLargeWriteCacheKiB = 1024 * 1024;
 } // namespace
 
 void preferPageOrderReads(Database& db, bool on) {
