@@ -1,6 +1,6 @@
 #pragma once
-// Index upkeep of a large import on SQLite: when the import adds at least as many rows as
-// a table already holds (and enough rows to matter), the table's secondary
+// Index upkeep of a large import on SQLite: when the import adds at least three times as
+// many rows as a table already holds (and enough rows to matter), the table's secondary
 // indexes are dropped inside the import's transaction and built again, sorted, after the
 // load, which is then cheaper than inserting every row into every index. Readers keep
 // their snapshot (WAL), so they see neither the drop nor the load until the commit.
