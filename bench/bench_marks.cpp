@@ -6,7 +6,17 @@
 // written by the engine into a table without key or index (CREATE TEMP TABLE ... AS SELECT
 // for "all marked", the bulk writer for the ids marked one by one); the summary at the end
 // gives the medians, ids per second and the ratio.
+//
+// On a demo ledger (`ksiega demo --lines N`, company 1, 2026) the store the way "Księga
+// główna" makes it: "Zaznacz wszystko" on an account prefix and the store of its marks,
+// beside the bare INSERT ... SELECT of the same ids into a keyed table:
+//   bench_marks --ledger sqlite:/tmp/x.db|postgresql://... [--prefix 201] [--runs 3]
 #include "CpuClock.h"
+#include "DemoYear.h"
+#include "MedianTime.h"
+#include "frame/SessionContext.h"
+#include "ledger/accounts/LedgerEntriesController.h"
+#include "platform/db/EntryRowId.h"
 #include "frame/marks/SelectionStore.h"
 #include "platform/db/Schema.h"
 #include "platform/runtime/Date.h"
@@ -239,6 +249,69 @@ void printSummary() {
         }
 }
 
+// The ledger's prefix list: mark all, store; the bare SQL inserts the same ids (both sides of
+// the year's posted lines on the prefix) into a keyed temporary table.
+int ledgerStore(const QStringList& args) {
+    auto option = [&](const char* name, const QString& fallback) {
+        const int i = int(args.indexOf(QLatin1String(name)));
+        return i > 0 && i + 1 < args.size() ? args[i + 1] : fallback;
+    };
+    const QString url = option("--ledger", QString()), prefixText = option("--prefix", "201");
+    const int runs = option("--runs", "3").toInt();
+    auto db = db::Database::open(url);
+    const bench::DemoYear y = bench::demoYear(*db);
+    SessionContext s;
+    s.DANE_ID_FIRMY = 1;
+    s.DANE_LATA_OBROTOWE = y.id;
+    s.DANE_POCZATEK_ROKU = y.start;
+    s.DANE_KONIEC_ROKU = y.end;
+    s.DANE_ID_UZYTKOWNIKA_NR = 1;
+    ledger::LedgerEntriesController list(*db, s);
+    list.setAccount(prefixText, false);
+    list.rebuild();
+    {
+        FilterRules rules;
+        rules.scope.user = 1;
+        std::printf("filter: %s\nSQL: %s\n", qPrintable(list.filter()), qPrintable(translateFilter(list.filter(), rules).where));
+    }
+    const db::Params params{y.id, prefixText + QLatin1Char('%'), y.id, prefixText + QLatin1Char('%')};
+    const int64_t ids = db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_lata_obrot=? and konto_wn like ? and status=2 and "
+                                                     "czy_rk<>10") , {y.id, prefixText + QLatin1Char('%')}).value_or(0) +
+                        db->scalarInt(QStringLiteral("select count(*) from POZ_DOK where id_lata_obrot=? and konto_ma like ? and status=2 and "
+                                                     "czy_rk<>10"), {y.id, prefixText + QLatin1Char('%')}).value_or(0);
+    std::vector<double> cpu;
+    int64_t stored = 0;
+    const double ours = bench::medianMs(runs, [&] {
+        list.unmarkAll();
+        list.markAll();
+        const bench::CpuClock clock(*db);
+        stored = list.storeMarks().stored;
+        cpu.push_back(clock.seconds());
+    });
+    list.unmarkAll();
+    list.storeMarks();
+    db->execute(QStringLiteral("create temporary table BENCH_IDS (id BIGINT PRIMARY KEY)"));
+    const QString bareSql = QStringLiteral("insert into BENCH_IDS (id) select %1 from POZ_DOK where id_lata_obrot=? and konto_wn like ? "
+                                           "and status=2 and czy_rk<>10 union all select %2 from POZ_DOK where id_lata_obrot=? "
+                                           "and konto_ma like ? and status=2 and czy_rk<>10")
+                                .arg(db::EntryRowId::sql(QStringLiteral("id_poz_dok"), 0), db::EntryRowId::sql(QStringLiteral("id_poz_dok"), 1));
+    std::vector<double> bareCpu;
+    const double bare = bench::medianMs(runs, [&] {
+        const bench::CpuClock clock(*db);
+        db::Transaction tx(*db);
+        db->execute(QStringLiteral("delete from BENCH_IDS"));
+        db->execute(bareSql, params);
+        tx.commit();
+        bareCpu.push_back(clock.seconds());
+    });
+    db->execute(QStringLiteral("drop table BENCH_IDS"));
+    std::printf("prefix %s: %lld ids (stored %lld); ours %.0f ms = %.0f ids/s (CPU %.0f ms), bare %.0f ms = %.0f ids/s (CPU %.0f ms), "
+                "ratio %.2f\n",
+                qPrintable(prefixText), qlonglong(ids), qlonglong(stored), ours, ids / (ours / 1000), medianOf(cpu) * 1000, bare,
+                ids / (bare / 1000), medianOf(bareCpu) * 1000, ours / bare);
+    return stored == ids ? 0 : 1;
+}
+
 } // namespace
 
 // Argument: 0 SQLite, 1 PostgreSQL. Each store replaces the previous one of the same
@@ -250,6 +323,7 @@ BENCHMARK(bareMarkedOneByOne)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kM
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--ledger") return ledgerStore(app.arguments());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

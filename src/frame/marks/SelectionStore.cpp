@@ -1,7 +1,9 @@
 #include "frame/marks/SelectionStore.h"
+#include "platform/db/EngineTuning.h"
 #include "platform/runtime/FilterExpression.h"
 #include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 namespace ksiega::marks {
 
@@ -48,7 +50,13 @@ QString whereClause(const QStringList& conditions) {
 
 // INSERT ... SELECT of the list's rows not stored yet (all of them after a delete), in id
 // order, so that the store's key grows at its end instead of taking every id at a random place.
-void insertListRows(db::Database& db, const StoreRequest& request, const QString& where, bool onlyNew = false) {
+// Returns the rows inserted.
+//
+// The list's filter names its columns more than once (a prefix is both the synthetic
+// account and a range of the account), so the planner expects a few thousand rows where
+// "Zaznacz wszystko" often reads hundreds of thousands: the rows are read page by page
+// rather than one table visit per index entry, which costs little when they are few.
+int64_t insertListRows(db::Database& db, const StoreRequest& request, const QString& where, bool onlyNew = false) {
     ListRows rows = listRows(request, where);
     if (onlyNew) {
         rows.conditions << QStringLiteral("%1 NOT IN (SELECT id_elementu FROM ZAZNACZENIE WHERE id_uzytkownika=? AND id_browsera=? "
@@ -58,10 +66,14 @@ void insertListRows(db::Database& db, const StoreRequest& request, const QString
     }
     // A million ids sort in memory rather than in temporary files.
     db.dialect().setLocalWorkMemory(db, QStringLiteral("256MB"));
-    db.execute(QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
-                       .arg(request.browser).arg(request.user).arg(request.idColumn, request.view) +
-                   whereClause(rows.conditions) + QStringLiteral(" ORDER BY %1").arg(request.idColumn),
-               rows.params);
+    db::preferPageOrderReads(db, true);
+    const int64_t inserted =
+        db.execute(QStringLiteral("INSERT INTO ZAZNACZENIE (id_browsera,id_uzytkownika,id_elementu) SELECT %1, %2, %3 FROM %4")
+                           .arg(request.browser).arg(request.user).arg(request.idColumn, request.view) +
+                       whereClause(rows.conditions) + QStringLiteral(" ORDER BY %1").arg(request.idColumn),
+                   rows.params);
+    db::preferPageOrderReads(db, false);
+    return inserted;
 }
 
 // The set difference: the stored marks no longer in the list go, the list's rows not
@@ -123,12 +135,15 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
             // see the marks as the list showed them, so the new ones are the difference with
             // what is stored; any other list's marks are replaced outright, which is cheaper
             // for a million ids.
+            // After a plain replace every stored row of the list is one just inserted, so
+            // what is stored is known without counting it again.
+            std::optional<int64_t> inserted;
             if (where.contains(QStringLiteral("ZAZNACZENIE"), Qt::CaseInsensitive)) {
                 storeListRows(db, request, where, report);
             } else {
                 deleteStored(db, request.browser, request.user, request.keepDescribed);
                 report(5);
-                insertListRows(db, request, where);
+                inserted = insertListRows(db, request, where);
             }
             report(80);
             const std::vector<int64_t> unmarked = marks.unmarkedIds();
@@ -141,11 +156,13 @@ StoreOutcome storeMarks(db::Database& db, const MarksList& marks, const StoreReq
                     holes += k ? QStringLiteral(",?") : QStringLiteral("?");
                     params.emplace_back(unmarked[i + k]);
                 }
-                db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
-                               .arg(holes, describedScope(request.keepDescribed)),
-                           params);
+                const int64_t removed =
+                    db.execute(QStringLiteral("delete from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND id_elementu in (%1)%2")
+                                   .arg(holes, describedScope(request.keepDescribed)),
+                               params);
+                if (inserted) *inserted -= removed;
             }
-            out.stored = db.scalarInt(QStringLiteral("select count(*) from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND opis_elementu=''"),
+            out.stored = inserted ? *inserted : db.scalarInt(QStringLiteral("select count(*) from ZAZNACZENIE where id_uzytkownika=? AND id_browsera=? AND opis_elementu=''"),
                                       {request.user, request.browser})
                              .value_or(0);
         }

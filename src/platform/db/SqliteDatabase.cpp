@@ -1,4 +1,5 @@
 #include "platform/db/SqliteDatabase.h"
+#include "platform/db/EngineTuning.h"
 #include "platform/db/Engine.h"
 #include "platform/db/ExactInteger.h"
 #include <QDir>
@@ -137,7 +138,7 @@ SqliteDatabase::SqliteDatabase(const QString& path, OpenMode mode) : m_path(path
     rawExecute(QStringLiteral("PRAGMA foreign_keys=ON"));
     // LIKE compares as the server does (case-sensitive), and a prefix LIKE can use an index.
     rawExecute(QStringLiteral("PRAGMA case_sensitive_like=ON"));
-    rawExecute(QStringLiteral("PRAGMA cache_size=-262144"));
+    rawExecute(QStringLiteral("PRAGMA cache_size=-%1").arg(kSqliteCacheKiB));
     rawExecute(QStringLiteral("PRAGMA temp_store=MEMORY"));
 }
 

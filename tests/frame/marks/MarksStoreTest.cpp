@@ -220,3 +220,23 @@ TEST_P(MarksStoreTest, markingEveryRowOfAListShowingOnlyTheMarkedOnesKeepsThem) 
     EXPECT_EQ(out.stored, 3);
     EXPECT_EQ(storedIds(), (std::vector<int64_t>{firstId + 6, firstId + 10, firstId + 16}));
 }
+
+TEST_P(MarksStoreTest, aStoreInsideTheCallersTransactionLeavesItsReadPlansAsTheyWere) {
+    const test::Ledger l = test::makeLedger(db());
+    test::addSimpleLines(db(), l, 200);
+    const bool pg = db::engineOf(db()) == db::Engine::Postgres;
+    const int64_t rows = *db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and konto_wn<>''", {l.year}) +
+                         *db().scalarInt("select count(*) from POZ_DOK where id_lata_obrot=? and konto_ma<>''", {l.year});
+    db::Transaction outer(db());
+    MarksList all;
+    all.markAll();
+    all.toggle(*db().scalarInt("select min(id_dokument_pozycja) from POZ_DOK_VIEW_UNION"));
+    const StoreOutcome out = storeMarks(db(), all, ledgerRequest(l));
+    ASSERT_TRUE(out.ok) << out.error.toStdString();
+    EXPECT_EQ(out.stored, rows - 1);
+    EXPECT_EQ(stored(), rows - 1);
+    // The store reads the list page by page; the caller's later reads choose their own way.
+    if (pg) EXPECT_EQ(db().scalarText("select current_setting('enable_indexscan')"), QStringLiteral("on"));
+    outer.commit();
+    EXPECT_EQ(stored(), rows - 1);
+}

@@ -5,6 +5,11 @@
 // load, which is then cheaper than inserting every row into every index. Readers keep
 // their snapshot (WAL), so they see neither the drop nor the load until the commit.
 // On PostgreSQL the indexes stay: dropping them would lock readers out.
+//
+// A load large enough to matter also keeps every page it changes in memory until the
+// commit (SQLite: a wider page cache for the transaction): with the indexes kept, each new
+// line lands at a random place in every index, and a cache smaller than the indexes writes
+// the same pages out to the log again and again before the commit.
 #include "platform/db/Database.h"
 #include "platform/db/demo/SecondaryIndexes.h"
 
@@ -16,6 +21,11 @@ public:
     static bool rebuildPays(const Dialect& dialect, int64_t existingRows, int64_t newRows);
 
     explicit BulkIndexPolicy(Database& db) : m_db(db) {}
+    // Gives back the connection's usual page cache: keep the policy until after the commit,
+    // which writes the pages the load kept.
+    ~BulkIndexPolicy();
+    BulkIndexPolicy(const BulkIndexPolicy&) = delete;
+    BulkIndexPolicy& operator=(const BulkIndexPolicy&) = delete;
     // Drops the secondary indexes of `table` when rebuilding them pays; call inside the transaction.
     void prepare(const QString& table, int64_t existingRows, int64_t newRows);
     // Builds the dropped indexes again (inside the same transaction).
@@ -25,6 +35,7 @@ public:
 private:
     Database& m_db;
     std::vector<demo::IndexDefinition> m_dropped;
+    bool m_largeWrite = false;
 };
 
 } // namespace ksiega::db::import
