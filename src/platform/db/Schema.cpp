@@ -216,8 +216,8 @@ void createSchema(Database& db) {
         db.executeScript(script);
         analyzeIndexesOf(db, QStringLiteral("27_budget_sort_keys.sql"));
     }
-    if (version >= 1 && version <= 15) {
-        // 16: the entry views take the header's fields through one probe each instead of a
+    if (version >= 1 && version <= 13) {
+        // 14: the entry views take the header's fields through one probe each instead of a
         // join, so that the sums and the marks of a list read the line's covering indexes.
         db.executeScript(dropEntryViewsSql());
         db.executeScript(entryViewsSql(db.dialect()));

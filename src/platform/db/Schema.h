@@ -8,7 +8,7 @@
 
 namespace ksiega::db {
 
-constexpr int kSchemaVersion = 16;
+constexpr int kSchemaVersion = 14;
 
 // Creates every table, view and index in an empty database (one transaction).
 // Does nothing when the schema is already there at the current version; later versions
