@@ -191,6 +191,7 @@ marks::StoreOutcome EntryBrowser::storeMarks(const QString& rowsFilter, const ma
     request.filter = rowsFilter;
     request.keepDescribed = m_config.sharedBrowser;
     request.company = m_session.DANE_ID_FIRMY;
+    if (m_config.oneYear) request.year = m_session.DANE_LATA_OBROTOWE;
     return marks::storeMarks(m_db, m_marks, request, progress);
 }
 

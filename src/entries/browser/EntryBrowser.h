@@ -35,6 +35,9 @@ struct EntryBrowserConfig {
     // The browser number is shared with rows that carry a text (opis_elementu): the marks
     // store leaves those alone.
     bool sharedBrowser = false;
+    // The list shows the session year's entries only (its filter names the year): the marks
+    // are stored within the year rather than the company, which the lines' indexes serve.
+    bool oneYear = false;
     // A list model of the window's own kind (null = the plain paged model).
     std::function<std::unique_ptr<ui::PagedListModel>(db::Database&, ui::ListQuery)> makeModel;
 };

@@ -36,7 +36,10 @@ struct ListRows {
 
 ListRows listRows(const StoreRequest& request, const QString& where) {
     ListRows rows;
-    if (request.company != 0) {
+    if (request.year != 0) {
+        rows.conditions << QStringLiteral("id_lata_obrot = ?");
+        rows.params.emplace_back(request.year);
+    } else if (request.company != 0) {
         rows.conditions << QStringLiteral("id_firmy = ?");
         rows.params.emplace_back(request.company);
     }

@@ -47,6 +47,10 @@ struct StoreRequest {
     bool keepDescribed = false;
     // The list's company (DANE_ID_FIRMY), bound beside the filter; 0 = the view has none.
     int64_t company = 0;
+    // A list of one fiscal year's entries: the year (DANE_LATA_OBROTOWE, one company's),
+    // bound instead of the company. The lines' indexes lead with the year and carry what a
+    // list's filter reads, so the ids come off them without a visit to every line.
+    int64_t year = 0;
 };
 
 struct StoreOutcome {

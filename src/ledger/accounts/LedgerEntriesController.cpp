@@ -20,6 +20,7 @@ entries::EntryBrowserConfig browserConfig(const SessionContext& session) {
     config.columns = entryListColumns();
     config.sort = entrySortOrder(1);
     config.browser = LedgerEntriesController::BROWSER_ID;
+    config.oneYear = true;
     const bool twoYears = spansTwoCalendarYears(session);
     config.makeModel = [twoYears](db::Database& db, ui::ListQuery q) {
         return std::make_unique<EntriesListModel>(db, std::move(q), twoYears);

@@ -22,6 +22,7 @@ entries::EntryBrowserConfig browserConfig(const SessionContext& session) {
     config.columns = periodEntryColumns();
     config.sort = periodsSortOrder(0, 0, false);
     config.browser = KsiegaWgOkresowController::BROWSER_ID;
+    config.oneYear = true;
     return config;
 }
 

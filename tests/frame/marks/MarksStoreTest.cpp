@@ -20,6 +20,11 @@ protected:
         while (r.next()) ids.push_back(r.int64(0));
         return ids;
     }
+    static std::vector<int64_t> ids(db::Database& d, const QString& sql, const db::Params& params) {
+        std::vector<int64_t> out;
+        for (db::Rows r = d.select(sql, params); r.next();) out.push_back(r.int64(0));
+        return out;
+    }
     StoreRequest ledgerRequest(const test::Ledger& l, QString filter = {}) {
         StoreRequest req;
         req.browser = BrowserLedgerByAccounts;
@@ -105,6 +110,29 @@ TEST_P(MarksStoreTest, allMarkedMinusOneStoresEveryRowOfTheFilterButThatOne) {
     const FilterTranslation t = translateFilter(markedOnlyCondition(3, 40) + " AND PDU:id_lata_obrot=" + QString::number(l.year));
     ASSERT_TRUE(t.ok());
     EXPECT_EQ(*db().scalarInt("select count(*) from POZ_DOK_VIEW_UNION where " + t.where), 9999);
+}
+
+// A list of one year's entries stores its marks within the year, as it lists them: never a
+// row of another year or another company, whatever the filter leaves open.
+TEST_P(MarksStoreTest, everyRowOfAYearsListIsStoredWithinTheYearAlone) {
+    const test::Ledger mine = test::makeLedger(db());
+    const test::Ledger other = test::makeLedger(db());
+    const int64_t nextYear = db().insertReturningId(
+        "insert into LATA_OBROTOWE (id_firmy, rok_obrotowy, poczatek_roku, koniec_roku) values (?,?,?,?) returning id_lata_obrot",
+        {mine.company, "2027", date::fromYmd(2027, 1, 1), date::fromYmd(2027, 12, 31)});
+    test::addLines(db(), mine, {{"201-01", "", 100}, {"201-02", "202-01", 50}});
+    test::addLines(db(), other, {{"201-01", "", 7}});
+    test::addLines(db(), {mine.company, nextYear, mine.document}, {{"201-01", "", 9}});
+    MarksList m;
+    m.markAll();
+    StoreRequest req = ledgerRequest(mine, "SQL(konto like '201%')");
+    req.company = mine.company;
+    req.year = mine.year;
+    const StoreOutcome out = storeMarks(db(), m, req);
+    ASSERT_TRUE(out.ok) << out.error.toStdString();
+    EXPECT_EQ(out.stored, 2);
+    EXPECT_EQ(storedIds(), ids(db(), "select id_dokument_pozycja from POZ_DOK_VIEW_UNION where id_lata_obrot=? and konto like '201%' "
+                                     "order by 1", {mine.year}));
 }
 
 TEST_P(MarksStoreTest, aFilterTextWithQuotesSelectsExactlyAndCannotBreakTheStatement) {
