@@ -261,11 +261,7 @@ int ledgerStore(const QStringList& args) {
     auto db = db::Database::open(url);
     const bench::DemoYear y = bench::demoYear(*db);
     SessionContext s;
-    s.DANE_ID_FIRMY = 1;
-    s.DANE_LATA_OBROTOWE = y.id;
-    s.DANE_POCZATEK_ROKU = y.start;
-    s.DANE_KONIEC_ROKU = y.end;
-    s.DANE_ID_UZYTKOWNIKA_NR = 1;
+    bench::openDemoSession(s, y);
     ledger::LedgerEntriesController list(*db, s);
     list.setAccount(prefixText, false);
     list.rebuild();
@@ -291,10 +287,7 @@ int ledgerStore(const QStringList& args) {
     list.unmarkAll();
     list.storeMarks();
     db->execute(QStringLiteral("create temporary table BENCH_IDS (id BIGINT PRIMARY KEY)"));
-    const QString bareSql = QStringLiteral("insert into BENCH_IDS (id) select %1 from POZ_DOK where id_lata_obrot=? and konto_wn like ? "
-                                           "and status=2 and czy_rk<>10 union all select %2 from POZ_DOK where id_lata_obrot=? "
-                                           "and konto_ma like ? and status=2 and czy_rk<>10")
-                                .arg(db::EntryRowId::sql(QStringLiteral("id_poz_dok"), 0), db::EntryRowId::sql(QStringLiteral("id_poz_dok"), 1));
+    const QString bareSql = bench::bareMarkedIdsInsert(QStringLiteral("BENCH_IDS"));
     std::vector<double> bareCpu;
     const double bare = bench::medianMs(runs, [&] {
         const bench::CpuClock clock(*db);

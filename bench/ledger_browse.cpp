@@ -185,11 +185,7 @@ int main(int argc, char** argv) {
     // read from its first page) and the "Podsumowanie" totals.
     {
         SessionContext session;
-        session.DANE_ID_FIRMY = 1;
-        session.DANE_LATA_OBROTOWE = y.id;
-        session.DANE_POCZATEK_ROKU = y.start;
-        session.DANE_KONIEC_ROKU = y.end;
-        session.DANE_ID_UZYTKOWNIKA_NR = 1;
+        bench::openDemoSession(session, y);
         ledger::LedgerEntriesController controller(*db, session);
         controller.setAccount(o.account, true);
         const double choose = medianMs(o.runs, [&] { controller.rebuild(); });

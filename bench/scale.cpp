@@ -284,11 +284,7 @@ int main(int argc, char** argv) {
     // The entries list of "Księga główna": the first page as the window fills it (filter
     // built, first page read), for the account and the prefix, orders 1 and 3.
     SessionContext s;
-    s.DANE_ID_FIRMY = 1;
-    s.DANE_LATA_OBROTOWE = y.id;
-    s.DANE_POCZATEK_ROKU = y.start;
-    s.DANE_KONIEC_ROKU = y.end;
-    s.DANE_ID_UZYTKOWNIKA_NR = 1;
+    bench::openDemoSession(s, y);
     ledger::LedgerEntriesController leaf(*db, s), prefix(*db, s);
     leaf.setAccount(o.account, true);
     prefix.setAccount(o.prefix, false);
@@ -391,10 +387,7 @@ int main(int argc, char** argv) {
         prefix.unmarkAll();
         prefix.storeMarks();
         db->execute(QStringLiteral("create temporary table SCALE_IDS (id BIGINT PRIMARY KEY)"));
-        const QString bareSql = QStringLiteral("insert into SCALE_IDS (id) select %1 from POZ_DOK where id_lata_obrot=? and konto_wn like ? "
-                                               "and status=2 and czy_rk<>10 union all select %2 from POZ_DOK where id_lata_obrot=? "
-                                               "and konto_ma like ? and status=2 and czy_rk<>10")
-                                    .arg(db::EntryRowId::sql(QStringLiteral("id_poz_dok"), 0), db::EntryRowId::sql(QStringLiteral("id_poz_dok"), 1));
+        const QString bareSql = bench::bareMarkedIdsInsert(QStringLiteral("SCALE_IDS"));
         const double bare = heavyMs([&] {
             db::Transaction tx(*db);
             db->execute(QStringLiteral("delete from SCALE_IDS"));
