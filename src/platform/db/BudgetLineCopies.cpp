@@ -1,4 +1,5 @@
 #include "platform/db/BudgetLineCopies.h"
+#include "platform/db/CopyRefresh.h"
 #include <QStringList>
 
 namespace ksiega::db {
@@ -18,17 +19,11 @@ QString source(const Copy& c, const QString& line, const QString& header) {
 }
 
 QString refreshSql(const QString& scope) {
-    QStringList set, differs;
-    for (const Copy& c : kCopies) {
-        const QString column = QLatin1String(c.column);
-        const QString from = source(c, QStringLiteral("p"), QStringLiteral("n"));
-        set << QStringLiteral("%1 = %2").arg(column, from);
-        differs << QStringLiteral("BT_DANE.%1 <> %2").arg(column, from);
-    }
-    // UPDATE ... FROM: one join with the ledger line and its header for the whole set.
-    return QStringLiteral("update BT_DANE set ") + set.join(QStringLiteral(", ")) +
-           QStringLiteral(" from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok where p.id_poz_dok = BT_DANE.id_poz_dok") +
-           scope + QStringLiteral(" and (") + differs.join(QStringLiteral(" or ")) + QStringLiteral(")");
+    std::vector<CopiedColumn> copies;
+    for (const Copy& c : kCopies) copies.push_back({QLatin1String(c.column), source(c, QStringLiteral("p"), QStringLiteral("n"))});
+    // One join with the ledger line and its header for the whole set.
+    return copiesRefreshSql(QStringLiteral("BT_DANE"), copies, QStringLiteral("POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok"),
+                            QStringLiteral("p.id_poz_dok = BT_DANE.id_poz_dok") + scope);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "platform/db/CostCentreLineCopies.h"
-#include <QStringList>
+#include "platform/db/CopyRefresh.h"
 
 namespace ksiega::db {
 
@@ -9,16 +9,11 @@ namespace {
 constexpr const char* kHeaderFields[] = {"nr_ewid_dok", "data_biezaca", "nr_dok_org", "data_dok_org"};
 
 QString refreshSql(const QString& scope) {
-    QStringList set, differs;
-    for (const char* f : kHeaderFields) {
-        const QString field = QLatin1String(f);
-        set << QStringLiteral("%1 = n.%1").arg(field);
-        differs << QStringLiteral("MPK_DANE.%1 <> n.%1").arg(field);
-    }
-    // UPDATE ... FROM: one join with the line and its header for the whole set (both engines).
-    return QStringLiteral("update MPK_DANE set ") + set.join(QStringLiteral(", ")) +
-           QStringLiteral(" from POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok where p.id_poz_dok = MPK_DANE.id_poz_dok") +
-           scope + QStringLiteral(" and (") + differs.join(QStringLiteral(" or ")) + QStringLiteral(")");
+    std::vector<CopiedColumn> copies;
+    for (const char* f : kHeaderFields) copies.push_back({QLatin1String(f), QStringLiteral("n.") + QLatin1String(f)});
+    // One join with the line and its header for the whole set.
+    return copiesRefreshSql(QStringLiteral("MPK_DANE"), copies, QStringLiteral("POZ_DOK p join NAG_DOK n on n.id_nag_dok = p.id_nag_dok"),
+                            QStringLiteral("p.id_poz_dok = MPK_DANE.id_poz_dok") + scope);
 }
 
 } // namespace

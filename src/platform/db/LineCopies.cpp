@@ -1,5 +1,6 @@
 #include "platform/db/LineCopies.h"
 #include "platform/db/BudgetLineCopies.h"
+#include "platform/db/CopyRefresh.h"
 #include "platform/db/CostCentreLineCopies.h"
 #include <QStringList>
 
@@ -16,21 +17,14 @@ constexpr const char* kHeaderFields[] = {"nr_ewid_dok", "data_okresu", "status",
 constexpr int kLongestFirstSegment = 15;
 
 QString refreshSql(const QString& scope) {
-    QStringList set, differs;
-    for (const char* f : kHeaderFields) {
-        const QString field = QLatin1String(f);
-        set << QStringLiteral("%1 = n.%1").arg(field);
-        differs << QStringLiteral("POZ_DOK.%1 <> n.%1").arg(field);
-    }
-    for (const char* side : {"wn", "ma"}) {
-        const QString segment = accountFirstSegmentSql(QStringLiteral("POZ_DOK.konto_") + QLatin1String(side));
-        set << QStringLiteral("syntetyka_%1 = %2").arg(QLatin1String(side), segment);
-        differs << QStringLiteral("POZ_DOK.syntetyka_%1 <> %2").arg(QLatin1String(side), segment);
-    }
-    // UPDATE ... FROM: one join with the header for the whole set (both engines).
-    return QStringLiteral("update POZ_DOK set ") + set.join(QStringLiteral(", ")) +
-           QStringLiteral(" from NAG_DOK n where n.id_nag_dok = POZ_DOK.id_nag_dok") + scope +
-           QStringLiteral(" and (") + differs.join(QStringLiteral(" or ")) + QStringLiteral(")");
+    std::vector<CopiedColumn> copies;
+    for (const char* f : kHeaderFields) copies.push_back({QLatin1String(f), QStringLiteral("n.") + QLatin1String(f)});
+    for (const char* side : {"wn", "ma"})
+        copies.push_back({QStringLiteral("syntetyka_") + QLatin1String(side),
+                          accountFirstSegmentSql(QStringLiteral("POZ_DOK.konto_") + QLatin1String(side))});
+    // One join with the header for the whole set.
+    return copiesRefreshSql(QStringLiteral("POZ_DOK"), copies, QStringLiteral("NAG_DOK n"),
+                            QStringLiteral("n.id_nag_dok = POZ_DOK.id_nag_dok") + scope);
 }
 
 } // namespace
