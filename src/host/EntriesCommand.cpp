@@ -1,6 +1,7 @@
 // ksiega entries: the entries of an account as the ledger browse lists them (the columns
 // of its list, in its sort order), or with --summary the figures of its "Podsumowanie"
 // tab, as CSV or JSON.
+#include "host/ListRows.h"
 #include "host/BatchSession.h"
 #include "host/MachineTable.h"
 #include "host/Subcommands.h"
@@ -140,28 +141,12 @@ int entries(const Arguments& args) {
     Table table(out, format, titles, numeric);
     ui::PagedListModel& model = c.entries();
     model.setPageSize(std::clamp(limit, 1, 500));
-    model.toFirst();
-    // Rows come a page at a time; the model may drop pages far above, so the next row to
-    // print is found after the last printed id.
-    int printed = 0;
-    int64_t lastId = 0;
-    int from = 0;
-    while (printed < limit) {
-        for (int row = from; row < model.heldRows() && printed < limit; ++row) {
-            QStringList values;
-            const ledger::EntryRowValues v = c.rowValues(row);
-            for (const ui::ListColumn& col : columns)
-                values << machineValue(col, model.valueAt(row, col.name), v.okresu_obrot);
-            table.add(values);
-            lastId = model.idAt(row);
-            ++printed;
-        }
-        if (printed >= limit || !model.canFetchMore()) break;
-        model.fetchMore();
-        from = model.heldRows();
-        for (int row = 0; row < model.heldRows(); ++row)
-            if (model.idAt(row) == lastId) { from = row + 1; break; }
-    }
+    forEachListRow(model, limit, [&](int row) {
+        QStringList values;
+        const ledger::EntryRowValues v = c.rowValues(row);
+        for (const ui::ListColumn& col : columns) values << machineValue(col, model.valueAt(row, col.name), v.okresu_obrot);
+        table.add(values);
+    });
     table.finish();
     return 0;
 }

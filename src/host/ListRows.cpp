@@ -17,28 +17,18 @@ TextRowTable listRowTable(QTextStream& out, MachineTable::Format format, const Q
     return TextRowTable(out, format, header, numeric);
 }
 
-void writeListRows(ui::PagedListModel& model, const ui::ListColumns& columns, int limit, TextRowTable& table) {
+void forEachListRow(ui::PagedListModel& model, int limit, const std::function<void(int row)>& visit) {
     model.toFirst();
-    int written = 0;
+    int visited = 0;
     int64_t lastId = 0;
     int from = 0;
-    while (written < limit) {
-        for (int row = from; row < model.heldRows() && written < limit; ++row) {
-            QStringList values{QString::number(model.idAt(row))};
-            for (const ui::ListColumn& c : columns) {
-                const db::SqlValue v = model.valueAt(row, c.name);
-                switch (c.kind) {
-                case ColumnKind::Money: values << Money::fromMinor(v.toInt64()).toString(); break;
-                case ColumnKind::Date: values << date::toIso(int(v.toInt64())); break;
-                case ColumnKind::Integer: values << QString::number(v.toInt64()); break;
-                default: values << (v.isNull() ? QString() : v.toText()); break;
-                }
-            }
-            table.add(values);
+    while (visited < limit) {
+        for (int row = from; row < model.heldRows() && visited < limit; ++row) {
+            visit(row);
             lastId = model.idAt(row);
-            ++written;
+            ++visited;
         }
-        if (written >= limit || !model.canFetchMore()) break;
+        if (visited >= limit || !model.canFetchMore()) break;
         model.fetchMore();
         from = model.heldRows();
         for (int row = 0; row < model.heldRows(); ++row)
@@ -47,6 +37,22 @@ void writeListRows(ui::PagedListModel& model, const ui::ListColumns& columns, in
                 break;
             }
     }
+}
+
+void writeListRows(ui::PagedListModel& model, const ui::ListColumns& columns, int limit, TextRowTable& table) {
+    forEachListRow(model, limit, [&](int row) {
+        QStringList values{QString::number(model.idAt(row))};
+        for (const ui::ListColumn& c : columns) {
+            const db::SqlValue v = model.valueAt(row, c.name);
+            switch (c.kind) {
+            case ColumnKind::Money: values << Money::fromMinor(v.toInt64()).toString(); break;
+            case ColumnKind::Date: values << date::toIso(int(v.toInt64())); break;
+            case ColumnKind::Integer: values << QString::number(v.toInt64()); break;
+            default: values << (v.isNull() ? QString() : v.toText()); break;
+            }
+        }
+        table.add(values);
+    });
     table.finish();
 }
 
